@@ -20,6 +20,7 @@ if(NOT CMAKE_CROSSCOMPILING)
       TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
       BUILT_SKINS_DIR="${CMAKE_BINARY_DIR}/skins"
       TOOLS_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  add_dependencies(unit_tests skinpack)  # the command-line tests run the real binary
   if(TARGET skins)
     add_dependencies(unit_tests skins)
   endif()
