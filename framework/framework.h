@@ -1,0 +1,22 @@
+// Everything of the framework layer.
+#pragma once
+
+#include "framework/application.h"
+#include "framework/bitmap.h"
+#include "framework/buttons.h"
+#include "framework/canvas.h"
+#include "framework/comctrls.h"
+#include "framework/component.h"
+#include "framework/controls.h"
+#include "framework/dialogs.h"
+#include "framework/forms.h"
+#include "framework/graphics.h"
+#include "framework/menus.h"
+#include "framework/paint_parent_background.h"
+#include "framework/std_ctrls.h"
+#include "framework/strings.h"
+#include "framework/text.h"
+#include "framework/timer.h"
+#include "framework/typinfo.h"
+#include "framework/types.h"
+#include "framework/win_control.h"
