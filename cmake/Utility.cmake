@@ -6,6 +6,4 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/app/win/Project1.cpp)
 endif()
 
 # Resource scripts find their binary files relative to the repository and the build tree.
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR} -I${CMAKE_BINARY_DIR} -I${HOST_BUILD_DIR}"
-    PARENT_SCOPE)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR} -I${CMAKE_BINARY_DIR} -I${HOST_BUILD_DIR}")
