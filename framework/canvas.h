@@ -10,6 +10,19 @@ class TBitmap;
 class TCanvas : public TPersistent {
     T_CLASS(TCanvas, TPersistent)
 public:
+    // Attaches a DC for the length of one paint and detaches it on every exit path.
+    class PaintScope {
+    public:
+        PaintScope(TCanvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetHandle(dc); }
+        ~PaintScope() { canvas_.SetHandle(nullptr); }
+        PaintScope(const PaintScope&) = delete;
+        PaintScope& operator=(const PaintScope&) = delete;
+
+    private:
+        TCanvas& canvas_;
+    };
+
+public:
     TCanvas();
     ~TCanvas() override;
 

@@ -376,15 +376,11 @@ void TGraphicControl::WndProc(TMessage& message)
 {
     if (message.Msg == WM_PAINT && message.WParam != 0) {
         auto dc = reinterpret_cast<HDC>(message.WParam);
-        canvas_.SetHandle(dc);
-        canvas_.Font()->Assign(Font());
-        try {
+        {
+            TCanvas::PaintScope scope(canvas_, dc);
+            canvas_.Font()->Assign(Font());
             Paint();
-        } catch (...) {
-            canvas_.SetHandle(nullptr);
-            throw;
         }
-        canvas_.SetHandle(nullptr);
         message.Result = 0;
         return;
     }

@@ -313,16 +313,10 @@ void TCustomForm::DoCreate()
 
 void TCustomForm::PaintWindow(HDC dc)
 {
-    canvas_.SetHandle(dc);
+    TCanvas::PaintScope scope(canvas_, dc);
     canvas_.Font()->Assign(Font());
     canvas_.Brush()->SetColor(Color());
-    try {
-        if (OnPaint) OnPaint(this);
-    } catch (...) {
-        canvas_.SetHandle(nullptr);
-        throw;
-    }
-    canvas_.SetHandle(nullptr);
+    if (OnPaint) OnPaint(this);
 }
 
 void TCustomForm::HandleMenuMessage(TMessage& message)

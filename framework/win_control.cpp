@@ -697,14 +697,8 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
 void TCustomControl::PaintWindow(HDC dc)
 {
-    canvas_.SetHandle(dc);
+    TCanvas::PaintScope scope(canvas_, dc);
     canvas_.Font()->Assign(Font());
     canvas_.Brush()->SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        canvas_.SetHandle(nullptr);
-        throw;
-    }
-    canvas_.SetHandle(nullptr);
+    Paint();
 }

@@ -24,6 +24,9 @@ tweak_wine_prefix() {
     ln -sf /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/" 2>/dev/null
     # Without a window manager, unmanaged windows keep their frames in the X window.
     "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    # A crashing program ends at once instead of waiting in the debugger until a test times out.
+    "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+      /v Debugger /d '' /f </dev/null >/dev/null 2>&1
     "$WINESERVER" -w
     touch "$prefix/.tweak-ready"
   ) 9>"$prefix.lock"

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "skin/data/skin_image.h"
@@ -150,28 +151,44 @@ void TileInto(const Surface& surface, const Rect& destRect, const Bitmap& source
     }
 }
 
-void CopyPixels(Bitmap& dest, int x, int y, const Bitmap& source, const Rect& sourceRect) {
+namespace {
+
+// The part of an unscaled copy of sourceRect to (x, y) that lies inside both bitmaps: the
+// destination rectangle and the source pixel that lands on its top-left corner.
+struct ClippedCopy {
+    Rect out;
+    int sx = 0;
+    int sy = 0;
+};
+
+std::optional<ClippedCopy> ClipCopy(const Bitmap& dest, int x, int y, const Bitmap& source,
+                                    const Rect& sourceRect) {
     const Rect src = Intersect(sourceRect, source.Bounds());
-    if (src.IsEmpty()) return;
+    if (src.IsEmpty()) return std::nullopt;
     const int dx = x + (src.Left - sourceRect.Left);
     const int dy = y + (src.Top - sourceRect.Top);
     const Rect out = Intersect(Rect{dx, dy, dx + src.Width(), dy + src.Height()}, dest.Bounds());
-    if (out.IsEmpty()) return;
-    const int sx = src.Left + (out.Left - dx);
-    const int sy = src.Top + (out.Top - dy);
+    if (out.IsEmpty()) return std::nullopt;
+    return ClippedCopy{out, src.Left + (out.Left - dx), src.Top + (out.Top - dy)};
+}
+
+}  // namespace
+
+void CopyPixels(Bitmap& dest, int x, int y, const Bitmap& source, const Rect& sourceRect) {
+    const auto clip = ClipCopy(dest, x, y, source, sourceRect);
+    if (!clip) return;
+    const Rect& out = clip->out;
     for (int row = 0; row < out.Height(); ++row)
-        std::memmove(dest.Row(out.Top + row) + out.Left, source.Row(sy + row) + sx, Bytes(out.Width()));
+        std::memmove(dest.Row(out.Top + row) + out.Left, source.Row(clip->sy + row) + clip->sx,
+                     Bytes(out.Width()));
 }
 
 void CopyPixelsKeyed(Bitmap& dest, int x, int y, const Bitmap& source, const Rect& sourceRect, Pixel key) {
-    const Rect src = Intersect(sourceRect, source.Bounds());
-    if (src.IsEmpty()) return;
-    const int dx = x + (src.Left - sourceRect.Left);
-    const int dy = y + (src.Top - sourceRect.Top);
-    const Rect out = Intersect(Rect{dx, dy, dx + src.Width(), dy + src.Height()}, dest.Bounds());
-    if (out.IsEmpty()) return;
-    const int sx = src.Left + (out.Left - dx);
-    const int sy = src.Top + (out.Top - dy);
+    const auto clip = ClipCopy(dest, x, y, source, sourceRect);
+    if (!clip) return;
+    const Rect& out = clip->out;
+    const int sx = clip->sx;
+    const int sy = clip->sy;
     const int width = out.Width();
     for (int row = 0; row < out.Height(); ++row) {
         Pixel* o = dest.Row(out.Top + row) + out.Left;

@@ -1,0 +1,59 @@
+#include "app/win/win_power.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+bool RealExitWindows(std::uint32_t flags) { return ExitWindowsEx(flags, 0) != FALSE; }
+
+ExitWindowsHandler g_exitWindows = RealExitWindows;
+
+class TokenHandle {
+public:
+    TokenHandle() {
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &handle_)) handle_ = nullptr;
+    }
+    ~TokenHandle() {
+        if (handle_) CloseHandle(handle_);
+    }
+    TokenHandle(const TokenHandle&) = delete;
+    TokenHandle& operator=(const TokenHandle&) = delete;
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+}  // namespace
+
+bool SetPrivilege(std::string_view privilegeName, bool enable) {
+    TokenHandle token;
+    if (!token.get()) return false;
+    const std::string name(privilegeName);
+    LUID luid{};
+    if (!LookupPrivilegeValueA(nullptr, name.c_str(), &luid)) return false;
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Luid = luid;
+    privileges.Privileges[0].Attributes = enable ? SE_PRIVILEGE_ENABLED : 0;
+    TOKEN_PRIVILEGES previous{};
+    DWORD previousSize = sizeof(previous);
+    return AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof(previous), &previous, &previousSize) != FALSE;
+}
+
+ExitWindowsHandler SetExitWindowsHandler(ExitWindowsHandler handler) {
+    const ExitWindowsHandler previous = g_exitWindows;
+    g_exitWindows = handler ? handler : RealExitWindows;
+    return previous;
+}
+
+bool WinPowerControl::SetPrivilege(std::string_view privilegeName, bool enable) {
+    return ::SetPrivilege(privilegeName, enable);
+}
+
+bool WinPowerControl::RequestShutdown(std::uint32_t flags) { return g_exitWindows(flags); }

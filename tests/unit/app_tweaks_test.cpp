@@ -1,0 +1,312 @@
+// The registry actions of the tweaks, the restore procedure and the restart
+// sequence, against the in-memory registry.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/catalogue.h"
+#include "app/memory_registry.h"
+#include "app/tweaks.h"
+
+namespace {
+
+constexpr const char* kSystem = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+constexpr RegRoot HKCU = RegRoot::CurrentUser;
+constexpr RegRoot HKLM = RegRoot::LocalMachine;
+
+std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+class AppTweaks : public ::testing::Test {
+protected:
+    // A machine with the keys a fresh Windows has: the text-write keys exist,
+    // the policy keys do not.
+    void SetUp() override {
+        reg.PutValue(HKCU, tweak_keys::kIeMain, "Start page", {kRegSz, Bytes("http://home/")});
+        reg.PutValue(HKLM, tweak_keys::kWinlogon, "Shell", {kRegSz, Bytes("explorer.exe")});
+    }
+    void TearDown() override { EXPECT_EQ(reg.OpenHandles(), 0) << "a key was left open"; }
+
+    std::optional<std::uint32_t> Dword(RegRoot root, const char* key, const char* name) {
+        const auto value = reg.Value(root, key, name);
+        if (!value || value->type != kRegDword || value->data.size() != 4) return std::nullopt;
+        return std::uint32_t(value->data[0]) | std::uint32_t(value->data[1]) << 8 |
+               std::uint32_t(value->data[2]) << 16 | std::uint32_t(value->data[3]) << 24;
+    }
+
+    ShowMessageFn Recorder() {
+        return [this](const std::string& text) { messages.push_back(text); };
+    }
+
+    MemoryRegistry reg;
+    std::vector<std::string> messages;
+};
+
+TEST_F(AppTweaks, PolicyRoutinesCreateTheirKeyAndWriteTheirDword) {
+    struct Case {
+        void (*routine)(RegistryBackend&, int);
+        const char* key;
+        const char* name;
+        std::uint32_t on;
+    };
+    const Case cases[] = {{SetNoDispCPL, kSystem, "NoDispCPL", 0xFFFF},
+                          {SetNoDrives, kExplorer, "NoDrives", 0xFFFF},
+                          {SetNoControlPanel, kExplorer, "NoControlPanel", 1},
+                          {SetNoDesktop, kExplorer, "NoDesktop", 1},
+                          {SetNoClose, kExplorer, "NoClose", 1}};
+    for (const Case& c : cases) {
+        c.routine(reg, 1);
+        EXPECT_EQ(Dword(HKCU, c.key, c.name), c.on) << c.name;
+        c.routine(reg, 0);
+        EXPECT_EQ(Dword(HKCU, c.key, c.name), 0u) << c.name;
+    }
+    EXPECT_TRUE(reg.ValueNames(HKLM, kExplorer).empty());
+}
+
+TEST_F(AppTweaks, PolicyWritesSkipKeysThatCannotBeOpenedOrCreated) {
+    reg.DenyCreate(HKCU, kExplorer);
+    EXPECT_NO_THROW(SetNoDrives(reg, 1));
+    EXPECT_FALSE(reg.KeyExists(HKCU, kExplorer));
+    reg.DenyOpen(HKCU, kSystem);
+    EXPECT_NO_THROW(SetNoDispCPL(reg, 1));
+    EXPECT_FALSE(reg.KeyExists(HKCU, kSystem));
+}
+
+TEST_F(AppTweaks, AFailingDwordWriteRaisesWithTheValueName) {
+    reg.FailWrites(HKCU, kExplorer, "NoControlPanel");
+    try {
+        SetNoControlPanel(reg, 1);
+        FAIL() << "no error raised";
+    } catch (const ETweakError& e) {
+        EXPECT_STREQ(e.what(), "Failed to set data for 'NoControlPanel'");
+    }
+}
+
+TEST_F(AppTweaks, TaskManagerPolicyModesApplyClearOrOnlyOpen) {
+    SetTaskManagerPolicy(reg, 0);
+    EXPECT_EQ(Dword(HKCU, kSystem, "DisableTaskMgr"), 1u);
+    for (const char* name : {"NoChangeStartMenu", "NoClose", "NoLogOff"}) EXPECT_EQ(Dword(HKCU, kExplorer, name), 1u);
+    SetTaskManagerPolicy(reg, 1);
+    EXPECT_EQ(Dword(HKCU, kSystem, "DisableTaskMgr"), 0u);
+    for (const char* name : {"NoChangeStartMenu", "NoClose", "NoLogOff"}) EXPECT_EQ(Dword(HKCU, kExplorer, name), 0u);
+
+    MemoryRegistry fresh;
+    SetTaskManagerPolicy(fresh, 2);
+    EXPECT_TRUE(fresh.KeyExists(HKCU, kSystem));
+    EXPECT_TRUE(fresh.KeyExists(HKCU, kExplorer));
+    EXPECT_TRUE(fresh.ValueNames(HKCU, kSystem).empty());
+    EXPECT_TRUE(fresh.ValueNames(HKCU, kExplorer).empty());
+}
+
+TEST_F(AppTweaks, TaskManagerPolicyStopsAtTheFirstFailedWrite) {
+    reg.FailWrites(HKCU, kExplorer, "NoClose");
+    EXPECT_THROW(SetTaskManagerPolicy(reg, 0), ETweakError);
+    EXPECT_EQ(Dword(HKCU, kSystem, "DisableTaskMgr"), 1u);
+    EXPECT_EQ(Dword(HKCU, kExplorer, "NoChangeStartMenu"), 1u);
+    EXPECT_FALSE(reg.Value(HKCU, kExplorer, "NoLogOff"));
+}
+
+TEST_F(AppTweaks, TextWritesStoreExactBytesWithoutTerminatorAndNeverCreateKeys) {
+    ApplyWindowTitle(reg, "Moj IE");
+    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->data, Bytes("Moj IE"));
+    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->type, kRegSz);
+    ApplyStartPage(reg, "");
+    const auto empty = reg.Value(HKCU, tweak_keys::kIeMain, "Start page");
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->type, kRegSz);
+    EXPECT_TRUE(empty->data.empty());
+
+    // The Explorer policy key does not exist yet: the text tweaks write nothing.
+    ApplyHideDesktop(reg);
+    ApplyHideShutdown(reg);
+    EXPECT_FALSE(reg.KeyExists(HKCU, kExplorer));
+    SetNoDrives(reg, 0);  // now it exists
+    ApplyHideDesktop(reg);
+    ApplyHideShutdown(reg);
+    EXPECT_EQ(reg.Value(HKCU, kExplorer, "NoDesktop")->data, Bytes("1"));
+    EXPECT_EQ(reg.Value(HKCU, kExplorer, "NoClose")->type, kRegSz);
+}
+
+TEST_F(AppTweaks, LogonNoticeStoresTheMemoTextWithItsLineEndsAndTheCaption) {
+    ApplyLogonNotice(reg, "a\r\nb\r\n", "Naslov");
+    const auto text = reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText");
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->data.size(), 6u);
+    EXPECT_EQ(text->data, Bytes("a\r\nb\r\n"));
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption")->data, Bytes("Naslov"));
+
+    ApplyLogonNotice(reg, "", "");
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data.size(), 0u);
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption")->type, kRegSz);
+}
+
+TEST_F(AppTweaks, TextWritesAreSkippedSilentlyWithoutWriteAccessOrWhenTheWriteFails) {
+    reg.DenyWriteAccess(HKLM, "");
+    EXPECT_NO_THROW(ApplyLogonNotice(reg, "x", "y"));
+    EXPECT_FALSE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText"));
+    reg.FailWrites(HKCU, tweak_keys::kIeMain);
+    EXPECT_NO_THROW(ApplyWindowTitle(reg, "t"));
+    EXPECT_FALSE(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title"));
+}
+
+TEST_F(AppTweaks, RestoreOnACleanMachineLeavesEightDwordZerosAndShowsItsMessage) {
+    RestoreDefaults(reg, Recorder());
+    EXPECT_EQ(messages, std::vector<std::string>{tweak_text::kRestored});
+    EXPECT_EQ(Dword(HKCU, kSystem, "NoDispCPL"), 0u);
+    EXPECT_EQ(Dword(HKCU, kSystem, "DisableTaskMgr"), 0u);
+    for (const char* name : {"NoDrives", "NoControlPanel", "NoDesktop", "NoClose", "NoChangeStartMenu", "NoLogOff"})
+        EXPECT_EQ(Dword(HKCU, kExplorer, name), 0u) << name;
+    EXPECT_EQ(reg.ValueNames(HKCU, kSystem).size() + reg.ValueNames(HKCU, kExplorer).size(), 8u);
+    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->data, Bytes("Microsoft Internet Explorer"));
+    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Start page")->data, Bytes("http://home/"));  // not restored
+    EXPECT_FALSE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText"));
+    const auto caption = reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption");
+    ASSERT_TRUE(caption);
+    EXPECT_TRUE(caption->data.empty());
+}
+
+TEST_F(AppTweaks, RestoreUndoesEveryTweakAndTurnsTextPoliciesIntoDwords) {
+    SetNoDrives(reg, 1);
+    ApplyHideDesktop(reg);
+    ApplyHideShutdown(reg);
+    ApplyLogonNotice(reg, "Hello\r\n", "Hi");
+    SetTaskManagerPolicy(reg, 0);  // overwrites NoClose with a DWORD 1
+    ApplyHideShutdown(reg);        // and back to text "1"
+    SetNoDispCPL(reg, 1);
+    SetNoControlPanel(reg, 1);
+    ASSERT_EQ(reg.Value(HKCU, kExplorer, "NoClose")->type, kRegSz);
+    ASSERT_EQ(reg.Value(HKCU, kExplorer, "NoDesktop")->type, kRegSz);
+
+    RestoreDefaults(reg, Recorder());
+    for (const char* name : {"NoDesktop", "NoClose", "NoDrives", "NoControlPanel", "NoLogOff"})
+        EXPECT_EQ(Dword(HKCU, kExplorer, name), 0u) << name;
+    EXPECT_EQ(Dword(HKCU, kSystem, "NoDispCPL"), 0u);
+    EXPECT_EQ(Dword(HKCU, kSystem, "DisableTaskMgr"), 0u);
+    EXPECT_FALSE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText"));
+    EXPECT_TRUE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption")->data.empty());
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(AppTweaks, RestoreStopsAtAFailedDwordWriteBeforeItsMessage) {
+    reg.FailWrites(HKCU, kExplorer, "NoControlPanel");
+    ApplyLogonNotice(reg, "keep", "c");  // would be removed at the very end
+    try {
+        RestoreDefaults(reg, Recorder());
+        FAIL() << "no error raised";
+    } catch (const ETweakError& e) {
+        EXPECT_STREQ(e.what(), "Failed to set data for 'NoControlPanel'");
+    }
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Dword(HKCU, kExplorer, "NoDrives"), 0u);    // before the failure
+    EXPECT_FALSE(reg.Value(HKCU, kExplorer, "NoDesktop"));  // after it
+    EXPECT_FALSE(reg.Value(HKCU, kSystem, "DisableTaskMgr"));
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data.size(), 0u);  // emptied, not removed
+}
+
+TEST_F(AppTweaks, RestoreWithoutAccessToHklmStillRestoresHkcuAndReportsSuccess) {
+    ApplyLogonNotice(reg, "notice", "caption");
+    reg.DenyWriteAccess(HKLM, "");
+    RestoreDefaults(reg, Recorder());
+    EXPECT_EQ(messages, std::vector<std::string>{tweak_text::kRestored});
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data, Bytes("notice"));
+    EXPECT_EQ(Dword(HKCU, kSystem, "DisableTaskMgr"), 0u);
+    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->data, Bytes("Microsoft Internet Explorer"));
+}
+
+TEST_F(AppTweaks, NodesSevenAndEightShareOneValueSoRestoringUndoesBoth) {
+    SetNoControlPanel(reg, 1);  // node 7 and node 8 alike
+    EXPECT_EQ(Dword(HKCU, kExplorer, "NoControlPanel"), 1u);
+    EXPECT_EQ(reg.ValueNames(HKCU, kExplorer).size(), 1u);
+    SetNoControlPanel(reg, 0);
+    EXPECT_EQ(Dword(HKCU, kExplorer, "NoControlPanel"), 0u);
+}
+
+class AppSystemInformation : public AppTweaks {
+protected:
+    std::map<InfoLabel, std::string> Read() {
+        std::map<InfoLabel, std::string> labels;
+        ReadSystemInformation(reg, [&](InfoLabel label, const std::string& text) { labels[label] = text; });
+        return labels;
+    }
+};
+
+TEST_F(AppSystemInformation, ReadsTheFourValuesWithoutWriteAccess) {
+    reg.PutValue(HKLM, tweak_keys::kProcessor, "ProcessorNameString", {kRegSz, Bytes("Cpu X\0pad")});
+    reg.PutValue(HKLM, tweak_keys::kProcessor, "VendorIdentifier", {kRegSz, Bytes("GenuineTest")});
+    reg.PutValue(HKLM, tweak_keys::kWindowsNt, "RegisteredOwner", {kRegSz, Bytes("Pera")});
+    reg.PutValue(HKLM, tweak_keys::kWindowsNt, "RegisteredOrganization", {kRegExpandSz, Bytes("Firma")});
+    reg.DenyWriteAccess(HKLM, "");  // a standard user
+    const auto labels = Read();
+    EXPECT_EQ(labels.at(InfoLabel::ProcessorName), "Cpu X");
+    EXPECT_EQ(labels.at(InfoLabel::ProcessorVendor), "GenuineTest");
+    EXPECT_EQ(labels.at(InfoLabel::Owner), "Pera");
+    EXPECT_EQ(labels.at(InfoLabel::Organization), "Firma");
+}
+
+TEST_F(AppSystemInformation, AMissingKeyLeavesTheFirstLabelUntouchedEmptiesTheSecondAndCreatesNothing) {
+    // The processor key is missing; the Windows NT key exists (above Winlogon) without the values.
+    const std::size_t keysBefore = reg.KeyCount();
+    auto labels = Read();
+    EXPECT_FALSE(labels.contains(InfoLabel::ProcessorName));
+    EXPECT_EQ(labels.at(InfoLabel::ProcessorVendor), "");
+    EXPECT_EQ(labels.at(InfoLabel::Owner), "");
+    EXPECT_EQ(labels.at(InfoLabel::Organization), "");
+    EXPECT_EQ(reg.KeyCount(), keysBefore);
+
+    reg.PutValue(HKLM, tweak_keys::kWindowsNt, "RegisteredOrganization", {kRegSz, Bytes("Firma")});
+    reg.DenyOpen(HKLM, tweak_keys::kWindowsNt);
+    labels = Read();
+    EXPECT_FALSE(labels.contains(InfoLabel::Owner));
+    EXPECT_EQ(labels.at(InfoLabel::Organization), "");
+}
+
+TEST_F(AppSystemInformation, AValueOfTheWrongTypeRaisesAfterTheEarlierLabelsWereSet) {
+    reg.PutValue(HKLM, tweak_keys::kProcessor, "ProcessorNameString", {kRegSz, Bytes("Cpu")});
+    reg.PutValue(HKLM, tweak_keys::kProcessor, "VendorIdentifier", {kRegDword, {1, 0, 0, 0}});
+    std::map<InfoLabel, std::string> labels;
+    try {
+        ReadSystemInformation(reg, [&](InfoLabel label, const std::string& text) { labels[label] = text; });
+        FAIL() << "no error raised";
+    } catch (const ETweakError& e) {
+        EXPECT_STREQ(e.what(), "Invalid data type for 'VendorIdentifier'");
+    }
+    EXPECT_EQ(labels.size(), 1u);
+    EXPECT_EQ(labels.at(InfoLabel::ProcessorName), "Cpu");
+}
+
+class RecordingPower final : public PowerControl {
+public:
+    bool SetPrivilege(std::string_view name, bool enable) override {
+        calls.push_back(std::string(enable ? "enable " : "disable ") + std::string(name));
+        return enable ? grant : true;
+    }
+    bool RequestShutdown(std::uint32_t flags) override {
+        calls.push_back("exit " + std::to_string(flags));
+        return accept;
+    }
+    bool grant = true;
+    bool accept = true;
+    std::vector<std::string> calls;
+};
+
+TEST(AppRestart, EnablesThePrivilegeAroundTheShutdownRequest) {
+    RecordingPower power;
+    EXPECT_TRUE(RestartWindows(power, kEwxReboot));
+    EXPECT_EQ(power.calls, (std::vector<std::string>{"enable SeShutdownPrivilege", "exit 2",
+                                                     "disable SeShutdownPrivilege"}));
+    power.calls.clear();
+    power.accept = false;
+    EXPECT_FALSE(RestartWindows(power, kEwxReboot));
+    EXPECT_EQ(power.calls.size(), 3u);  // the privilege is dropped again after a refusal
+}
+
+TEST(AppRestart, WithoutThePrivilegeNothingIsRequested) {
+    RecordingPower power;
+    power.grant = false;
+    EXPECT_FALSE(RestartWindows(power, kEwxReboot));
+    EXPECT_EQ(power.calls, std::vector<std::string>{"enable SeShutdownPrivilege"});
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+// The tweak operations against the real registry of the Wine prefix, read
+// back with the registry's own functions; privilege and shut-down seam.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/tweaks.h"
+#include "app/win/win_power.h"
+#include "app/win/win_registry.h"
+#include "win/driver/registry_guard.h"
+
+using namespace ui_driver;
+
+namespace {
+
+constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+constexpr const char* kSystem = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+
+std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+// Windows may hand back a REG_SZ with a terminating zero added; the stored
+// text is what comes before it.
+std::vector<std::uint8_t> StoredText(const RegValue& value) {
+    std::vector<std::uint8_t> data = value.data;
+    if (!data.empty() && data.back() == 0) data.pop_back();
+    return data;
+}
+
+class AppWinRegistry : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateRegistryKey(HKEY_CURRENT_USER, tweak_keys::kIeMain);
+        CreateRegistryKey(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon);
+    }
+    RegistryGuard guard;  // restores the values after each test
+    WinRegistry registry;
+};
+
+TEST_F(AppWinRegistry, TextWritesStoreTheBytesAsRegSzWithoutTerminator) {
+    ApplyWindowTitle(registry, "Naslov");
+    auto value = ReadRegistryValue(HKEY_CURRENT_USER, tweak_keys::kIeMain, "Window Title");
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->type, static_cast<std::uint32_t>(REG_SZ));
+    EXPECT_EQ(StoredText(*value), Bytes("Naslov"));
+
+    ApplyLogonNotice(registry, "a\r\nb\r\n", "");
+    value = ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeText");
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->type, static_cast<std::uint32_t>(REG_SZ));
+    EXPECT_EQ(StoredText(*value), Bytes("a\r\nb\r\n"));
+    EXPECT_LE(value->data.size(), 7u);  // 6 bytes, plus at most the zero Windows may add on reading
+    value = ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeCaption");
+    ASSERT_TRUE(value);
+    EXPECT_TRUE(StoredText(*value).empty());
+}
+
+TEST_F(AppWinRegistry, TextWritesSkipAMissingKeyWithoutCreatingIt) {
+    DeleteRegistryValue(HKEY_CURRENT_USER, kExplorer, "NoDesktop");
+    RegDeleteKeyExA(HKEY_CURRENT_USER, kExplorer, KEY_WOW64_64KEY, 0);  // only succeeds when empty
+    if (RegistryKeyExists(HKEY_CURRENT_USER, kExplorer)) GTEST_SKIP() << "the prefix keeps values in the key";
+    ApplyHideDesktop(registry);
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, kExplorer));
+}
+
+TEST_F(AppWinRegistry, PolicyRoutinesWriteFourByteDwordsAndCreateTheirKeys) {
+    SetNoDispCPL(registry, 1);
+    SetNoDrives(registry, 1);
+    SetNoControlPanel(registry, 1);
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, kSystem, "NoDispCPL"), 0xFFFFu);
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, kExplorer, "NoDrives"), 0xFFFFu);
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, kExplorer, "NoControlPanel"), 1u);
+    SetTaskManagerPolicy(registry, 0);
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, kSystem, "DisableTaskMgr"), 1u);
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, kExplorer, "NoLogOff"), 1u);
+}
+
+TEST_F(AppWinRegistry, RestoreTurnsTextPoliciesIntoDwordZerosAndRemovesTheNotice) {
+    SetNoDrives(registry, 1);  // makes sure the Explorer key exists for the text writes
+    ApplyHideDesktop(registry);
+    ApplyHideShutdown(registry);
+    ApplyLogonNotice(registry, "x\r\n", "y");
+    ASSERT_EQ(ReadRegistryValue(HKEY_CURRENT_USER, kExplorer, "NoDesktop")->type, static_cast<std::uint32_t>(REG_SZ));
+
+    std::vector<std::string> messages;
+    RestoreDefaults(registry, [&](const std::string& text) { messages.push_back(text); });
+    EXPECT_EQ(messages, std::vector<std::string>{"Podaci uspesno vraceni u normalu"});
+    for (const char* name : {"NoDesktop", "NoClose", "NoDrives", "NoControlPanel", "NoChangeStartMenu", "NoLogOff"})
+        EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, kExplorer, name), 0u) << name;
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, kSystem, "NoDispCPL"), 0u);
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, kSystem, "DisableTaskMgr"), 0u);
+    EXPECT_FALSE(ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeText"));
+    const auto caption = ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeCaption");
+    ASSERT_TRUE(caption);
+    EXPECT_TRUE(StoredText(*caption).empty());
+    const auto title = ReadRegistryValue(HKEY_CURRENT_USER, tweak_keys::kIeMain, "Window Title");
+    ASSERT_TRUE(title);
+    EXPECT_EQ(StoredText(*title), Bytes("Microsoft Internet Explorer"));
+}
+
+TEST_F(AppWinRegistry, ReadStringAppliesTheTypeRuleToRealValues) {
+    WriteRegistryValue(HKEY_CURRENT_USER, tweak_keys::kIeMain, "Window Title", RegValue{REG_DWORD, {1, 0, 0, 0}});
+    TRegistry reg(registry, RegRoot::CurrentUser, kKeyRead);
+    ASSERT_TRUE(reg.OpenKey(tweak_keys::kIeMain, false));
+    EXPECT_THROW(reg.ReadString("Window Title"), ETweakError);
+    WriteRegistryValue(HKEY_CURRENT_USER, tweak_keys::kIeMain, "Window Title", RegValue{REG_SZ, Bytes("ab\0cd")});
+    EXPECT_EQ(reg.ReadString("Window Title"), "ab");
+    EXPECT_EQ(reg.ReadString("No such value here"), "");
+}
+
+TEST_F(AppWinRegistry, SystemInformationMatchesTheRegistryAndCreatesNothing) {
+    const char* processor = "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0";
+    std::map<InfoLabel, std::string> labels;
+    ReadSystemInformation(registry, [&](InfoLabel label, const std::string& text) { labels[label] = text; });
+    const auto vendor = ReadRegistryValue(HKEY_LOCAL_MACHINE, processor, "VendorIdentifier");
+    ASSERT_TRUE(vendor) << "the prefix describes its processor";
+    EXPECT_EQ(labels[InfoLabel::ProcessorVendor], std::string(vendor->data.begin(),
+                                                              std::find(vendor->data.begin(), vendor->data.end(), 0)));
+    EXPECT_FALSE(labels[InfoLabel::ProcessorVendor].empty());
+    EXPECT_TRUE(labels.contains(InfoLabel::Owner));
+    EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0\\0"));
+}
+
+std::vector<std::uint32_t>* g_shutdowns = nullptr;
+bool RecordShutdown(std::uint32_t flags) {
+    g_shutdowns->push_back(flags);
+    return true;
+}
+
+TEST(AppWinPower, RestartGoesThroughTheSeamWithTheRebootFlag) {
+    std::vector<std::uint32_t> shutdowns;
+    g_shutdowns = &shutdowns;
+    const ExitWindowsHandler previous = SetExitWindowsHandler(RecordShutdown);
+    WinPowerControl power;
+    const bool privilege = SetPrivilege(kShutdownPrivilege, true);
+    SetPrivilege(kShutdownPrivilege, false);
+    const bool accepted = RestartWindows(power, kEwxReboot);
+    SetExitWindowsHandler(previous);
+    g_shutdowns = nullptr;
+    if (privilege) {
+        EXPECT_TRUE(accepted);
+        EXPECT_EQ(shutdowns, std::vector<std::uint32_t>{kEwxReboot});
+    } else {
+        EXPECT_FALSE(accepted);
+        EXPECT_TRUE(shutdowns.empty());
+    }
+}
+
+TEST(AppWinPower, AnUnknownPrivilegeCannotBeEnabled) {
+    EXPECT_FALSE(SetPrivilege("SeNoSuchPrivilegeAnywhere", true));
+}
+
+}  // namespace
