@@ -420,7 +420,7 @@ void TWinControl::PaintHandler(TMessage& message)
     message.Result = 0;
 }
 
-void TWinControl::ReflectToChild(TMessage& message)
+bool TWinControl::ReflectToChild(TMessage& message)
 {
     HWND child = nullptr;
     switch (message.Msg) {
@@ -446,14 +446,15 @@ void TWinControl::ReflectToChild(TMessage& message)
         if (message.WParam != 0 && handle_ != nullptr) child = GetDlgItem(handle_, static_cast<int>(message.WParam));
         break;
     default:
-        break;
+        return false;
     }
     TWinControl* target = child != nullptr && child != handle_ ? FindControl(child) : nullptr;
     if (target != nullptr) {
         message.Result = target->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
-        return;
+    } else {
+        TControl::WndProc(message);
     }
-    TControl::WndProc(message);
+    return true;
 }
 
 void TWinControl::UpdateMouseControl(TControl* control)
@@ -497,6 +498,7 @@ bool TWinControl::RouteMouseToGraphic(TMessage& message)
 
 void TWinControl::WndProc(TMessage& message)
 {
+    if (ReflectToChild(message)) return;
     switch (message.Msg) {
     case WM_PAINT:
         if ((message.WParam == 0 && doubleBuffered_) || ownClass_ || !controls_.empty()) {
@@ -511,19 +513,6 @@ void TWinControl::WndProc(TMessage& message)
         } else {
             DefaultHandler(message);
         }
-        return;
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-        ReflectToChild(message);
         return;
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:

@@ -127,7 +127,9 @@ private:
     friend class TApplication;
     void PaintHandler(TMessage& message);
     void UpdateMouseControl(TControl* control);
-    void ReflectToChild(TMessage& message);
+    // Sends a child's notification back to the child as CN_BASE + message; false when the
+    // message is not one that children notify their parent with.
+    bool ReflectToChild(TMessage& message);
     void AttachWindow(HWND hwnd);
     void DetachWindow();
 
