@@ -20,11 +20,11 @@ std::uint32_t ToPixel(Rgb c) {
 
 Rgb Mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
 
-// One filled shape: an inside test and its colour at a point (coordinates in
+// One filled shape: an inside test and its color at a point (coordinates in
 // pixels, origin at the image's top-left corner).
 struct Layer {
     std::function<bool(double, double)> inside;
-    std::function<Rgb(double, double)> colour;
+    std::function<Rgb(double, double)> color;
 };
 
 GlyphImage Render(int size, std::uint32_t background, const std::vector<Layer>& layers) {
@@ -40,7 +40,7 @@ GlyphImage Render(int size, std::uint32_t background, const std::vector<Layer>& 
                     const double py = y + (sy + 0.5) / kSamples;
                     Rgb c = back;
                     for (const Layer& layer : layers)
-                        if (layer.inside(px, py)) c = layer.colour(px, py);
+                        if (layer.inside(px, py)) c = layer.color(px, py);
                     sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
                 }
             constexpr double n = kSamples * kSamples;
@@ -49,7 +49,7 @@ GlyphImage Render(int size, std::uint32_t background, const std::vector<Layer>& 
     return image;
 }
 
-// A colour that lightens towards the top-left, for a little depth.
+// A color that lightens towards the top-left, for a little depth.
 std::function<Rgb(double, double)> Shaded(Rgb light, Rgb dark, double size) {
     return [=](double x, double y) { return Mix(light, dark, std::clamp((x + y) / (2 * size), 0.0, 1.0)); };
 }

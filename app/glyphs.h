@@ -2,7 +2,7 @@
 // The pictures on the main window's four buttons, drawn by code: a gear
 // ("Tweak"), a turning arrow ("Vrati na Default"), a power sign ("Restartuj
 // kompjuter") and a cross ("Zatvori"). Edges are smoothed against the given
-// background colour, which also fills every pixel outside the picture.
+// background color, which also fills every pixel outside the picture.
 
 #include <cstdint>
 #include <vector>

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/bmp_io.h"
+#include "base/bmp_io.h"
 #include "skin/data/lzh.h"
 #include "skin/data/skin_loader.h"
 #include "tools/common/package_writer.h"
@@ -31,18 +31,18 @@ std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A skin-like picture: flat bands with a bevel, a few colours, magenta corners.
-skin::Bitmap SkinLikeImage(int width, int height, std::uint8_t tone) {
-    skin::Bitmap bitmap(width, height, skin::MakePixel(tone, static_cast<std::uint8_t>(tone / 2), 90));
+// A skin-like picture: flat bands with a bevel, a few colors, magenta corners.
+base::Bitmap SkinLikeImage(int width, int height, std::uint8_t tone) {
+    base::Bitmap bitmap(width, height, base::MakePixel(tone, static_cast<std::uint8_t>(tone / 2), 90));
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            if (y == 0 || x == 0) bitmap.At(x, y) = skin::MakePixel(230, 230, 230);
-            else if (y == height - 1 || x == width - 1) bitmap.At(x, y) = skin::MakePixel(60, 60, 60);
-            else if ((y * 7 / height) % 2 == 0) bitmap.At(x, y) = skin::MakePixel(tone, static_cast<std::uint8_t>(y * 4), 120);
+            if (y == 0 || x == 0) bitmap.At(x, y) = base::MakePixel(230, 230, 230);
+            else if (y == height - 1 || x == width - 1) bitmap.At(x, y) = base::MakePixel(60, 60, 60);
+            else if ((y * 7 / height) % 2 == 0) bitmap.At(x, y) = base::MakePixel(tone, static_cast<std::uint8_t>(y * 4), 120);
         }
     }
-    bitmap.At(0, 0) = skin::kMagenta;
-    bitmap.At(width - 1, 0) = skin::kMagenta;
+    bitmap.At(0, 0) = base::kMagenta;
+    bitmap.At(width - 1, 0) = base::kMagenta;
     return bitmap;
 }
 
@@ -84,7 +84,7 @@ std::vector<std::uint8_t> SyntheticPackage() {
             definition += "[" + currentSection + "]\nLeftWidth=3\nRightWidth=3\nTopHeight=3\nBottomHeight=3\n";
         }
         definition += std::string(image.key) + "=" + name + "\n";
-        members.push_back({name, skin::WriteBmp24(SkinLikeImage(image.width, image.height,
+        members.push_back({name, base::WriteBmp24(SkinLikeImage(image.width, image.height,
                                                                  static_cast<std::uint8_t>(40 + 5 * n)))});
         ++n;
     }

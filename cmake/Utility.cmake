@@ -1,7 +1,7 @@
 # tweak.exe: the utility, a GUI-subsystem executable with its resources.
-if(EXISTS ${PROJECT_SOURCE_DIR}/app/win/Project1.cpp)
+if(EXISTS ${PROJECT_SOURCE_DIR}/app/win/program_entry.cpp)
   file(GLOB tweak_resources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/win/*.rc)
-  add_executable(tweak WIN32 ${PROJECT_SOURCE_DIR}/app/win/Project1.cpp ${tweak_resources})
+  add_executable(tweak WIN32 ${PROJECT_SOURCE_DIR}/app/win/program_entry.cpp ${tweak_resources})
   target_link_libraries(tweak PRIVATE app_win)
 endif()
 

@@ -7,18 +7,18 @@
 #include <cstdlib>
 #include <span>
 
-#include "skin/data/bmp_io.h"
+#include "base/bmp_io.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const skin::BmpReadResult read = skin::ReadBmp(std::span<const std::uint8_t>(data, size));
+    const base::BmpReadResult read = base::ReadBmp(std::span<const std::uint8_t>(data, size));
     if (!read.Ok()) {
         if (!read.Image.Empty()) std::abort();
         return 0;
     }
-    if (read.Error.empty() && read.Image.Width() * std::int64_t{read.Image.Height()} > skin::kMaxBitmapPixels)
+    if (read.Error.empty() && read.Image.Width() * std::int64_t{read.Image.Height()} > base::kMaxBitmapPixels)
         std::abort();
-    const std::vector<std::uint8_t> written = skin::WriteBmp24(read.Image);
-    const skin::BmpReadResult again = skin::ReadBmp(written);
+    const std::vector<std::uint8_t> written = base::WriteBmp24(read.Image);
+    const base::BmpReadResult again = base::ReadBmp(written);
     if (!again.Ok() || !(again.Image == read.Image)) std::abort();
     return 0;
 }

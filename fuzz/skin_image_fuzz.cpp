@@ -33,26 +33,26 @@ private:
     std::size_t pos_ = 0;
 };
 
-constexpr skin::Pixel kGuard = 0x00C0FFEEu;
+constexpr base::Pixel kGuard = 0x00C0FFEEu;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Input in(data, size);
     const int stripW = in.Byte() % 40, stripH = in.Byte() % 40;
-    skin::Bitmap strip(stripW, stripH);
+    base::Bitmap strip(stripW, stripH);
     for (int y = 0; y < stripH; ++y)
-        for (int x = 0; x < stripW; ++x) strip.At(x, y) = (in.Byte() & 1) ? skin::kMagenta : skin::Pixel(x * 7 + y);
+        for (int x = 0; x < stripW; ++x) strip.At(x, y) = (in.Byte() & 1) ? base::kMagenta : base::Pixel(x * 7 + y);
 
     const int destW = 1 + in.Byte() % 48, destH = 1 + in.Byte() % 48, guard = 2;
     const int stride = destW + 2 * guard;
-    std::vector<skin::Pixel> memory(static_cast<std::size_t>(stride) * static_cast<std::size_t>(destH + 2 * guard), kGuard);
-    skin::Bitmap dest = skin::Bitmap::View(memory.data() + guard * stride + guard, destW, destH, stride);
+    std::vector<base::Pixel> memory(static_cast<std::size_t>(stride) * static_cast<std::size_t>(destH + 2 * guard), kGuard);
+    base::Bitmap dest = base::Bitmap::View(memory.data() + guard * stride + guard, destW, destH, stride);
     dest.Fill(0);
 
-    const skin::Rect target{in.Coordinate(), in.Coordinate(), in.Coordinate(), in.Coordinate()};
-    const skin::Rect margins{in.Coordinate(), in.Coordinate(), in.Coordinate(), in.Coordinate()};
-    const skin::Rect source{in.Coordinate(), in.Coordinate(), in.Coordinate(), in.Coordinate()};
+    const base::Rect target{in.Coordinate(), in.Coordinate(), in.Coordinate(), in.Coordinate()};
+    const base::Rect margins{in.Coordinate(), in.Coordinate(), in.Coordinate(), in.Coordinate()};
+    const base::Rect source{in.Coordinate(), in.Coordinate(), in.Coordinate(), in.Coordinate()};
     const int count = in.Coordinate(), number = in.Coordinate();
     const std::uint8_t flags = in.Byte();
     const bool vertical = flags & 1, tile = flags & 2, transparent = flags & 4;
@@ -62,16 +62,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     skin::DrawSkinBorder(dest, target, strip, vertical, count, number, margins);
     skin::DrawSkinFrame(dest, target, strip, transparent, count, number);
     skin::DrawSkinGlyph(dest, target, strip, transparent, count, number);
-    skin::TransparentBlit(dest, target, strip, skin::kMagenta);
+    skin::TransparentBlit(dest, target, strip, base::kMagenta);
     skin::TileImage(dest, target, strip, source);
     skin::StretchBitmap(dest, target, strip, source);
     skin::CopyBitmapRect(dest, target.Left, target.Top, strip, source);
     // Only small targets are built whole, to keep each run quick.
     if (skin::WithinDrawRange(target) && target.Width() <= 256 && target.Height() <= 256) {
-        const skin::Bitmap image = skin::BuildSkinImage(target, strip, margins, vertical, tile, count, number);
+        const base::Bitmap image = skin::BuildSkinImage(target, strip, margins, vertical, tile, count, number);
         if (!target.IsEmpty() && (image.Width() != target.Width() || image.Height() != target.Height())) std::abort();
     }
-    (void)skin::CreateRegionFromBitmap(dest, target.Left, target.Top, flags, flags, flags, skin::kMagenta);
+    (void)skin::CreateRegionFromBitmap(dest, target.Left, target.Top, flags, flags, flags, base::kMagenta);
 
     for (int y = 0; y < destH + 2 * guard; ++y)
         for (int x = 0; x < stride; ++x) {

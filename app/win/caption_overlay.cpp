@@ -1,18 +1,18 @@
 #include "app/win/caption_overlay.h"
 
-#include "framework/forms.h"
-#include "framework/text.h"
-#include "skin/data/win/gdi_handles.h"
+#include "framework/win/forms.h"
+#include "framework/win/text.h"
+#include "base/win/gdi_handles.h"
 
 void CaptionOverlay(TCustomForm& form) {
     if (!form.HandleAllocated()) return;
-    TFont font;  // framework defaults: "MS Sans Serif", window-text colour
+    TFont font;  // framework defaults: "MS Sans Serif", window-text color
     font.SetStyle(fsBold);
     font.SetSize(10);
-    skin::win::WindowDc dc(form.Handle(), skin::win::WindowDc::Area::Window);
+    base::win::WindowDc dc(form.Handle(), base::win::WindowDc::Area::Window);
     if (!dc) return;
-    skin::win::ScopedSelectObject selectFont(dc.Get(), font.Handle());
-    skin::win::ScopedSaveDc saved(dc.Get());
+    base::win::ScopedSelectObject selectFont(dc.Get(), font.Handle());
+    base::win::ScopedSaveDc saved(dc.Get());
     SetBkMode(dc.Get(), TRANSPARENT);
     SetTextColor(dc.Get(), ColorToRGB(font.Color()));
     const std::wstring text = WidenText(form.Caption());

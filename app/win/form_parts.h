@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "framework/framework.h"
+#include "framework/win/framework.h"
 
 // Dialog frame, centred on the screen, button-face background, "MS Sans
-// Serif" 8 pt in the window-text colour, client area `width` x `height`.
+// Serif" 8 pt in the window-text color, client area `width` x `height`.
 void SetUpDialog(TForm& form, const std::string& caption, int width, int height);
 
 // The main window's frame: single fixed border, system menu only.

@@ -5,26 +5,15 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/win/Unit1.h"
+#include "app/win/form_queries.h"
+#include "app/win/main_window.h"
 #include "app/win/timer_steps.h"
 #include "app/win/window_capture.h"
-#include "framework/framework.h"
+#include "framework/win/framework.h"
 
 namespace {
 
 std::unique_ptr<TimerSteps> g_tour;
-
-// The modal framework form on top (a dialog or the message dialog), if any.
-TCustomForm* TopModalForm() {
-    TCustomForm* found = nullptr;
-    for (int i = 0; i < Screen->FormCount(); ++i)
-        if (Screen->Forms(i)->Modal() && Screen->Forms(i)->Visible()) found = Screen->Forms(i);
-    return found;
-}
-
-bool IsShown(TCustomForm* form) {
-    return form && form->HandleAllocated() && IsWindowVisible(form->Handle()) && !IsIconic(form->Handle());
-}
 
 void Capture(const std::wstring& folder, HWND window, const std::string& name) {
     if (!CaptureWindowToBmp(window, folder + L"\\" + WidenText(name) + L".bmp"))

@@ -1,8 +1,8 @@
 #include "app/win/window_capture.h"
 
-#include "skin/data/bmp_io.h"
-#include "skin/data/win/dib_section.h"
-#include "skin/data/win/gdi_handles.h"
+#include "base/bmp_io.h"
+#include "base/win/dib_section.h"
+#include "base/win/gdi_handles.h"
 
 #include <cstdint>
 #include <exception>
@@ -21,13 +21,13 @@ bool CaptureWindowToBmp(HWND window, const std::wstring& path) {
 
     // Read through the window's own DC: it holds what the window and its
     // children painted, whether or not the display has caught up yet.
-    skin::win::WindowDc source(window, skin::win::WindowDc::Area::Window);
+    base::win::WindowDc source(window, base::win::WindowDc::Area::Window);
     if (!source) return false;
     std::vector<std::uint8_t> file;
     try {
-        skin::win::DibSection copy(width, height, source.Get());
+        base::win::DibSection copy(width, height, source.Get());
         if (!BitBlt(copy.Dc(), 0, 0, width, height, source.Get(), 0, 0, SRCCOPY)) return false;
-        file = skin::WriteBmp24(copy.Pixels());
+        file = base::WriteBmp24(copy.Pixels());
     } catch (const std::exception&) {
         return false;
     }

@@ -1,3 +1,4 @@
+# The posix thread model: GoogleTest needs std::mutex, which the win32 thread model of GCC 12 lacks.
 set(CMAKE_C_COMPILER ${TWEAK_MINGW_TRIPLET}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TWEAK_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${TWEAK_MINGW_TRIPLET}-windres)

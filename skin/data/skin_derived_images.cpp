@@ -86,7 +86,7 @@ void SynthesizeComboFrames(TSkinObjects& objects, int scrollArrowWidth) {
 void DeriveToolbarBackground(TSkinObjects& objects) {
     const TDataSkinObject& statusBar = *objects.StatusBarEdges;
     auto toolbar = std::make_unique<TDataSkinObject>("Toolbar");
-    toolbar->NormalColour2 = toolbar->MouseOverColour2 = toolbar->PressedColour2 = objects.ButtonTextColor;
+    toolbar->NormalColor2 = toolbar->MouseOverColor2 = toolbar->PressedColor2 = objects.ButtonTextColor;
     toolbar->Margins.Bottom = statusBar.Margins.Bottom;
     toolbar->FrameCount = 1;
 

@@ -16,19 +16,18 @@
 // - Source pixels outside the strip (a frame number beyond the count, margins larger than the
 //   frame) are never read; they come out as black (0) background pixels, and so does a stretched
 //   part whose source has no area.
-// - Key colours are colour values (0x00BBGGRR, as TColor); kMagenta is the same in both layouts.
-//   Key tests look at the colour bytes only; the unused high byte of a pixel is ignored.
+// - Key colors are color values (0x00BBGGRR, as TColor); kMagenta is the same in both layouts.
+//   Key tests look at the color bytes only; the unused high byte of a pixel is ignored.
 // - Source and destination must be different bitmaps.
 
 #include <cstdint>
 #include <vector>
 
-#include "skin/data/bitmap.h"
-#include "skin/data/geometry.h"
+#include "skin/data/pixels.h"
 
 namespace skin {
 
-// Key colour of every transparent skin draw.
+// Key color of every transparent skin draw.
 inline constexpr std::uint32_t kSkinTransparentColor = kMagenta;
 
 // Every primitive refuses (draws nothing for) rectangles and positions with a coordinate beyond

@@ -2,8 +2,7 @@
 
 // Building blocks shared by the skin primitives. Not for use outside skin_image*.cpp.
 
-#include "skin/data/bitmap.h"
-#include "skin/data/geometry.h"
+#include "skin/data/pixels.h"
 
 namespace skin::internal {
 

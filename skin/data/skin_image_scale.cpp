@@ -194,7 +194,7 @@ void CopyPixelsKeyed(Bitmap& dest, int x, int y, const Bitmap& source, const Rec
         Pixel* o = dest.Row(out.Top + row) + out.Left;
         const Pixel* in = source.Row(sy + row) + sx;
         for (int i = 0; i < width; ++i) {
-            // Compare the colour bytes only: the unused high byte of a DIB pixel may hold anything.
+            // Compare the color bytes only: the unused high byte of a DIB pixel may hold anything.
             if ((in[i] & 0x00FFFFFFu) != key) o[i] = in[i];
         }
     }

@@ -3,7 +3,7 @@
 #include <exception>
 #include <utility>
 
-#include "skin/data/bmp_io.h"
+#include "base/bmp_io.h"
 #include "skin/data/skin_loader.h"
 
 namespace skin {
@@ -32,7 +32,7 @@ bool LoadImage(Bitmap& target, const TSkinReader& reader, std::string_view fileN
     const std::span<const std::uint8_t> bytes = reader.Member(static_cast<std::size_t>(index));
     if (bytes.empty()) return false;
     try {
-        BmpReadResult bmp = ReadBmp(bytes);
+        base::BmpReadResult bmp = base::ReadBmp(bytes);
         if (!bmp.Ok()) return false;
         target = std::move(bmp.Image);
     } catch (const std::exception&) {

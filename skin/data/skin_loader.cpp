@@ -21,9 +21,9 @@ struct LoadContext {
 template <class T>
 std::unique_ptr<T> NewObject(std::string name, const LoadContext& ctx) {
     auto object = std::make_unique<T>(std::move(name));
-    object->NormalColour2 = ctx.buttonTextColor;
-    object->MouseOverColour2 = ctx.buttonTextColor;
-    object->PressedColour2 = ctx.buttonTextColor;
+    object->NormalColor2 = ctx.buttonTextColor;
+    object->MouseOverColor2 = ctx.buttonTextColor;
+    object->PressedColor2 = ctx.buttonTextColor;
     return object;
 }
 
@@ -40,12 +40,12 @@ void ReadObjectKeys(TDataSkinObject& object, const LoadContext& ctx, std::string
     ReadMargins(object, ctx, section);
     object.Trans = ReadInt(ctx.ini, section, "Trans", 0);
     object.Tile = ReadInt(ctx.ini, section, "Tile", 0);
-    object.NormalColour = ReadInt(ctx.ini, section, "NormalColour", -1);
-    object.MouseOverColour = ReadInt(ctx.ini, section, "MouseOverColour", -1);
-    object.PressedColour = ReadInt(ctx.ini, section, "PressedColour", -1);
-    object.NormalColour2 = ReadColour(ctx.ini, section, "NormalColour2", ctx.buttonTextColor);
-    object.MouseOverColour2 = ReadColour(ctx.ini, section, "MouseOverColour2", ctx.buttonTextColor);
-    object.PressedColour2 = ReadColour(ctx.ini, section, "PressedColour2", ctx.buttonTextColor);
+    object.NormalColor = ReadInt(ctx.ini, section, "NormalColour", -1);
+    object.MouseOverColor = ReadInt(ctx.ini, section, "MouseOverColour", -1);
+    object.PressedColor = ReadInt(ctx.ini, section, "PressedColour", -1);
+    object.NormalColor2 = ReadColor(ctx.ini, section, "NormalColour2", ctx.buttonTextColor);
+    object.MouseOverColor2 = ReadColor(ctx.ini, section, "MouseOverColour2", ctx.buttonTextColor);
+    object.PressedColor2 = ReadColor(ctx.ini, section, "PressedColour2", ctx.buttonTextColor);
     if (object.Tile > 1) object.Tile = 0;
 }
 
@@ -130,34 +130,34 @@ void LoadFrameEdge(TDataSkinBorder& edge, const LoadContext& ctx, bool vertical)
     if (edge.Tile > 1) edge.Tile = 1;
 }
 
-void LoadColours(TSkinObjects& o, const TQuickIni& ini, const std::vector<std::string>& sections) {
+void LoadColors(TSkinObjects& o, const TQuickIni& ini, const std::vector<std::string>& sections) {
     constexpr std::string_view s = "Colours";
-    o.WindowTextColor = ReadColour(ini, s, "WindowText", clWindowText);
-    o.ButtonFaceColor = ReadColour(ini, s, "ButtonFace", clBtnFace);
-    o.ScrollbarColor = ReadColour(ini, s, "Scrollbar", clScrollBar);
-    o.HilightTextColor = ReadColour(ini, s, "HilightText", clHighlightText);
-    o.HilightColor = ReadColour(ini, s, "Hilight", clHighlight);
-    o.MenuBarColor = ReadColour(ini, s, "Menubar", o.ButtonFaceColor);
-    o.MenuColor = ReadColour(ini, s, "Menu", clMenu);
-    o.MenuTextColor = ReadColour(ini, s, "MenuText", clMenuText);
-    o.ButtonTextColor = ReadColour(ini, s, "ButtonText", clBtnText);
-    o.ButtonHilightColor = ReadColour(ini, s, "ButtonHilight", clBtnHighlight);
-    o.ButtonLightColor = ReadColour(ini, s, "Buttonlight", clBtnHighlight);
-    o.ButtonShadowColor = ReadColour(ini, s, "ButtonShadow", clBtnShadow);
-    o.ButtonDkShadowColor = ReadColour(ini, s, "ButtonDkShadow", cl3DDkShadow);
-    o.MenuBarTextColor = ReadColour(ini, s, "MenuBarText", clMenuText);
-    o.TitleTextActiveColor = ReadColour(ini, s, "TitleTextActive", clCaptionText);
-    o.TitleTextInactiveColor = ReadColour(ini, s, "TitleTextNoActive", clInactiveCaptionText);
+    o.WindowTextColor = ReadColor(ini, s, "WindowText", clWindowText);
+    o.ButtonFaceColor = ReadColor(ini, s, "ButtonFace", clBtnFace);
+    o.ScrollbarColor = ReadColor(ini, s, "Scrollbar", clScrollBar);
+    o.HilightTextColor = ReadColor(ini, s, "HilightText", clHighlightText);
+    o.HilightColor = ReadColor(ini, s, "Hilight", clHighlight);
+    o.MenuBarColor = ReadColor(ini, s, "Menubar", o.ButtonFaceColor);
+    o.MenuColor = ReadColor(ini, s, "Menu", clMenu);
+    o.MenuTextColor = ReadColor(ini, s, "MenuText", clMenuText);
+    o.ButtonTextColor = ReadColor(ini, s, "ButtonText", clBtnText);
+    o.ButtonHilightColor = ReadColor(ini, s, "ButtonHilight", clBtnHighlight);
+    o.ButtonLightColor = ReadColor(ini, s, "Buttonlight", clBtnHighlight);
+    o.ButtonShadowColor = ReadColor(ini, s, "ButtonShadow", clBtnShadow);
+    o.ButtonDkShadowColor = ReadColor(ini, s, "ButtonDkShadow", cl3DDkShadow);
+    o.MenuBarTextColor = ReadColor(ini, s, "MenuBarText", clMenuText);
+    o.TitleTextActiveColor = ReadColor(ini, s, "TitleTextActive", clCaptionText);
+    o.TitleTextInactiveColor = ReadColor(ini, s, "TitleTextNoActive", clInactiveCaptionText);
 
-    o.SectionColours.clear();
+    o.SectionColors.clear();
     for (const std::string& name : sections) {
         const std::string upper = loader::UpperAscii(name);
         if (upper.starts_with("COLOUR") && upper != "COLOURS")
-            o.SectionColours.push_back(ReadColour(ini, name, "color", clWindowText));
+            o.SectionColors.push_back(ReadColor(ini, name, "color", clWindowText));
     }
     for (std::size_t i = 0; i < o.CustomColors.size(); ++i) {
         const std::string key = "Color" + std::to_string(i);
-        o.CustomColors[i] = ReadColour(ini, "Customcolors", key, clWhite);
+        o.CustomColors[i] = ReadColor(ini, "Customcolors", key, clWhite);
     }
 }
 
@@ -169,18 +169,18 @@ void LoadButtons(TDataSkinButton& b, const LoadContext& ctx) {
     b.Tile = ReadInt(ctx.ini, section, "Tile", 0);
     LoadImage(b.CheckMap, ctx.reader, ReadText(ctx.ini, section, "CheckButton"));
     LoadImage(b.RadioMap, ctx.reader, ReadText(ctx.ini, section, "RadioButton"));
-    b.NormalColour = ReadInt(ctx.ini, section, "NormalColour", -1);
-    b.MouseOverColour = ReadInt(ctx.ini, section, "MouseOverColour", -1);
-    b.PressedColour = ReadInt(ctx.ini, section, "PressedColour", -1);
+    b.NormalColor = ReadInt(ctx.ini, section, "NormalColour", -1);
+    b.MouseOverColor = ReadInt(ctx.ini, section, "MouseOverColour", -1);
+    b.PressedColor = ReadInt(ctx.ini, section, "PressedColour", -1);
     b.RadioFrameCount = ReadInt(ctx.ini, section, "RadioButtonFrame", 0);
     b.CheckFrameCount = ReadInt(ctx.ini, section, "CheckButtonFrame", 0);
     if (b.Tile > 1) b.Tile = 0;
-    b.HasNormalColour2 = !ReadText(ctx.ini, section, "NormalColour2").empty();
-    b.HasMouseOverColour2 = !ReadText(ctx.ini, section, "MouseOverColour2").empty();
-    b.HasPressedColour2 = !ReadText(ctx.ini, section, "PressedColour2").empty();
-    b.NormalColour2 = ReadColour(ctx.ini, section, "NormalColour2", ctx.buttonTextColor);
-    b.MouseOverColour2 = ReadColour(ctx.ini, section, "MouseOverColour2", ctx.buttonTextColor);
-    b.PressedColour2 = ReadColour(ctx.ini, section, "PressedColour2", ctx.buttonTextColor);
+    b.HasNormalColor2 = !ReadText(ctx.ini, section, "NormalColour2").empty();
+    b.HasMouseOverColor2 = !ReadText(ctx.ini, section, "MouseOverColour2").empty();
+    b.HasPressedColor2 = !ReadText(ctx.ini, section, "PressedColour2").empty();
+    b.NormalColor2 = ReadColor(ctx.ini, section, "NormalColour2", ctx.buttonTextColor);
+    b.MouseOverColor2 = ReadColor(ctx.ini, section, "MouseOverColour2", ctx.buttonTextColor);
+    b.PressedColor2 = ReadColor(ctx.ini, section, "PressedColour2", ctx.buttonTextColor);
 }
 
 void LoadTitle(TDataSkinTitle& t, const LoadContext& ctx) {
@@ -193,8 +193,8 @@ void LoadTitle(TDataSkinTitle& t, const LoadContext& ctx) {
     t.FontHeight = ReadInt(ctx.ini, "Fonts", "FontHeight", 14);
     t.TextBackLeft = ReadInt(ctx.ini, section, "TXTBackleft", 0);
     t.TextBackRight = ReadInt(ctx.ini, section, "TXTBackRight", 0);
-    t.ActiveTextColor = kColourNotGiven;
-    t.InactiveTextColor = kColourNotGiven;
+    t.ActiveTextColor = kColorNotGiven;
+    t.InactiveTextColor = kColorNotGiven;
     ReadRGB(ctx.ini, section, "ActiveText", t.ActiveTextColor);
     ReadRGB(ctx.ini, section, "InActiveText", t.InactiveTextColor);
 }
@@ -256,8 +256,8 @@ void LoadSkinObjects(TSkinObjects& o, const TSkinReader& reader, const TQuickIni
     LoadFrameEdge(*o.BorderTop, edges, false);
     LoadFrameEdge(*o.BorderBottom, edges, false);
 
-    // The objects' colour defaults take ButtonTextColor as read here.
-    LoadColours(o, ini, sections);
+    // The objects' color defaults take ButtonTextColor as read here.
+    LoadColors(o, ini, sections);
     const LoadContext ctx{reader, ini, o.ButtonTextColor};
 
     loader::LoadSysButtons(o, reader, ini, sections);

@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "skin/data/bitmap.h"
-#include "skin/data/colour.h"
+#include "skin/data/pixels.h"
+#include "base/color.h"
 #include "skin/data/quick_ini.h"
-#include "skin/data/skin_colour_parse.h"
+#include "skin/data/skin_color_parse.h"
 #include "skin/data/skin_objects_set.h"
 #include "skin/data/skin_reader.h"
 
@@ -26,14 +26,14 @@ namespace skin {
 // BMP leaves `target` empty. Returns whether an image was loaded.
 bool LoadImage(Bitmap& target, const TSkinReader& reader, std::string_view fileName);
 
-// The colour of `key` in `section`, or `fallback` when the key is absent or
+// The color of `key` in `section`, or `fallback` when the key is absent or
 // its value is empty.
-TColor ReadColour(const TQuickIni& ini, std::string_view section, std::string_view key, TColor fallback);
+TColor ReadColor(const TQuickIni& ini, std::string_view section, std::string_view key, TColor fallback);
 
-// Sets `colour` from the integer keys prefix+"R", prefix+"G", prefix+"B" when
+// Sets `color` from the integer keys prefix+"R", prefix+"G", prefix+"B" when
 // all three are present and not negative (low 8 bits each); otherwise leaves
 // it unchanged.
-void ReadRGB(const TQuickIni& ini, std::string_view section, std::string_view prefix, TColor& colour);
+void ReadRGB(const TQuickIni& ini, std::string_view section, std::string_view prefix, TColor& color);
 
 // Fills `objects` from the definition and the package, replacing the previous
 // skin. `scrollArrowWidth` is the width of a scroll bar arrow (SM_CXHSCROLL on

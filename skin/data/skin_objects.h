@@ -6,14 +6,13 @@
 #include <string>
 #include <utility>
 
-#include "skin/data/bitmap.h"
-#include "skin/data/colour.h"
-#include "skin/data/geometry.h"
+#include "skin/data/pixels.h"
+#include "base/color.h"
 
 namespace skin {
 
-// Text colour meaning "not given" for the caption text colours.
-inline constexpr TColor kColourNotGiven = 0x1FFFFFFF;
+// Text color meaning "not given" for the caption text colors.
+inline constexpr TColor kColorNotGiven = 0x1FFFFFFF;
 
 class TDataSkinObject {
 public:
@@ -36,15 +35,15 @@ public:
     std::string Name;
     int FrameCount = 0;
     int Style = 0;
-    // Per-state text colour numbers; -1 when absent.
-    int NormalColour = -1;
-    int MouseOverColour = -1;
-    int PressedColour = -1;
-    // Per-state text colours; the loader defaults them to the skin's
+    // Per-state text color numbers; -1 when absent.
+    int NormalColor = -1;
+    int MouseOverColor = -1;
+    int PressedColor = -1;
+    // Per-state text colors; the loader defaults them to the skin's
     // ButtonTextColor.
-    TColor NormalColour2 = clBtnText;
-    TColor MouseOverColour2 = clBtnText;
-    TColor PressedColour2 = clBtnText;
+    TColor NormalColor2 = clBtnText;
+    TColor MouseOverColor2 = clBtnText;
+    TColor PressedColor2 = clBtnText;
 };
 
 // An object with a second image: the tab pane, the progress chunk, the
@@ -62,10 +61,10 @@ public:
     Bitmap RadioMap;
     int RadioFrameCount = 0;
     int CheckFrameCount = 0;
-    // Whether the definition gave NormalColour2, MouseOverColour2, PressedColour2.
-    bool HasNormalColour2 = false;
-    bool HasMouseOverColour2 = false;
-    bool HasPressedColour2 = false;
+    // Whether the definition gave NormalColor2, MouseOverColor2, PressedColor2.
+    bool HasNormalColor2 = false;
+    bool HasMouseOverColor2 = false;
+    bool HasPressedColor2 = false;
 };
 
 // The caption text: Map is the text background; Margins hold TextShift,
@@ -78,8 +77,8 @@ public:
     int FontHeight = 14;
     int TextBackLeft = 0;
     int TextBackRight = 0;
-    TColor ActiveTextColor = kColourNotGiven;
-    TColor InactiveTextColor = kColourNotGiven;
+    TColor ActiveTextColor = kColorNotGiven;
+    TColor InactiveTextColor = kColorNotGiven;
 };
 
 // A caption button.

@@ -1,5 +1,5 @@
 #pragma once
-// The skin objects and colours of one loaded skin. The skin data component
+// The skin objects and colors of one loaded skin. The skin data component
 // owns one of these; LoadSkinObjects (skin_loader.h) refills it at each load.
 //
 // Title, the four borders and Buttons exist from construction on and are
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/colour.h"
+#include "base/color.h"
 #include "skin/data/skin_objects.h"
 
 namespace skin {
@@ -62,7 +62,7 @@ public:
     std::unique_ptr<TDataSkinBorder> UpDownHorz;
     std::unique_ptr<TDataSkinBorder> UpDownVert;
 
-    // Colours of section "Colours"; until a load they hold their defaults.
+    // Colors of section "Colors"; until a load they hold their defaults.
     TColor WindowTextColor = clWindowText;
     TColor ButtonFaceColor = clBtnFace;
     TColor ScrollbarColor = clScrollBar;
@@ -80,8 +80,8 @@ public:
     TColor TitleTextActiveColor = clCaptionText;
     TColor TitleTextInactiveColor = clInactiveCaptionText;
 
-    // One colour per "Colour..." section, in file order.
-    std::vector<TColor> SectionColours;
+    // One color per "Color..." section, in file order.
+    std::vector<TColor> SectionColors;
     // Section "Customcolors", keys Color0 to Color9.
     std::array<TColor, 10> CustomColors;
 

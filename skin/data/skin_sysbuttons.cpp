@@ -43,7 +43,7 @@ void GuessFrameCount(TDataSkinSysButton& button) {
 std::unique_ptr<TDataSkinSysButton> LoadCaptionButton(const TSkinReader& reader, const TQuickIni& ini,
                                                       const std::string& section, TColor buttonTextColor) {
     auto button = std::make_unique<TDataSkinSysButton>(UpperAscii(section));
-    button->NormalColour2 = button->MouseOverColour2 = button->PressedColour2 = buttonTextColor;
+    button->NormalColor2 = button->MouseOverColor2 = button->PressedColor2 = buttonTextColor;
     button->Action = ReadInt(ini, section, "Action", 0);
     button->Align = ReadInt(ini, section, "Align", 0);
     button->XCoord = ReadInt(ini, section, "Xcoord", 0);
@@ -65,7 +65,7 @@ void AppendMdiButtons(TSkinObjects& objects, const TSkinReader& reader, const TQ
     const std::size_t first = objects.SysButtons.size();
     for (int i = 0; i < 3; ++i) {
         auto button = std::make_unique<TDataSkinSysButton>(kNames[static_cast<std::size_t>(i)]);
-        button->NormalColour2 = button->MouseOverColour2 = button->PressedColour2 = buttonTextColor;
+        button->NormalColor2 = button->MouseOverColor2 = button->PressedColor2 = buttonTextColor;
         button->Action = 7 + i;
         button->Align = 100;
         button->Visibility = 100;

@@ -65,13 +65,13 @@ TEST_P(OurSkins, FramesAreShapedAndHaveActiveAndInactiveStates) {
         EXPECT_EQ(edge->FrameCount, 2) << edge->Name;
     }
     // Rounded top corners: the outermost corner pixel is transparent, the caption is not.
-    const skin::Bitmap& left = o.BorderLeft->Map;
-    EXPECT_EQ(left.At(0, 0), skin::kMagenta);
-    EXPECT_NE(left.At(left.Width() / 2 - 1, left.Height() / 2), skin::kMagenta);
-    const skin::Bitmap& top = o.BorderTop->Map;
+    const base::Bitmap& left = o.BorderLeft->Map;
+    EXPECT_EQ(left.At(0, 0), base::kMagenta);
+    EXPECT_NE(left.At(left.Width() / 2 - 1, left.Height() / 2), base::kMagenta);
+    const base::Bitmap& top = o.BorderTop->Map;
     const int caption = top.Height() / 2;
-    EXPECT_EQ(top.At(0, 0), skin::kMagenta);
-    EXPECT_NE(top.At(top.Width() / 2, caption / 2), skin::kMagenta);
+    EXPECT_EQ(top.At(0, 0), base::kMagenta);
+    EXPECT_NE(top.At(top.Width() / 2, caption / 2), base::kMagenta);
     // Inactive windows look different from active ones.
     EXPECT_NE(top.At(top.Width() / 2, caption / 2), top.At(top.Width() / 2, caption + caption / 2));
     // The side images keep the caption part unscaled.
@@ -126,8 +126,8 @@ TEST(GraphiteSkin, DefinesEveryObjectThePaintersRead) {
     // The combo frames are composed by the loader from the sunk edge, the button and the arrow.
     EXPECT_EQ(o.ComboButton->Style, 2);
     EXPECT_EQ(o.ComboButton->Map.Height(), 21);
-    EXPECT_FALSE(o.SectionColours.empty());
-    for (skin::TColor c : o.CustomColors) EXPECT_FALSE(skin::IsSystemColour(c));
+    EXPECT_FALSE(o.SectionColors.empty());
+    for (TColor c : o.CustomColors) EXPECT_FALSE(IsSystemColor(c));
 }
 
 TEST(MeadowSkin, ExercisesTheOtherLoaderPaths) {
@@ -160,12 +160,12 @@ TEST(OurSkinsDiffer, CaptionsAndAccentsAreVisiblyDifferent) {
     ASSERT_NO_FATAL_FAILURE(Load("graphite", a));
     ASSERT_NO_FATAL_FAILURE(Load("meadow", b));
     const auto captionPixel = [](const skin::TSkinObjects& o) {
-        const skin::Bitmap& top = o.BorderTop->Map;
+        const base::Bitmap& top = o.BorderTop->Map;
         return top.At(top.Width() / 2, top.Height() / 4);
     };
-    const skin::Pixel p = captionPixel(a.Objects), q = captionPixel(b.Objects);
-    const int distance = std::abs(skin::PixelRed(p) - skin::PixelRed(q)) + std::abs(skin::PixelGreen(p) - skin::PixelGreen(q)) +
-                         std::abs(skin::PixelBlue(p) - skin::PixelBlue(q));
+    const base::Pixel p = captionPixel(a.Objects), q = captionPixel(b.Objects);
+    const int distance = std::abs(base::PixelRed(p) - base::PixelRed(q)) + std::abs(base::PixelGreen(p) - base::PixelGreen(q)) +
+                         std::abs(base::PixelBlue(p) - base::PixelBlue(q));
     EXPECT_GT(distance, 150);
     EXPECT_NE(a.Objects.HilightColor, b.Objects.HilightColor);
 }

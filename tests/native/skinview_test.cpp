@@ -26,10 +26,10 @@ bool LoadBuilt(const std::string& name, skin::TSkinObjects& objects) {
     return !bytes.empty() && skin::LoadSkinPackage(objects, bytes, 17).Ok();
 }
 
-int CountMagenta(const skin::Bitmap& b) {
+int CountMagenta(const base::Bitmap& b) {
     int n = 0;
     for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x) n += b.At(x, y) == skin::kMagenta;
+        for (int x = 0; x < b.Width(); ++x) n += b.At(x, y) == base::kMagenta;
     return n;
 }
 
@@ -39,7 +39,7 @@ TEST_P(SkinPreview, PaintsTheCaptionFromTheSkinsTopImage) {
     skin::TSkinObjects s;
     ASSERT_TRUE(LoadBuilt(GetParam(), s));
     const int width = 800, height = 520;
-    const skin::Bitmap preview = tools::RenderSkinPreview(s, width, height);
+    const base::Bitmap preview = tools::RenderSkinPreview(s, width, height);
     ASSERT_EQ(preview.Width(), width);
     ASSERT_EQ(preview.Height(), height);
     EXPECT_EQ(CountMagenta(preview), 0);
@@ -49,14 +49,14 @@ TEST_P(SkinPreview, PaintsTheCaptionFromTheSkinsTopImage) {
     const auto& top = *s.BorderTop;
     const int l = s.BorderLeft->Map.Width() / s.BorderLeft->FrameCount;
     const int r = s.BorderRight->Map.Width() / s.BorderRight->FrameCount;
-    const skin::Rect caption{16 + l, 16, width - 250 - r, 16 + top.Map.Height() / 2};
-    const skin::Bitmap expected =
+    const base::Rect caption{16 + l, 16, width - 250 - r, 16 + top.Map.Height() / 2};
+    const base::Bitmap expected =
         skin::BuildSkinImage(caption, top.Map, top.Margins, true, top.Tile != 1, top.FrameCount, 1);
     // Row 1 (above the buttons and the text pill), just left of the caption buttons.
     const int x = caption.Right - 140;
     EXPECT_EQ(preview.At(x, caption.Top + 1), expected.At(x - caption.Left, 1));
     // The inactive window at the right uses the second frame.
-    const skin::Bitmap inactive =
+    const base::Bitmap inactive =
         skin::BuildSkinImage(caption, top.Map, top.Margins, true, top.Tile != 1, top.FrameCount, 2);
     const int sideLeft = width - 250 + 14 + l;
     EXPECT_EQ(preview.At(sideLeft + 60, caption.Top + 1), inactive.At(60, 1));
@@ -66,11 +66,11 @@ TEST_P(SkinPreview, PaintsTheCaptionFromTheSkinsTopImage) {
 TEST_P(SkinPreview, SizesAreClampedToTheMinimum) {
     skin::TSkinObjects s;
     ASSERT_TRUE(LoadBuilt(GetParam(), s));
-    const skin::Bitmap small = tools::RenderSkinPreview(s, 10, -5);
+    const base::Bitmap small = tools::RenderSkinPreview(s, 10, -5);
     EXPECT_EQ(small.Width(), tools::kPreviewMinWidth);
     EXPECT_EQ(small.Height(), tools::kPreviewMinHeight);
     EXPECT_EQ(CountMagenta(small), 0);
-    const skin::Bitmap wide = tools::RenderSkinPreview(s, 1200, 700);
+    const base::Bitmap wide = tools::RenderSkinPreview(s, 1200, 700);
     EXPECT_EQ(wide.Width(), 1200);
     EXPECT_EQ(CountMagenta(wide), 0);
 }
@@ -79,13 +79,13 @@ INSTANTIATE_TEST_SUITE_P(Built, SkinPreview, ::testing::Values("graphite", "mead
 
 TEST(SkinPreviewEmpty, AnUnskinnedSetStillRenders) {
     skin::TSkinObjects empty;
-    const skin::Bitmap preview = tools::RenderSkinPreview(empty, 700, 480);
+    const base::Bitmap preview = tools::RenderSkinPreview(empty, 700, 480);
     EXPECT_EQ(preview.Width(), 700);
     EXPECT_EQ(CountMagenta(preview), 0);
-    // System colours resolve to their classic values.
-    EXPECT_EQ(tools::ResolveColour(skin::clBtnFace), 0xF0F0F0u);
-    EXPECT_EQ(tools::ResolveColour(skin::MakeRgb(1, 2, 3)), skin::MakePixel(1, 2, 3));
-    EXPECT_EQ(tools::ResolveColour(0xFF0000FF), 0u);  // an index beyond the table
+    // System colors resolve to their classic values.
+    EXPECT_EQ(tools::ResolveColor(clBtnFace), 0xF0F0F0u);
+    EXPECT_EQ(tools::ResolveColor(MakeRgb(1, 2, 3)), base::MakePixel(1, 2, 3));
+    EXPECT_EQ(tools::ResolveColor(0xFF0000FF), 0u);  // an index beyond the table
 }
 
 int RunTool(const std::string& command) {
@@ -110,13 +110,13 @@ TEST(SkinViewTool, WritesAPngOfThePreview) {
 
     skin::TSkinObjects s;
     ASSERT_TRUE(LoadBuilt("graphite", s));
-    const skin::Bitmap expected = tools::RenderSkinPreview(s, 700, 500);
+    const base::Bitmap expected = tools::RenderSkinPreview(s, 700, 500);
     int different = 0;
     std::string first;
     for (int y = 0; y < 500; ++y)
         for (int x = 0; x < 700; ++x) {
             const png_byte* p = &pixels[(static_cast<std::size_t>(y) * 700 + static_cast<std::size_t>(x)) * 3];
-            if (skin::MakePixel(p[0], p[1], p[2]) == expected.At(x, y)) continue;
+            if (base::MakePixel(p[0], p[1], p[2]) == expected.At(x, y)) continue;
             if (different++ == 0) first = "first at " + std::to_string(x) + "," + std::to_string(y);
         }
     EXPECT_EQ(different, 0) << first;

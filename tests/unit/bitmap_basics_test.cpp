@@ -3,15 +3,15 @@
 #include <stdexcept>
 #include <vector>
 
-#include "skin/data/bitmap.h"
+#include "base/bitmap.h"
 #include "unit/skin_image_test_support.h"
 
-namespace skin {
+namespace base {
 namespace {
 
-using testing::Coord;
-using testing::CoordImage;
-using testing::GuardedCanvas;
+using skin::testing::Coord;
+using skin::testing::CoordImage;
+using skin::testing::GuardedCanvas;
 
 TEST(BitmapBasics, SizeFillAndEmptiness) {
     Bitmap filled(3, 2, 0x00ABCDEFu);
@@ -99,7 +99,7 @@ TEST(BitmapBasics, FillRectAndCropAreClippedToTheBitmap) {
     EXPECT_TRUE(image.Crop({10, 10, 20, 20}).Empty());
 }
 
-TEST(BitmapBasics, ColourAndPixelLayoutsConvert) {
+TEST(BitmapBasics, ColorAndPixelLayoutsConvert) {
     // TColor 0x00BBGGRR: red 0x11, green 0x22, blue 0x33.
     const Pixel p = ColorToPixel(0x00332211u);
     EXPECT_EQ(PixelRed(p), 0x11);
@@ -112,4 +112,4 @@ TEST(BitmapBasics, ColourAndPixelLayoutsConvert) {
 }
 
 }  // namespace
-}  // namespace skin
+}  // namespace base

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/bmp_io.h"
+#include "base/bmp_io.h"
 #include "unit/skin_image_test_support.h"
 
-namespace skin {
+namespace base {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -83,7 +83,7 @@ struct BmpBuilder {
 BmpReadResult Read(const Bytes& b) { return ReadBmp(std::span<const std::uint8_t>(b.data(), b.size())); }
 
 TEST(BmpWriter, WritesBottomUp24BitWithA40ByteHeader) {
-    const Bitmap image = testing::CoordImage(5, 3);
+    const Bitmap image = skin::testing::CoordImage(5, 3);
     const Bytes file = WriteBmp24(image);
     const std::size_t stride = 16;  // 5 * 3 = 15 bytes, padded to 16
     ASSERT_EQ(file.size(), 54 + stride * 3);
@@ -103,7 +103,7 @@ TEST(BmpWriter, WritesBottomUp24BitWithA40ByteHeader) {
 TEST(BmpReader, RoundTripsEveryRowPadding) {
     std::mt19937 random(7);
     for (int w = 1; w <= 9; ++w) {
-        const Bitmap image = testing::RandomImage(w, 4, random);
+        const Bitmap image = skin::testing::RandomImage(w, 4, random);
         const BmpReadResult read = Read(WriteBmp24(image));
         ASSERT_TRUE(read.Ok()) << read.Error;
         EXPECT_TRUE(read.Image == image) << "width " << w;
@@ -223,7 +223,7 @@ TEST(BmpReader, ReadsCoreHeaderWithThreeBytePaletteEntries) {
 }
 
 TEST(BmpReader, AcceptsAMissingPadOnTheLastRow) {
-    const Bitmap image = testing::CoordImage(5, 2);
+    const Bitmap image = skin::testing::CoordImage(5, 2);
     Bytes file = WriteBmp24(image);
     file.pop_back();  // the last stored row's one pad byte
     const BmpReadResult read = Read(file);
@@ -240,7 +240,7 @@ void ExpectRejected(const Bytes& file, const std::string& reasonPart) {
 }
 
 TEST(BmpReader, RejectsWhatItCannotRead) {
-    const Bytes good = WriteBmp24(testing::CoordImage(3, 3));
+    const Bytes good = WriteBmp24(skin::testing::CoordImage(3, 3));
     Bytes bad = good;
     bad[0] = 'X';
     ExpectRejected(bad, "signature");
@@ -292,20 +292,20 @@ TEST(BmpReader, RejectsWhatItCannotRead) {
 TEST(BmpReader, RefusesHugeDimensionsWithoutAllocating) {
     for (const auto& [w, h] : {std::pair{100000, 1}, std::pair{1, -100000}, std::pair{30000, 30000},
                                std::pair{0x7FFFFFFF, 0x7FFFFFFF}}) {
-        Bytes file = WriteBmp24(testing::CoordImage(1, 1));
+        Bytes file = WriteBmp24(skin::testing::CoordImage(1, 1));
         Put32(file, 18, static_cast<std::uint32_t>(w));
         Put32(file, 22, static_cast<std::uint32_t>(h));
         ExpectRejected(file, "exceeds the limit");
     }
     // Within the limits but larger than the data: refused before the image is made.
-    Bytes file = WriteBmp24(testing::CoordImage(1, 1));
+    Bytes file = WriteBmp24(skin::testing::CoordImage(1, 1));
     Put32(file, 18, 4000);
     Put32(file, 22, 4000);
     ExpectRejected(file, "truncated");
 }
 
 TEST(BmpReader, EveryTruncationIsRejectedCleanly) {
-    const Bytes good = WriteBmp24(testing::CoordImage(6, 5));
+    const Bytes good = WriteBmp24(skin::testing::CoordImage(6, 5));
     const std::size_t required = good.size() - 2;  // the last row's padding may be missing
     for (std::size_t n = 0; n < required; ++n) {
         const BmpReadResult read = Read(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n)));
@@ -316,7 +316,7 @@ TEST(BmpReader, EveryTruncationIsRejectedCleanly) {
 
 TEST(BmpReader, CorruptedHeadersNeverYieldImagesLargerThanTheData) {
     // Random header damage: either a clear error, or an image whose pixels were all in the file.
-    const Bytes good = WriteBmp24(testing::CoordImage(7, 4));
+    const Bytes good = WriteBmp24(skin::testing::CoordImage(7, 4));
     std::mt19937 random(11);
     std::uniform_int_distribution<std::size_t> where(0, 57);
     std::uniform_int_distribution<int> value(0, 255);
@@ -335,4 +335,4 @@ TEST(BmpReader, CorruptedHeadersNeverYieldImagesLargerThanTheData) {
 }
 
 }  // namespace
-}  // namespace skin
+}  // namespace base

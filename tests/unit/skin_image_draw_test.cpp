@@ -139,7 +139,7 @@ TEST(SkinImageBlit, TransparentBlitCopiesTheTopLeftPartAndKeepsKeyPixels) {
     EXPECT_EQ(d.At(2, 4), kBack);  // below the target's 2 rows
     EXPECT_EQ(d.At(1, 2), kBack);
 
-    // Any key colour, given as a colour value (0x00BBGGRR).
+    // Any key color, given as a color value (0x00BBGGRR).
     GuardedCanvas keyed(2, 1);
     Bitmap pair(2, 1);
     pair.At(0, 0) = MakePixel(0x10, 0x20, 0x30);

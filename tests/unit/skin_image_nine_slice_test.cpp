@@ -216,7 +216,7 @@ TEST(SkinImageNineSlice, TransparentDrawKeepsDestinationUnderExactMagentaOnly) {
     EXPECT_EQ(canvas.Dest().At(4, 0), 0u);
     EXPECT_EQ(canvas.Dest().At(5, 0), 0x00777777u);
 
-    // Opaque draws copy magenta like any colour.
+    // Opaque draws copy magenta like any color.
     DrawSkinObject(canvas.Dest(), {1, 0, 5, 1}, strip, false, false, false, 1, 1, {});
     EXPECT_EQ(canvas.Dest().At(1, 0), kMagenta);
 }

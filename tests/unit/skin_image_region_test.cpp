@@ -38,7 +38,7 @@ TEST(SkinImageRegion, KeyRangeReachesUpByTheToleranceAndStopsAt255) {
     const std::vector<Rect> expected = {{2, 0, 4, 1}, {5, 0, 6, 1}};
     EXPECT_EQ(batches[0], expected);
 
-    // Tolerances are per channel (blue, green, red) and read from a colour value (0x00BBGGRR).
+    // Tolerances are per channel (blue, green, red) and read from a color value (0x00BBGGRR).
     Bitmap tones(3, 1, 0);
     tones.At(0, 0) = MakePixel(0x10, 0x20, 0x30);
     tones.At(1, 0) = MakePixel(0x10, 0x20, 0x35);  // blue within +5

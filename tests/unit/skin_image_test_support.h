@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "skin/data/bitmap.h"
+#include "skin/data/pixels.h"
 
 namespace skin::testing {
 
@@ -39,10 +39,10 @@ inline Bitmap FrameStrip(int fw, int fh, int count, bool vertical) {
 // Random pixels, never magenta.
 inline Bitmap RandomImage(int w, int h, std::mt19937& random) {
     Bitmap image(w, h);
-    std::uniform_int_distribution<std::uint32_t> colour(0, 0x00FFFFFFu);
+    std::uniform_int_distribution<std::uint32_t> color(0, 0x00FFFFFFu);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            Pixel p = colour(random);
+            Pixel p = color(random);
             if (p == kMagenta) p ^= 1;
             image.At(x, y) = p;
         }

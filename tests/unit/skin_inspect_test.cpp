@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/colour.h"
+#include "base/color.h"
 #include "skin_loader_fixture.h"
 #include "tools/common/lzh_encoder.h"
 #include "tools/common/skin_inspect.h"
@@ -47,10 +47,10 @@ TEST(SkinInspect, EmptySkinListsEveryMemberInOrder) {
     EXPECT_EQ(lines[lines.size() - 2], "skinname ");
 }
 
-TEST(SkinInspect, ColoursPrintAsTColorHex) {
+TEST(SkinInspect, ColorsPrintAsTColorHex) {
     skin::TSkinObjects objects;
-    objects.WindowTextColor = skin::MakeRgb(130, 31, 12);
-    objects.SectionColours = {skin::MakeRgb(1, 2, 3)};
+    objects.WindowTextColor = MakeRgb(130, 31, 12);
+    objects.SectionColors = {MakeRgb(1, 2, 3)};
     const auto lines = Lines(tools::DescribeSkinObjects(objects));
     EXPECT_EQ(LineOf(lines, "colour WindowTextColor"), "colour WindowTextColor=0x000C1F82");
     EXPECT_EQ(LineOf(lines, "colour ButtonFaceColor"), "colour ButtonFaceColor=0xFF00000F");

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/bitmap.h"
-#include "skin/data/bmp_io.h"
+#include "skin/data/pixels.h"
+#include "base/bmp_io.h"
 #include "tools/common/skin_lint.h"
 
 namespace {
@@ -21,7 +21,7 @@ using tools::TLintSeverity;
 class Members {
 public:
     Members& Image(const std::string& name, int width, int height) {
-        bytes_[name] = skin::WriteBmp24(skin::Bitmap(width, height, 0x336699));
+        bytes_[name] = base::WriteBmp24(base::Bitmap(width, height, 0x336699));
         return *this;
     }
     Members& Raw(const std::string& name, std::vector<std::uint8_t> bytes) {
@@ -162,7 +162,7 @@ TEST(SkinLint, CaptionButtonRules) {
     EXPECT_FALSE(HasFinding(findings, TLintSeverity::Error, 12, "")) << Dump(findings);
 }
 
-TEST(SkinLint, ColoursMustBeThreeNumbersInRange) {
+TEST(SkinLint, ColorsMustBeThreeNumbersInRange) {
     const auto findings = Lint(
         "[Colours]\nWindowText=130 31 12\nButtonFace=10 20\nMenu=255\nMenuText=300 0 0\nHilight=a,b,c\n"
         "ButtonText=1;2;3\nButtonShadow=\n[Buttons]\nNormalColour2=1 2 3 4\n");

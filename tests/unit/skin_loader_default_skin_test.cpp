@@ -66,7 +66,7 @@ void ExpectSameObject(const skin::TDataSkinObject& a, const skin::TDataSkinObjec
     EXPECT_EQ(a.Trans, b.Trans) << what;
     EXPECT_EQ(a.Tile, b.Tile) << what;
     EXPECT_EQ(a.Style, b.Style) << what;
-    EXPECT_EQ(a.NormalColour2, b.NormalColour2) << what;
+    EXPECT_EQ(a.NormalColor2, b.NormalColor2) << what;
     const auto* borderA = dynamic_cast<const skin::TDataSkinBorder*>(&a);
     const auto* borderB = dynamic_cast<const skin::TDataSkinBorder*>(&b);
     ASSERT_EQ(borderA == nullptr, borderB == nullptr) << what;
@@ -125,8 +125,8 @@ TEST(SkinDefaultPackage, ReloadOverAnotherSkinEqualsFreshLoad) {
     }
     EXPECT_EQ(fresh.Title->ActiveTextColor, reloaded.Title->ActiveTextColor);
     EXPECT_EQ(fresh.Buttons->RadioFrameCount, reloaded.Buttons->RadioFrameCount);
-    EXPECT_EQ(fresh.Buttons->HasNormalColour2, reloaded.Buttons->HasNormalColour2);
-    EXPECT_EQ(fresh.SectionColours, reloaded.SectionColours);
+    EXPECT_EQ(fresh.Buttons->HasNormalColor2, reloaded.Buttons->HasNormalColor2);
+    EXPECT_EQ(fresh.SectionColors, reloaded.SectionColors);
     EXPECT_EQ(fresh.CustomColors, reloaded.CustomColors);
     EXPECT_EQ(fresh.ButtonTextColor, reloaded.ButtonTextColor);
     EXPECT_EQ(fresh.SkinName, reloaded.SkinName);

@@ -9,7 +9,7 @@
 
 namespace {
 
-using skin::Pixel;
+using base::Pixel;
 using skintest::Gradient;
 using skintest::SkinPackage;
 using skintest::SolidFrames;
@@ -32,9 +32,9 @@ TEST(SkinDerivedImages, ComboButtonMapTwoIsTheMirroredMap) {
 
 class ComboSynthesis : public ::testing::Test {
 protected:
-    const std::vector<Pixel> edgeColours = {0x101010, 0x202020, 0x303030, 0x404040};
-    const std::vector<Pixel> buttonColours = {0x00AA00, 0x00BB00, 0x00CC00, 0x00DD00};
-    const std::vector<Pixel> glyphColours = {0x0000A1, 0x0000A2, 0x0000A3, 0x0000A4, 0x0000A5};
+    const std::vector<Pixel> edgeColors = {0x101010, 0x202020, 0x303030, 0x404040};
+    const std::vector<Pixel> buttonColors = {0x00AA00, 0x00BB00, 0x00CC00, 0x00DD00};
+    const std::vector<Pixel> glyphColors = {0x0000A1, 0x0000A2, 0x0000A3, 0x0000A4, 0x0000A5};
 
     SkinPackage Package(bool withGlyphs) const {
         std::string definition =
@@ -42,9 +42,9 @@ protected:
             "[ComboButton]\nImage=button.bmp\n";
         if (withGlyphs) definition += "[ExtraImages]\nImage=glyph.bmp\n";
         SkinPackage package(definition);
-        package.Image("edge.bmp", SolidFrames(12, 12, edgeColours))
-            .Image("button.bmp", SolidFrames(8, 8, buttonColours))
-            .Image("glyph.bmp", SolidFrames(3, 3, glyphColours));
+        package.Image("edge.bmp", SolidFrames(12, 12, edgeColors))
+            .Image("button.bmp", SolidFrames(8, 8, buttonColors))
+            .Image("glyph.bmp", SolidFrames(3, 3, glyphColors));
         return package;
     }
 };
@@ -59,9 +59,9 @@ TEST_F(ComboSynthesis, FramesAreDrawnFromEdgeButtonAndGlyph) {
         ASSERT_EQ(combo.Map.Width(), 50 * 4);
         ASSERT_EQ(combo.Map.Height(), 21);
         EXPECT_EQ(combo.Style, 2);
-        EXPECT_EQ(combo.Margins, (skin::Rect{2, 4, d + 2, 6}));
+        EXPECT_EQ(combo.Margins, (base::Rect{2, 4, d + 2, 6}));
         EXPECT_EQ(combo.FrameCount, 4);
-        EXPECT_EQ(edge.Margins, (skin::Rect{d + 2, 4, 2, 6}));
+        EXPECT_EQ(edge.Margins, (base::Rect{d + 2, 4, 2, 6}));
         // Map2 still holds the mirror of the original button image.
         EXPECT_EQ(combo.Map2.Width(), 8 * 4);
 
@@ -71,11 +71,11 @@ TEST_F(ComboSynthesis, FramesAreDrawnFromEdgeButtonAndGlyph) {
             const int x0 = 50 * b;
             for (int y = 0; y < 21; ++y) {
                 for (int x = 0; x < 50; ++x) {
-                    Pixel expected = edgeColours[static_cast<std::size_t>(b)];
-                    if (x >= 50 - d) expected = buttonColours[static_cast<std::size_t>(b)];
+                    Pixel expected = edgeColors[static_cast<std::size_t>(b)];
+                    if (x >= 50 - d) expected = buttonColors[static_cast<std::size_t>(b)];
                     if (x >= glyphX && x < glyphX + 3 && y >= glyphY && y < glyphY + 3)
-                        expected = glyphColours[static_cast<std::size_t>(b)];
-                    if (x >= 2 && x < 49 - d && y >= 2 && y < 18) expected = skin::kMagenta;
+                        expected = glyphColors[static_cast<std::size_t>(b)];
+                    if (x >= 2 && x < 49 - d && y >= 2 && y < 18) expected = base::kMagenta;
                     ASSERT_EQ(combo.Map.At(x0 + x, y), expected)
                         << "arrow " << arrow << " frame " << b + 1 << " at " << x << "," << y;
                     // The sunken edge gets every frame mirrored in place, in the same order.
@@ -89,21 +89,21 @@ TEST_F(ComboSynthesis, FramesAreDrawnFromEdgeButtonAndGlyph) {
 
 TEST_F(ComboSynthesis, TransparentEdgeLeavesMagentaAndNoGlyphWithoutExtraImages) {
     SkinPackage package = Package(false);
-    skin::Bitmap edgeImage = SolidFrames(12, 12, edgeColours);
-    edgeImage.At(0, 0) = skin::kMagenta;  // top-left corner pixel of frame 1
+    base::Bitmap edgeImage = SolidFrames(12, 12, edgeColors);
+    edgeImage.At(0, 0) = base::kMagenta;  // top-left corner pixel of frame 1
     package.Definition(
         "[SunkEdge]\nImage=holed.bmp\nTrans=1\nLeftWidth=3\nTopHeight=4\nRightWidth=5\nBottomHeight=6\n"
         "[ComboButton]\nImage=button.bmp\n");
     package.Image("holed.bmp", edgeImage);
     skin::TSkinObjects objects;
     ASSERT_TRUE(package.LoadInto(objects).Ok());
-    const skin::Bitmap& map = objects.ComboButton->Map;
-    EXPECT_EQ(map.At(0, 0), skin::kMagenta);
-    EXPECT_EQ(map.At(1, 0), edgeColours[0]);
+    const base::Bitmap& map = objects.ComboButton->Map;
+    EXPECT_EQ(map.At(0, 0), base::kMagenta);
+    EXPECT_EQ(map.At(1, 0), edgeColors[0]);
     // Frame 2 of the edge has no hole: nothing of frame 1 shows through.
-    EXPECT_EQ(map.At(50, 0), edgeColours[1]);
+    EXPECT_EQ(map.At(50, 0), edgeColors[1]);
     // No glyph: the whole button column is the button image outside the text area.
-    for (int y = 0; y < 21; ++y) EXPECT_EQ(map.At(48, y), buttonColours[0]) << y;
+    for (int y = 0; y < 21; ++y) EXPECT_EQ(map.At(48, y), buttonColors[0]) << y;
 }
 
 TEST_F(ComboSynthesis, NeedsBothSunkEdgeAndComboButton) {
@@ -112,15 +112,15 @@ TEST_F(ComboSynthesis, NeedsBothSunkEdgeAndComboButton) {
     skin::TSkinObjects objects;
     ASSERT_TRUE(package.LoadInto(objects).Ok());
     EXPECT_EQ(objects.ComboButton, nullptr);
-    EXPECT_EQ(objects.SunkEdge->Map, SolidFrames(12, 12, edgeColours));
-    EXPECT_EQ(objects.SunkEdge->Margins, skin::Rect{});
+    EXPECT_EQ(objects.SunkEdge->Map, SolidFrames(12, 12, edgeColors));
+    EXPECT_EQ(objects.SunkEdge->Margins, base::Rect{});
 }
 
 TEST(SkinDerivedImages, ToolbarBackgroundFromFirstStatusBarFrame) {
     // Three frames of 10 x 12; margins L=2, T=3, R=1, B=4.
     SkinPackage package(
         "[StatusBarEdges]\nImage=status.bmp\nLeftWidth=2\nTopHeight=3\nRightWidth=1\nBottomHeight=4\n");
-    const skin::Bitmap status = Gradient(30, 12, 7);
+    const base::Bitmap status = Gradient(30, 12, 7);
     package.Image("status.bmp", status);
     skin::TSkinObjects objects;
     ASSERT_TRUE(package.LoadInto(objects).Ok());
@@ -128,7 +128,7 @@ TEST(SkinDerivedImages, ToolbarBackgroundFromFirstStatusBarFrame) {
     const skin::TDataSkinObject& toolbar = *objects.ToolbarBackground;
     EXPECT_EQ(toolbar.Name, "Toolbar");
     EXPECT_EQ(toolbar.FrameCount, 1);
-    EXPECT_EQ(toolbar.Margins, (skin::Rect{0, 0, 0, 4}));
+    EXPECT_EQ(toolbar.Margins, (base::Rect{0, 0, 0, 4}));
     ASSERT_EQ(toolbar.Map.Width(), 10 - 2 - 1);
     ASSERT_EQ(toolbar.Map.Height(), 12 - 3);
     // Columns 2..8 of frame 1 unscaled; rows 3..8 stretched over 9 rows, top to bottom.
@@ -136,16 +136,16 @@ TEST(SkinDerivedImages, ToolbarBackgroundFromFirstStatusBarFrame) {
     for (int y = 0; y < toolbar.Map.Height(); ++y) {
         for (int x = 0; x < toolbar.Map.Width(); ++x) {
             const Pixel p = toolbar.Map.At(x, y);
-            EXPECT_EQ(skin::PixelRed(p), 2 + x);
-            EXPECT_EQ(skin::PixelBlue(p), 7);
+            EXPECT_EQ(base::PixelRed(p), 2 + x);
+            EXPECT_EQ(base::PixelBlue(p), 7);
         }
-        const int sourceRow = skin::PixelGreen(toolbar.Map.At(0, y));
+        const int sourceRow = base::PixelGreen(toolbar.Map.At(0, y));
         EXPECT_GE(sourceRow, previousRow);
         EXPECT_LE(sourceRow, 8);
         previousRow = sourceRow;
     }
-    EXPECT_EQ(skin::PixelGreen(toolbar.Map.At(0, 0)), 3);
-    EXPECT_EQ(skin::PixelGreen(toolbar.Map.At(0, toolbar.Map.Height() - 1)), 8);
+    EXPECT_EQ(base::PixelGreen(toolbar.Map.At(0, 0)), 3);
+    EXPECT_EQ(base::PixelGreen(toolbar.Map.At(0, toolbar.Map.Height() - 1)), 8);
 }
 
 TEST(SkinDerivedImages, ToolbarBackgroundWithMarginsWiderThanTheFrame) {

@@ -6,28 +6,28 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/bitmap.h"
-#include "skin/data/bmp_io.h"
+#include "skin/data/pixels.h"
+#include "base/bmp_io.h"
 #include "skin/data/skin_loader.h"
 #include "tools/common/package_writer.h"
 
 namespace skintest {
 
 // Every pixel different: red = x, green = y, blue = seed.
-inline skin::Bitmap Gradient(int width, int height, std::uint8_t seed = 0) {
-    skin::Bitmap bitmap(width, height);
+inline base::Bitmap Gradient(int width, int height, std::uint8_t seed = 0) {
+    base::Bitmap bitmap(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            bitmap.At(x, y) = skin::MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), seed);
+            bitmap.At(x, y) = base::MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), seed);
     return bitmap;
 }
 
-// A strip of `colours.size()` frames of frameWidth x height, frame k filled with colours[k].
-inline skin::Bitmap SolidFrames(int frameWidth, int height, const std::vector<skin::Pixel>& colours) {
-    skin::Bitmap bitmap(frameWidth * static_cast<int>(colours.size()), height);
-    for (std::size_t k = 0; k < colours.size(); ++k)
-        bitmap.FillRect(skin::Rect{static_cast<int>(k) * frameWidth, 0, static_cast<int>(k + 1) * frameWidth, height},
-                        colours[k]);
+// A strip of `colors.size()` frames of frameWidth x height, frame k filled with colors[k].
+inline base::Bitmap SolidFrames(int frameWidth, int height, const std::vector<base::Pixel>& colors) {
+    base::Bitmap bitmap(frameWidth * static_cast<int>(colors.size()), height);
+    for (std::size_t k = 0; k < colors.size(); ++k)
+        bitmap.FillRect(base::Rect{static_cast<int>(k) * frameWidth, 0, static_cast<int>(k + 1) * frameWidth, height},
+                        colors[k]);
     return bitmap;
 }
 
@@ -39,8 +39,8 @@ public:
         definition_ = std::move(text);
         return *this;
     }
-    SkinPackage& Image(std::string name, const skin::Bitmap& bitmap) {
-        members_.push_back({std::move(name), skin::WriteBmp24(bitmap)});
+    SkinPackage& Image(std::string name, const base::Bitmap& bitmap) {
+        members_.push_back({std::move(name), base::WriteBmp24(bitmap)});
         return *this;
     }
     SkinPackage& Member(std::string name, std::vector<std::uint8_t> bytes) {

@@ -8,12 +8,12 @@
 
 namespace {
 
-using skin::Rect;
+using base::Rect;
 using skintest::Gradient;
 using skintest::SkinPackage;
 
 TEST(SkinLoadImage, MemberNamesAndExtensions) {
-    const skin::Bitmap picture = Gradient(6, 4, 9);
+    const base::Bitmap picture = Gradient(6, 4, 9);
     SkinPackage package;
     package.Image("edge.bmp", picture)
         .Image("upper.BMP", picture)
@@ -24,12 +24,12 @@ TEST(SkinLoadImage, MemberNamesAndExtensions) {
     const std::vector<std::uint8_t> bytes = package.Decompressed();
     ASSERT_TRUE(reader.OpenDecompressed(bytes).Ok());
 
-    skin::Bitmap target = Gradient(3, 3);
+    base::Bitmap target = Gradient(3, 3);
     EXPECT_TRUE(skin::LoadImage(target, reader, "edge.bmp"));
     EXPECT_EQ(target, picture);
     // A directory part is dropped; the member lookup ignores case.
     for (const char* name : {"C:\\skins\\edge.bmp", "skins\\deep\\EDGE.bmp", "d:edge.bmp"}) {
-        target = skin::Bitmap();
+        target = base::Bitmap();
         EXPECT_TRUE(skin::LoadImage(target, reader, name)) << name;
         EXPECT_EQ(target, picture) << name;
     }
@@ -64,13 +64,13 @@ TEST(SkinLoadObjects, GenericObjectKeysAndDefaults) {
     EXPECT_EQ(item.Margins, (Rect{1, 2, 3, 4}));
     EXPECT_EQ(item.Trans, 1);
     EXPECT_EQ(item.Tile, 1);
-    EXPECT_EQ(item.NormalColour, 11);
-    EXPECT_EQ(item.MouseOverColour, 16);
-    EXPECT_EQ(item.PressedColour, -1);
-    EXPECT_EQ(item.NormalColour2, skin::MakeRgb(200, 100, 50));
-    // Absent colours follow the skin's button text colour.
-    EXPECT_EQ(item.MouseOverColour2, skin::MakeRgb(1, 2, 3));
-    EXPECT_EQ(item.PressedColour2, skin::MakeRgb(1, 2, 3));
+    EXPECT_EQ(item.NormalColor, 11);
+    EXPECT_EQ(item.MouseOverColor, 16);
+    EXPECT_EQ(item.PressedColor, -1);
+    EXPECT_EQ(item.NormalColor2, MakeRgb(200, 100, 50));
+    // Absent colors follow the skin's button text color.
+    EXPECT_EQ(item.MouseOverColor2, MakeRgb(1, 2, 3));
+    EXPECT_EQ(item.PressedColor2, MakeRgb(1, 2, 3));
     EXPECT_EQ(item.FrameCount, 5);
 
     ASSERT_NE(objects.ScrollBar, nullptr);
@@ -154,8 +154,8 @@ TEST(SkinLoadObjects, TitleButtonsProgressMenuBarAndGroupBox) {
     EXPECT_EQ(title.FontHeight, 11);
     EXPECT_EQ(title.TextBackLeft, 4);
     EXPECT_EQ(title.TextBackRight, 5);
-    EXPECT_EQ(title.ActiveTextColor, skin::MakeRgb(255, 0, 0));
-    EXPECT_EQ(title.InactiveTextColor, skin::kColourNotGiven);
+    EXPECT_EQ(title.ActiveTextColor, MakeRgb(255, 0, 0));
+    EXPECT_EQ(title.InactiveTextColor, skin::kColorNotGiven);
     EXPECT_EQ(title.FrameCount, 2);
 
     ASSERT_NE(objects.MenuBar, nullptr);
@@ -171,10 +171,10 @@ TEST(SkinLoadObjects, TitleButtonsProgressMenuBarAndGroupBox) {
     EXPECT_EQ(buttons.Trans, 1);
     EXPECT_EQ(buttons.Tile, 0);
     EXPECT_EQ(buttons.FrameCount, 5);
-    EXPECT_FALSE(buttons.HasNormalColour2);
-    EXPECT_TRUE(buttons.HasMouseOverColour2);
-    EXPECT_EQ(buttons.MouseOverColour2, skin::MakeRgb(1, 2, 3));
-    EXPECT_EQ(buttons.NormalColour2, skin::MakeRgb(9, 9, 9));
+    EXPECT_FALSE(buttons.HasNormalColor2);
+    EXPECT_TRUE(buttons.HasMouseOverColor2);
+    EXPECT_EQ(buttons.MouseOverColor2, MakeRgb(1, 2, 3));
+    EXPECT_EQ(buttons.NormalColor2, MakeRgb(9, 9, 9));
     EXPECT_EQ(buttons.RadioFrameCount, 65 / 13);
     EXPECT_EQ(buttons.CheckFrameCount, 7);
 

@@ -53,7 +53,7 @@ TEST(SkinLoadPackage, ReloadReplacesThePreviousSkin) {
     ASSERT_NE(objects.Tabs, nullptr);
     ASSERT_NE(objects.MenuBar, nullptr);
     ASSERT_EQ(objects.SysButtons.size(), 4u);
-    ASSERT_EQ(objects.SectionColours.size(), 1u);
+    ASSERT_EQ(objects.SectionColors.size(), 1u);
     const skin::TDataSkinTitle* title = objects.Title.get();
     const skin::TDataSkinBorder* left = objects.BorderLeft.get();
     const skin::TDataSkinButton* buttons = objects.Buttons.get();
@@ -66,9 +66,9 @@ TEST(SkinLoadPackage, ReloadReplacesThePreviousSkin) {
     for (const skin::TDataSkinObject* object : gone)
         EXPECT_EQ(object, nullptr);
     EXPECT_EQ(objects.SysButtons.size(), 3u);  // just the MDI buttons
-    EXPECT_TRUE(objects.SectionColours.empty());
+    EXPECT_TRUE(objects.SectionColors.empty());
     EXPECT_EQ(objects.SkinName, "");
-    EXPECT_EQ(objects.ButtonTextColor, skin::clBtnText);
+    EXPECT_EQ(objects.ButtonTextColor, clBtnText);
     // The always-present objects are the same objects, refilled.
     EXPECT_EQ(objects.Title.get(), title);
     EXPECT_EQ(objects.BorderLeft.get(), left);
@@ -77,8 +77,8 @@ TEST(SkinLoadPackage, ReloadReplacesThePreviousSkin) {
     EXPECT_EQ(objects.Title->Margins.Left, 2);
     EXPECT_TRUE(objects.BorderLeft->Map.Empty());
     EXPECT_TRUE(objects.Buttons->Map.Empty());
-    EXPECT_EQ(objects.Buttons->NormalColour2, skin::clBtnText);
-    EXPECT_FALSE(objects.Buttons->HasNormalColour2);
+    EXPECT_EQ(objects.Buttons->NormalColor2, clBtnText);
+    EXPECT_FALSE(objects.Buttons->HasNormalColor2);
 }
 
 TEST(SkinLoadPackage, PackagesThatCannotBeOpenedLeaveTheSkinAlone) {

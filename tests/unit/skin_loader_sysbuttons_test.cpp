@@ -99,12 +99,12 @@ TEST(SkinLoadSysButtons, FrameCountFromImageShape) {
 }
 
 TEST(SkinLoadSysButtons, MdiButtonsAreCutFromTwelveFrames) {
-    // 12 frames of 5 x 7; each frame k filled with its own colour.
-    std::vector<skin::Pixel> colours;
-    for (int k = 0; k < 12; ++k) colours.push_back(skin::MakePixel(static_cast<std::uint8_t>(10 * k), 1, 2));
+    // 12 frames of 5 x 7; each frame k filled with its own color.
+    std::vector<base::Pixel> colors;
+    for (int k = 0; k < 12; ++k) colors.push_back(base::MakePixel(static_cast<std::uint8_t>(10 * k), 1, 2));
     // Two spare columns that do not make a whole frame.
-    skin::Bitmap strip(62, 7);
-    skin::CopyBitmap(strip, 0, 0, skintest::SolidFrames(5, 7, colours));
+    base::Bitmap strip(62, 7);
+    skin::CopyBitmap(strip, 0, 0, skintest::SolidFrames(5, 7, colors));
 
     SkinPackage package("[MDICONTROLS]\nImage=mdi.bmp\n[ButtonA]\nButtonImage=x.bmp\n");
     package.Image("mdi.bmp", strip);
@@ -123,7 +123,7 @@ TEST(SkinLoadSysButtons, MdiButtonsAreCutFromTwelveFrames) {
         ASSERT_EQ(mdi.Map.Width(), 4 * w);
         ASSERT_EQ(mdi.Map.Height(), 7);
         for (int state = 0; state < 4; ++state)
-            EXPECT_EQ(mdi.Map.At(state * w + 2, 3), colours[static_cast<std::size_t>(4 * i + state)])
+            EXPECT_EQ(mdi.Map.At(state * w + 2, 3), colors[static_cast<std::size_t>(4 * i + state)])
                 << "button " << i << " state " << state;
     }
 

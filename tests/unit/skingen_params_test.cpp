@@ -22,11 +22,11 @@ TEST(SkingenParams, ReadsValuesAndPaletteNames) {
     EXPECT_EQ(p.Int("frame", "missing", 7), 7);
     EXPECT_DOUBLE_EQ(p.Number("frame", "ratio", 0), 0.5);
     EXPECT_EQ(p.Text("frame", "name"), "stripes");
-    const Rgb c = p.Colour("frame", "colour");
+    const Rgb c = p.Color("frame", "colour");
     EXPECT_EQ(c.R, 10);
     EXPECT_EQ(c.G, 20);
     EXPECT_EQ(c.B, 30);
-    EXPECT_EQ(p.Colour("frame", "plain").B, 3);
+    EXPECT_EQ(p.Color("frame", "plain").B, 3);
     // Every key of [frame] was asked for; palette entries never count as unused.
     EXPECT_TRUE(p.UnusedKeys().empty());
 }
@@ -44,10 +44,10 @@ TEST(SkingenParams, MistakesAreReportedWithFileSectionAndKey) {
         EXPECT_NE(std::string(e.what()).find("b.txt: [s] n"), std::string::npos) << e.what();
     }
     EXPECT_THROW(p.Int("s", "absent"), ParamError);
-    EXPECT_THROW(p.Colour("s", "c"), ParamError);
-    EXPECT_THROW(p.Colour("s", "d"), ParamError);
-    EXPECT_THROW(p.Colour("s", "e"), ParamError);  // a palette name naming itself ends
-    EXPECT_THROW(p.Colour("s", "f"), ParamError);
+    EXPECT_THROW(p.Color("s", "c"), ParamError);
+    EXPECT_THROW(p.Color("s", "d"), ParamError);
+    EXPECT_THROW(p.Color("s", "e"), ParamError);  // a palette name naming itself ends
+    EXPECT_THROW(p.Color("s", "f"), ParamError);
     const Params q = Params::Parse("[s]\nused = 1\nspare = 2\n", "c.txt");
     q.Int("s", "used");
     ASSERT_EQ(q.UnusedKeys().size(), 1u);
@@ -58,18 +58,18 @@ TEST(SkingenCanvas, ShapesBlendAgainstTheBackdropAndUncoveredPixelsBecomeMagenta
     using namespace tools::skingen;
     Canvas c(10, 10, Rgb{0, 0, 0});
     c.Fill(RoundRect(0, 0, 10, 10, 5), Solid({255, 255, 255}));
-    const skin::Bitmap b = c.Export();
-    EXPECT_EQ(b.At(0, 0), skin::kMagenta);             // outside the rounded corner
-    EXPECT_EQ(b.At(5, 5), skin::MakePixel(255, 255, 255));  // fully covered
-    // Partly covered pixels are blends of white and the black backdrop: grey, never coloured.
+    const base::Bitmap b = c.Export();
+    EXPECT_EQ(b.At(0, 0), base::kMagenta);             // outside the rounded corner
+    EXPECT_EQ(b.At(5, 5), base::MakePixel(255, 255, 255));  // fully covered
+    // Partly covered pixels are blends of white and the black backdrop: grey, never colored.
     int blended = 0;
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x) {
-            const skin::Pixel p = b.At(x, y);
-            if (p == skin::kMagenta || p == skin::MakePixel(255, 255, 255)) continue;
+            const base::Pixel p = b.At(x, y);
+            if (p == base::kMagenta || p == base::MakePixel(255, 255, 255)) continue;
             ++blended;
-            EXPECT_EQ(skin::PixelRed(p), skin::PixelGreen(p));
-            EXPECT_EQ(skin::PixelGreen(p), skin::PixelBlue(p));
+            EXPECT_EQ(base::PixelRed(p), base::PixelGreen(p));
+            EXPECT_EQ(base::PixelGreen(p), base::PixelBlue(p));
         }
     EXPECT_GT(blended, 0);
 }
@@ -79,11 +79,11 @@ TEST(SkingenCanvas, TranslucentPaintStaysOpaqueAndNeverYieldsTheKey) {
     Canvas c(4, 4, Rgb{255, 0, 255});
     // A translucent overlay tints the backdrop but the pixels still belong to the image.
     c.Fill(RoundRect(0, 0, 4, 4, 0), Solid({255, 0, 255}), 0.1);
-    const skin::Bitmap b = c.Export();
+    const base::Bitmap b = c.Export();
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) {
-            EXPECT_NE(b.At(x, y), skin::kMagenta);
-            EXPECT_GT(skin::PixelGreen(b.At(x, y)), 1);  // nudged off the region key range
+            EXPECT_NE(b.At(x, y), base::kMagenta);
+            EXPECT_GT(base::PixelGreen(b.At(x, y)), 1);  // nudged off the region key range
         }
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/win/caption_overlay.h"
-#include "framework/framework.h"
+#include "framework/win/framework.h"
 #include "win/support/message_pump.h"
 
 namespace {
@@ -80,7 +80,7 @@ protected:
 TEST_F(AppCaptionOverlay, DrawsTheCaptionInTheTitleBarOfItsOwnWindow) {
     const RECT r = OverlayRect(*form);
     ASSERT_GT(r.right - r.left, 100);
-    // Paint the title bar a known colour first, so the text is easy to see.
+    // Paint the title bar a known color first, so the text is easy to see.
     HDC dc = GetWindowDC(form->Handle());
     HBRUSH green = CreateSolidBrush(kGreen);
     FillRect(dc, &r, green);

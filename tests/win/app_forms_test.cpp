@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/catalogue.h"
-#include "app/win/Unit1.h"
-#include "app/win/Unit13.h"
-#include "app/win/Unit8.h"
+#include "app/win/main_window.h"
+#include "app/win/system_info_dialog.h"
+#include "app/win/logon_notice_dialog.h"
 #include "win/driver/app_session.h"
 
 namespace {

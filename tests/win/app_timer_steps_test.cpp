@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/win/timer_steps.h"
-#include "framework/framework.h"
+#include "framework/win/framework.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Controls over standard windows: memo lines, edit text, tree view items and clicks, menus
 // (commands, owner drawing, menu-changed notification), bitmaps.
-#include "framework/framework.h"
+#include "framework/win/framework.h"
 #include "support/message_pump.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Modal forms, the information message dialog, the application's loop and error handler, timers.
-#include "framework/framework.h"
+#include "framework/win/framework.h"
 #include "support/message_pump.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Class names, ancestry, published properties by name and component ownership.
-#include "framework/framework.h"
+#include "framework/win/framework.h"
 
 #include <gtest/gtest.h>
 
@@ -7,24 +7,6 @@
 #include <vector>
 
 namespace {
-
-// Records its own destruction and the notifications it receives.
-class TProbe : public TComponent {
-    T_CLASS(TProbe, TComponent)
-public:
-    TProbe(TComponent* owner, std::vector<std::string>* log) : TComponent(owner), log_(log) {}
-    ~TProbe() override { log_->push_back("destroyed " + Name()); }
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override
-    {
-        TComponent::Notification(component, operation);
-        if (operation == opRemove) log_->push_back(Name() + " told of " + component->Name());
-    }
-
-private:
-    std::vector<std::string>* log_;
-};
 
 class TForm7 : public TForm {
     T_CLASS(TForm7, TForm)
@@ -105,7 +87,7 @@ TEST(FrameworkProperties, IntegersAndEnumerationsByName)
     EXPECT_FALSE(GetEnumProp(&button, "Margin").has_value());
     EXPECT_FALSE(GetIntProp(&button, "Layout").has_value());
 
-    // Colours are integers; a system colour keeps its high byte.
+    // Colors are integers; a system color keeps its high byte.
     TForm* form = new TForm(nullptr);
     ASSERT_TRUE(SetIntProp(form, "Color", static_cast<std::int32_t>(clBtnFace)));
     EXPECT_EQ(form->Color(), clBtnFace);
@@ -155,54 +137,6 @@ TEST(FrameworkProperties, StringsObjectsAndMissingProperties)
     EXPECT_EQ(push.Tag(), -99);
 }
 
-TEST(FrameworkComponents, OwnerKeepsCreationOrderAndFreesLastFirst)
-{
-    std::vector<std::string> log;
-    auto* owner = new TProbe(nullptr, &log);
-    owner->SetName("Owner");
-    auto* first = new TProbe(owner, &log);
-    first->SetName("First");
-    auto* second = new TProbe(owner, &log);
-    second->SetName("Second");
-    auto* third = new TProbe(owner, &log);
-    third->SetName("Third");
-
-    ASSERT_EQ(owner->ComponentCount(), 3);
-    EXPECT_EQ(owner->Components(0), first);
-    EXPECT_EQ(owner->Components(2), third);
-    EXPECT_EQ(second->ComponentIndex(), 1);
-    EXPECT_EQ(owner->FindComponent("second"), second);
-    EXPECT_EQ(owner->FindComponent("Fourth"), nullptr);
-
-    // A freed component leaves its owner's list.
-    second->Free();
-    ASSERT_EQ(owner->ComponentCount(), 2);
-    EXPECT_EQ(owner->Components(1), third);
-
-    log.clear();
-    owner->Free();
-    const std::vector<std::string> expected{"Owner told of Third", "destroyed Third", "Owner told of First",
-                                            "destroyed First", "destroyed Owner"};
-    EXPECT_EQ(log, expected);
-}
-
-TEST(FrameworkComponents, FreeNotificationReachesTheWatcher)
-{
-    std::vector<std::string> log;
-    auto* watcher = new TProbe(nullptr, &log);
-    watcher->SetName("Watcher");
-    auto* watched = new TProbe(nullptr, &log);
-    watched->SetName("Watched");
-    watched->FreeNotification(watcher);
-    watched->Free();
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0], "Watcher told of Watched");
-    // Once gone, it no longer notifies (freeing the watcher must not touch it).
-    log.clear();
-    watcher->Free();
-    EXPECT_EQ(log, std::vector<std::string>{"destroyed Watcher"});
-}
-
 TEST(FrameworkComponents, ParentFreesChildControlsThatLeaveTheirOwner)
 {
     TForm* form = new TForm(nullptr);
@@ -219,23 +153,6 @@ TEST(FrameworkComponents, ParentFreesChildControlsThatLeaveTheirOwner)
     EXPECT_EQ(form->ComponentCount(), 0);
     EXPECT_EQ(form->ControlCount(), 0);
     form->Free();
-}
-
-TEST(FrameworkStrings, LinesJoinWithCrLfAndSplitAtAnyBreak)
-{
-    TStringList list;
-    EXPECT_EQ(list.Text(), "");
-    list.Add("a");
-    list.Add("b");
-    EXPECT_EQ(list.Text(), "a\r\nb\r\n");
-
-    EXPECT_EQ(TStrings::SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(TStrings::SplitLines("a\r\n"), std::vector<std::string>{"a"});
-    EXPECT_EQ(TStrings::SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-    EXPECT_TRUE(TStrings::SplitLines("").empty());
-    list.SetText("x\n\ny");
-    EXPECT_EQ(list.Count(), 3);
-    EXPECT_EQ(list[1], "");
 }
 
 TEST(FrameworkFont, SizeAndHeightAgreeAndChangesAreReported)

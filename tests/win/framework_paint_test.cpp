@@ -1,7 +1,7 @@
-// Painting: form colour and OnPaint, windowless children painted by their parent, double
+// Painting: form color and OnPaint, windowless children painted by their parent, double
 // buffering with the memory DC in WM_PAINT's wParam, PaintParentBackground, ParentBackground.
-#include "framework/framework.h"
-#include "skin/data/win/gdi_handles.h"
+#include "framework/win/framework.h"
+#include "base/win/gdi_handles.h"
 #include "support/message_pump.h"
 
 #include <gtest/gtest.h>
@@ -41,9 +41,9 @@ private:
         void* bits = nullptr;
         return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     }
-    skin::win::UniqueMemoryDc dc_;
-    skin::win::UniqueHBitmap bitmap_;
-    skin::win::ScopedSelectObject select_;
+    base::win::UniqueMemoryDc dc_;
+    base::win::UniqueHBitmap bitmap_;
+    base::win::ScopedSelectObject select_;
 };
 
 class FrameworkPaint : public ::testing::Test {
@@ -80,7 +80,7 @@ protected:
 
 }  // namespace
 
-TEST_F(FrameworkPaint, FormPaintsItsColourAndOnPaint)
+TEST_F(FrameworkPaint, FormPaintsItsColorAndOnPaint)
 {
     form_->Show();
     UpdateWindow(form_->Handle());
@@ -185,7 +185,7 @@ TEST_F(FrameworkPaint, PaintParentBackgroundShowsTheParentThroughTheControl)
 
     MemorySurface surface(40, 40);
     PaintParentBackground(speed, surface.Dc(), false);
-    EXPECT_EQ(surface.Pixel(0, 0), kRed);    // form colour at (40,40); the button itself is left out
+    EXPECT_EQ(surface.Pixel(0, 0), kRed);    // form color at (40,40); the button itself is left out
     EXPECT_EQ(surface.Pixel(15, 15), kBlue);  // OnPaint's square at (55,55)
     EXPECT_EQ(surface.Pixel(25, 25), kRed);
     // The DC is given back as it came.
@@ -230,7 +230,7 @@ TEST_F(FrameworkPaint, PaintParentBackgroundInvalidatesOnlyPlainParents)
     EXPECT_TRUE(GetUpdateRect(plain->Handle(), nullptr, FALSE));
 }
 
-TEST_F(FrameworkPaint, ParentBackgroundShowsTheParentInsteadOfTheColour)
+TEST_F(FrameworkPaint, ParentBackgroundShowsTheParentInsteadOfTheColor)
 {
     auto* group = new TGroupBox(form_);
     group->SetParent(form_);

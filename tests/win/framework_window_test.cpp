@@ -1,6 +1,6 @@
 // Framework windows: the window property lookup, class names, WindowProc chaining,
 // notifications, mouse routing to windowless controls, reflected notifications, tab order.
-#include "framework/framework.h"
+#include "framework/win/framework.h"
 #include "support/message_pump.h"
 
 #include <gtest/gtest.h>
@@ -275,7 +275,7 @@ TEST_F(FrameworkWindow, ChildNotificationsAreReflectedToTheChild)
     EXPECT_EQ(HIWORD(log.params[0]), BN_CLICKED);
 }
 
-TEST_F(FrameworkWindow, EditColoursComeFromTheControl)
+TEST_F(FrameworkWindow, EditColorsComeFromTheControl)
 {
     auto* edit = new TEdit(form_);
     edit->SetParent(form_);

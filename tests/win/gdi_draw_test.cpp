@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "skin/data/skin_image.h"
-#include "skin/data/win/dib_section.h"
-#include "skin/data/win/gdi_handles.h"
+#include "base/win/dib_section.h"
+#include "base/win/gdi_handles.h"
 #include "skin/data/win/skin_image_dc.h"
 #include "win/support/message_pump.h"
 
@@ -40,7 +40,7 @@ Bitmap Background(int w, int h) {
 ::testing::AssertionResult SamePixels(const std::function<void(HDC)>& onDc, const std::function<void(Bitmap&)>& onBitmap,
                                       int w = 48, int h = 40) {
     const Bitmap start = Background(w, h);
-    win::DibSection section = win::DibSection::FromBitmap(start);
+    base::win::DibSection section = base::win::DibSection::FromBitmap(start);
     onDc(section.Dc());
     Bitmap expected = start;
     onBitmap(expected);
@@ -98,7 +98,7 @@ TEST(GdiDraw, ClippedDcOnlyChangesInsideItsClip) {
     const Rect clip{10, 8, 30, 20};
     EXPECT_TRUE(SamePixels(
         [&](HDC dc) {
-            win::ScopedSaveDc saved(dc);
+            base::win::ScopedSaveDc saved(dc);
             ::IntersectClipRect(dc, clip.Left, clip.Top, clip.Right, clip.Bottom);
             DrawSkinObject(dc, {0, 0, 48, 40}, strip, false, true, true, 1, 1, {3, 2, 4, 3});
         },
@@ -137,14 +137,14 @@ TEST(GdiDraw, WindowReceivesTheSkinImage) {
     testing_support::PumpMessagesFor(100);
     const Bitmap strip = ShapedStrip(12, 10, 1, false);
     {
-        win::WindowDc dc(hwnd);
+        base::win::WindowDc dc(hwnd);
         DrawSkinObject(dc.Get(), {0, 0, 64, 48}, strip, false, false, false, 1, 1, {4, 3, 4, 3});
         ::GdiFlush();
     }
     const Bitmap expected = BuildSkinImage({0, 0, 64, 48}, strip, {4, 3, 4, 3}, false, false, 1, 1);
-    win::DibSection readBack(64, 48);
+    base::win::DibSection readBack(64, 48);
     {
-        win::WindowDc dc(hwnd);
+        base::win::WindowDc dc(hwnd);
         ASSERT_TRUE(::BitBlt(readBack.Dc(), 0, 0, 64, 48, dc.Get(), 0, 0, SRCCOPY));
     }
     int differences = 0;

@@ -4,10 +4,10 @@
 
 #include <utility>
 
-#include "skin/data/win/dib_section.h"
-#include "skin/data/win/gdi_handles.h"
+#include "base/win/dib_section.h"
+#include "base/win/gdi_handles.h"
 
-namespace skin::win {
+namespace base::win {
 namespace {
 
 TEST(GdiHandles, OwnersDeleteTheirObjectOnceAndMovesTransferOwnership) {
@@ -50,7 +50,7 @@ TEST(GdiHandles, ScopedGuardsPutTheDcBackAsItWas) {
     ::SetBkColor(dc.Get(), RGB(2, 2, 2));
     {
         ScopedStretchMode mode(dc.Get(), COLORONCOLOR);
-        ScopedDcColors colours(dc.Get(), RGB(0, 0, 0), RGB(255, 255, 255));
+        ScopedDcColors colors(dc.Get(), RGB(0, 0, 0), RGB(255, 255, 255));
         EXPECT_EQ(::GetStretchBltMode(dc.Get()), COLORONCOLOR);
         EXPECT_EQ(::GetBkColor(dc.Get()), RGB(255, 255, 255));
         ScopedSaveDc saved(dc.Get());
@@ -106,4 +106,4 @@ TEST(DibSection, MovingAndEndingReleaseTheSectionOnce) {
 }
 
 }  // namespace
-}  // namespace skin::win
+}  // namespace base::win

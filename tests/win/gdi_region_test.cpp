@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/skin_image.h"
-#include "skin/data/win/gdi_handles.h"
+#include "base/win/gdi_handles.h"
 #include "skin/data/win/region.h"
 #include "win/support/message_pump.h"
 
@@ -11,8 +11,8 @@ namespace skin {
 namespace {
 
 // The union of one-pixel regions of every pixel outside the key range, built the slow way.
-win::UniqueHRgn PixelByPixel(const Bitmap& image, int dx, int dy, int tolerance, Pixel key) {
-    win::UniqueHRgn result(::CreateRectRgn(0, 0, 0, 0));
+base::win::UniqueHRgn PixelByPixel(const Bitmap& image, int dx, int dy, int tolerance, Pixel key) {
+    base::win::UniqueHRgn result(::CreateRectRgn(0, 0, 0, 0));
     for (int y = 0; y < image.Height(); ++y)
         for (int x = 0; x < image.Width(); ++x) {
             const Pixel p = image.At(x, y);
@@ -20,18 +20,18 @@ win::UniqueHRgn PixelByPixel(const Bitmap& image, int dx, int dy, int tolerance,
             const bool isKey = within(PixelRed(p), PixelRed(key)) && within(PixelGreen(p), PixelGreen(key)) &&
                                within(PixelBlue(p), PixelBlue(key));
             if (isKey) continue;
-            win::UniqueHRgn dot(::CreateRectRgn(x + dx, y + dy, x + dx + 1, y + dy + 1));
+            base::win::UniqueHRgn dot(::CreateRectRgn(x + dx, y + dy, x + dx + 1, y + dy + 1));
             ::CombineRgn(result.Get(), result.Get(), dot.Get(), RGN_OR);
         }
     return result;
 }
 
 bool SameRegion(HRGN a, HRGN b) {
-    win::UniqueHRgn difference(::CreateRectRgn(0, 0, 0, 0));
+    base::win::UniqueHRgn difference(::CreateRectRgn(0, 0, 0, 0));
     return ::CombineRgn(difference.Get(), a, b, RGN_XOR) == NULLREGION;
 }
 
-// A window-corner shape: magenta triangles in two corners, tolerance-edge colours on one row.
+// A window-corner shape: magenta triangles in two corners, tolerance-edge colors on one row.
 Bitmap Shape(int w, int h) {
     Bitmap image(w, h, MakePixel(30, 60, 90));
     for (int y = 0; y < 5 && y < h; ++y)
@@ -46,9 +46,9 @@ Bitmap Shape(int w, int h) {
 
 TEST(GdiRegion, RegionEqualsTheUnionOfItsPixels) {
     const Bitmap image = Shape(37, 12);
-    win::UniqueHRgn region = win::CreateRegionFromBitmap(image, 4, -3, 1, 1, 1, kMagenta);
+    base::win::UniqueHRgn region = win::CreateRegionFromBitmap(image, 4, -3, 1, 1, 1, kMagenta);
     ASSERT_TRUE(region);
-    win::UniqueHRgn expected = PixelByPixel(image, 4, -3, 1, kMagenta);
+    base::win::UniqueHRgn expected = PixelByPixel(image, 4, -3, 1, kMagenta);
     EXPECT_TRUE(SameRegion(region.Get(), expected.Get()));
     EXPECT_FALSE(::PtInRegion(region.Get(), 4, -3));  // a corner pixel, shifted
     EXPECT_TRUE(::PtInRegion(region.Get(), 4 + 10, -3 + 3));
@@ -60,13 +60,13 @@ TEST(GdiRegion, ManyBatchesCombineIntoOneRegion) {
     for (int y = 0; y < 80; ++y)
         for (int x = (y % 2); x < 60; x += 2) image.At(x, y) = kMagenta;
     ASSERT_EQ(CreateRegionFromBitmap(image, 0, 0, 0, 0, 0, kMagenta).size(), 2u);
-    win::UniqueHRgn region = win::CreateRegionFromBitmap(image, 0, 0, 0, 0, 0, kMagenta);
-    win::UniqueHRgn expected = PixelByPixel(image, 0, 0, 0, kMagenta);
+    base::win::UniqueHRgn region = win::CreateRegionFromBitmap(image, 0, 0, 0, 0, 0, kMagenta);
+    base::win::UniqueHRgn expected = PixelByPixel(image, 0, 0, 0, kMagenta);
     EXPECT_TRUE(SameRegion(region.Get(), expected.Get()));
 }
 
 TEST(GdiRegion, OnlyKeyPixelsGiveAnEmptyRegion) {
-    win::UniqueHRgn region = win::CreateRegionFromBitmap(Bitmap(8, 8, kMagenta), 0, 0, 0, 0, 0, kMagenta);
+    base::win::UniqueHRgn region = win::CreateRegionFromBitmap(Bitmap(8, 8, kMagenta), 0, 0, 0, 0, 0, kMagenta);
     ASSERT_TRUE(region);
     RECT box{};
     EXPECT_EQ(::GetRgnBox(region.Get(), &box), NULLREGION);
@@ -83,12 +83,12 @@ TEST(GdiRegion, WindowKeepsTheRegionItWasGiven) {
                                   instance, nullptr);
     ASSERT_NE(hwnd, nullptr);
     const Bitmap image = Shape(40, 12);
-    win::UniqueHRgn region = win::CreateRegionFromBitmap(image, 0, 0, 1, 1, 1, kMagenta);
-    win::UniqueHRgn copy(::CreateRectRgn(0, 0, 0, 0));
+    base::win::UniqueHRgn region = win::CreateRegionFromBitmap(image, 0, 0, 1, 1, 1, kMagenta);
+    base::win::UniqueHRgn copy(::CreateRectRgn(0, 0, 0, 0));
     ::CombineRgn(copy.Get(), region.Get(), nullptr, RGN_COPY);
     ASSERT_NE(::SetWindowRgn(hwnd, region.Release(), TRUE), 0);  // the window owns it now
     testing_support::PumpPendingMessages();
-    win::UniqueHRgn fromWindow(::CreateRectRgn(0, 0, 0, 0));
+    base::win::UniqueHRgn fromWindow(::CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(::GetWindowRgn(hwnd, fromWindow.Get()), ERROR);
     EXPECT_TRUE(SameRegion(fromWindow.Get(), copy.Get()));
     ::DestroyWindow(hwnd);

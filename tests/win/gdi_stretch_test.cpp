@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/skin_image.h"
-#include "skin/data/win/dib_section.h"
-#include "skin/data/win/gdi_handles.h"
+#include "base/win/dib_section.h"
+#include "base/win/gdi_handles.h"
 
 namespace skin {
 namespace {
@@ -22,10 +22,10 @@ TEST(GdiStretch, PortableStretchPicksTheSamePixelsAsStretchBlt) {
         for (int dw = 1; dw <= 34; dw += 3) {
             const int sh = 1 + (sw * 7 + dw) % 13, dh = 1 + (dw * 5 + sw) % 19;
             const Bitmap source = Numbered(sw, sh);
-            win::DibSection src = win::DibSection::FromBitmap(source);
-            win::DibSection gdi(dw, dh);
+            base::win::DibSection src = base::win::DibSection::FromBitmap(source);
+            base::win::DibSection gdi(dw, dh);
             {
-                win::ScopedStretchMode mode(gdi.Dc(), COLORONCOLOR);
+                base::win::ScopedStretchMode mode(gdi.Dc(), COLORONCOLOR);
                 ASSERT_TRUE(::StretchBlt(gdi.Dc(), 0, 0, dw, dh, src.Dc(), 0, 0, sw, sh, SRCCOPY));
             }
             Bitmap portable(dw, dh);
@@ -39,14 +39,14 @@ TEST(GdiStretch, PortableStretchPicksTheSamePixelsAsStretchBlt) {
 // sources are compared.
 TEST(GdiStretch, SubRectanglesAtOffsetsAgree) {
     const Bitmap source = Numbered(40, 30);
-    win::DibSection src = win::DibSection::FromBitmap(source);
+    base::win::DibSection src = base::win::DibSection::FromBitmap(source);
     const Rect cases[][2] = {{{3, 4, 20, 9}, {5, 6, 11, 28}}, {{1, 1, 38, 29}, {0, 0, 40, 7}}, {{10, 2, 13, 27}, {2, 3, 9, 9}}};
     for (const auto& c : cases) {
         const Rect dst = c[0], from = c[1];
-        win::DibSection gdi(40, 30);
+        base::win::DibSection gdi(40, 30);
         Bitmap portable(40, 30);
         {
-            win::ScopedStretchMode mode(gdi.Dc(), COLORONCOLOR);
+            base::win::ScopedStretchMode mode(gdi.Dc(), COLORONCOLOR);
             ::StretchBlt(gdi.Dc(), dst.Left, dst.Top, dst.Width(), dst.Height(), src.Dc(), from.Left, from.Top,
                          from.Width(), from.Height(), SRCCOPY);
         }

@@ -12,9 +12,9 @@ namespace {
 
 using skin::TDataSkinObject;
 
-std::string Size(const skin::Bitmap& b) { return std::to_string(b.Width()) + "x" + std::to_string(b.Height()); }
+std::string Size(const base::Bitmap& b) { return std::to_string(b.Width()) + "x" + std::to_string(b.Height()); }
 
-std::string Hex(skin::TColor c) {
+std::string Hex(TColor c) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(c));
     return text;
@@ -82,7 +82,7 @@ std::string DescribeSkinObjects(const skin::TSkinObjects& s) {
             << " image=" << Size(b.Map) << "\n";
     }
 
-    const std::pair<const char*, skin::TColor> colours[] = {
+    const std::pair<const char*, TColor> colors[] = {
         {"WindowTextColor", s.WindowTextColor},         {"ButtonFaceColor", s.ButtonFaceColor},
         {"ScrollbarColor", s.ScrollbarColor},           {"HilightTextColor", s.HilightTextColor},
         {"HilightColor", s.HilightColor},               {"MenuBarColor", s.MenuBarColor},
@@ -92,8 +92,8 @@ std::string DescribeSkinObjects(const skin::TSkinObjects& s) {
         {"ButtonDkShadowColor", s.ButtonDkShadowColor}, {"MenuBarTextColor", s.MenuBarTextColor},
         {"TitleTextActiveColor", s.TitleTextActiveColor}, {"TitleTextInactiveColor", s.TitleTextInactiveColor},
     };
-    for (const auto& [name, value] : colours) out << "colour " << name << "=" << Hex(value) << "\n";
-    for (std::size_t i = 0; i < s.SectionColours.size(); ++i) out << "sectioncolour " << i << "=" << Hex(s.SectionColours[i]) << "\n";
+    for (const auto& [name, value] : colors) out << "colour " << name << "=" << Hex(value) << "\n";
+    for (std::size_t i = 0; i < s.SectionColors.size(); ++i) out << "sectioncolour " << i << "=" << Hex(s.SectionColors[i]) << "\n";
     for (std::size_t i = 0; i < s.CustomColors.size(); ++i) out << "customcolour " << i << "=" << Hex(s.CustomColors[i]) << "\n";
     out << "skinname " << s.SkinName << "\n";
     out << "ok\n";

@@ -1,4 +1,4 @@
-// What the engine understood of a skin: every skin object, caption button and colour of a
+// What the engine understood of a skin: every skin object, caption button and color of a
 // loaded skin as one line each, in a fixed format that outside checks read.
 #pragma once
 

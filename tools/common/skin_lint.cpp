@@ -5,7 +5,7 @@
 #include <limits>
 #include <map>
 
-#include "skin/data/bmp_io.h"
+#include "base/bmp_io.h"
 #include "tools/common/skin_vocabulary.h"
 
 namespace tools {
@@ -192,11 +192,11 @@ private:
             if (*type == TKeyType::Integer && !ParseDefinitionInteger(k.Value))
                 Add(TLintSeverity::Error, k.Line, s.Name,
                     "\"" + k.Written + "\" is not an integer (\"" + k.Value + "\"); the default is used instead");
-            if (*type == TKeyType::Colour) CheckColour(s, k);
+            if (*type == TKeyType::Color) CheckColor(s, k);
         }
     }
 
-    void CheckColour(const TSectionBlock& s, const TKeyLine& k) {
+    void CheckColor(const TSectionBlock& s, const TKeyLine& k) {
         std::vector<long> numbers;
         std::string digits;
         for (char c : k.Value + ' ') {
@@ -288,7 +288,7 @@ private:
             Add(TLintSeverity::Error, k.Line, s.Name, "image member \"" + name + "\" is missing");
             return;
         }
-        const skin::BmpReadResult bmp = skin::ReadBmp(*bytes);
+        const base::BmpReadResult bmp = base::ReadBmp(*bytes);
         if (!bmp.Ok()) {
             Add(TLintSeverity::Error, k.Line, s.Name, "image member \"" + name + "\" is not a readable BMP: " + bmp.Error);
             return;

@@ -1,6 +1,6 @@
 // Checks a skin definition and its images for mistakes the engine would silently accept:
 // unknown sections and keys, image keys whose member is missing or not a ".bmp", images whose
-// size is not a multiple of their frame count, caption buttons without an action, colours that
+// size is not a multiple of their frame count, caption buttons without an action, colors that
 // are not three numbers, malformed integers. Each finding names the section and the line.
 #pragma once
 

@@ -9,13 +9,13 @@ namespace tools {
 
 namespace {
 
-using skin::Bitmap;
-using skin::Pixel;
-using skin::Rect;
+using base::Bitmap;
+using base::Pixel;
+using base::Rect;
 using skin::TDataSkinObject;
 
-// Classic Windows defaults of the system colours, by COLOR_* index.
-constexpr std::array<Pixel, 31> kSystemColours = {
+// Classic Windows defaults of the system colors, by COLOR_* index.
+constexpr std::array<Pixel, 31> kSystemColors = {
     0xC8C8C8, 0x3A6EA5, 0x0A246A, 0x808080, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000, 0x000000, 0xFFFFFF, 0xD4D0C8,
     0xD4D0C8, 0x808080, 0x0A246A, 0xFFFFFF, 0xF0F0F0, 0xA0A0A0, 0x6D6D6D, 0x000000, 0xD4D0C8, 0xFFFFFF, 0x404040,
     0xE3E3E3, 0x000000, 0xFFFFE1, 0xB5B5B5, 0x0066CC, 0xA6CAF0, 0xC0C0C0, 0x3399FF, 0xF0F0F0};
@@ -34,18 +34,18 @@ void DrawStretched(Bitmap& dst, const Rect& r, const Bitmap& strip, int frames, 
     skin::DrawSkinFrame(dst, r, strip, true, frames, std::min(frame, frames));
 }
 
-// Placeholder for a line of text: a rounded bar in the text colour.
-void TextBar(Bitmap& dst, int x, int y, int width, Pixel colour) {
+// Placeholder for a line of text: a rounded bar in the text color.
+void TextBar(Bitmap& dst, int x, int y, int width, Pixel color) {
     if (width <= 0) return;
-    dst.FillRect({x + 1, y, x + width - 1, y + 1}, colour);
-    dst.FillRect({x, y + 1, x + width, y + 4}, colour);
-    dst.FillRect({x + 1, y + 4, x + width - 1, y + 5}, colour);
+    dst.FillRect({x + 1, y, x + width - 1, y + 1}, color);
+    dst.FillRect({x, y + 1, x + width, y + 4}, color);
+    dst.FillRect({x + 1, y + 4, x + width - 1, y + 5}, color);
 }
 
 Pixel BlendPixel(Pixel a, Pixel b, int percentB) {
     const auto mix = [&](int ca, int cb) { return static_cast<std::uint8_t>((ca * (100 - percentB) + cb * percentB) / 100); };
-    return skin::MakePixel(mix(skin::PixelRed(a), skin::PixelRed(b)), mix(skin::PixelGreen(a), skin::PixelGreen(b)),
-                           mix(skin::PixelBlue(a), skin::PixelBlue(b)));
+    return base::MakePixel(mix(base::PixelRed(a), base::PixelRed(b)), mix(base::PixelGreen(a), base::PixelGreen(b)),
+                           mix(base::PixelBlue(a), base::PixelBlue(b)));
 }
 
 struct WindowLayout {
@@ -94,7 +94,7 @@ bool ButtonVisible(const skin::TDataSkinSysButton& b, bool active) {
 // Returns the client rectangle.
 Rect PaintWindow(Bitmap& dst, const skin::TSkinObjects& s, const Rect& w, bool active, int captionButtonFrame) {
     const WindowLayout l = MeasureWindow(s);
-    const Pixel face = ResolveColour(s.ButtonFaceColor);
+    const Pixel face = ResolveColor(s.ButtonFaceColor);
     const Rect client{w.Left + l.Left, w.Top + l.Top + l.MenuBar, w.Right - l.Right, w.Bottom - l.Bottom};
     dst.FillRect(client, face);
     DrawEdge(dst, {w.Left, w.Top, w.Left + l.Left, w.Bottom}, s.BorderLeft.get(), false, active);
@@ -114,9 +114,9 @@ Rect PaintWindow(Bitmap& dst, const skin::TSkinObjects& s, const Rect& w, bool a
     if (!t.Map.Empty())
         skin::DrawSkinStrip(dst, {text.Left, caption.Top, text.Right, caption.Bottom}, t.Map, true, true, 2, active ? 1 : 2,
                             {t.TextBackLeft, 0, t.TextBackRight, 0});
-    const skin::TColor given = active ? t.ActiveTextColor : t.InactiveTextColor;
-    const Pixel textColour = ResolveColour(given != skin::kColourNotGiven ? given : active ? s.TitleTextActiveColor : s.TitleTextInactiveColor);
-    TextBar(dst, text.Left + t.TextBackLeft, text.Top + 1, textWidth - 40, textColour);
+    const TColor given = active ? t.ActiveTextColor : t.InactiveTextColor;
+    const Pixel textColor = ResolveColor(given != skin::kColorNotGiven ? given : active ? s.TitleTextActiveColor : s.TitleTextInactiveColor);
+    TextBar(dst, text.Left + t.TextBackLeft, text.Top + 1, textWidth - 40, textColor);
 
     // Caption buttons.
     const int windowWidth = w.Width();
@@ -143,9 +143,9 @@ Rect PaintWindow(Bitmap& dst, const skin::TSkinObjects& s, const Rect& w, bool a
         const auto& m = *s.MenuBar;
         skin::DrawSkinObject(dst, bar, m.Map, true, false, false, 2, active ? 1 : 2, m.Margins);
     } else {
-        dst.FillRect(bar, ResolveColour(s.MenuBarColor));
+        dst.FillRect(bar, ResolveColor(s.MenuBarColor));
     }
-    const Pixel menuText = ResolveColour(s.MenuBarTextColor);
+    const Pixel menuText = ResolveColor(s.MenuBarTextColor);
     int mx = bar.Left + 10;
     for (int width : {22, 26, 30}) {
         TextBar(dst, mx, bar.Top + (bar.Height() - 5) / 2, width, menuText);
@@ -159,12 +159,12 @@ void PaintButtons(Bitmap& dst, const skin::TSkinObjects& s, int x, int y) {
     for (int i = 0; i < 5; ++i) {
         const Rect r{x + i * 82, y, x + i * 82 + 76, y + 25};
         DrawObject(dst, r, &b, i + 1);
-        skin::TColor colour = s.ButtonTextColor;
-        if (i == 0 && b.HasNormalColour2) colour = b.NormalColour2;
-        if (i == 1 && b.HasPressedColour2) colour = b.PressedColour2;
-        if (i == 3 && b.HasMouseOverColour2) colour = b.MouseOverColour2;
-        if (i == 2) colour = skin::clBtnShadow;
-        TextBar(dst, r.Left + 22, r.Top + 10, 32, ResolveColour(colour));
+        TColor color = s.ButtonTextColor;
+        if (i == 0 && b.HasNormalColor2) color = b.NormalColor2;
+        if (i == 1 && b.HasPressedColor2) color = b.PressedColor2;
+        if (i == 3 && b.HasMouseOverColor2) color = b.MouseOverColor2;
+        if (i == 2) color = clBtnShadow;
+        TextBar(dst, r.Left + 22, r.Top + 10, 32, ResolveColor(color));
     }
 }
 
@@ -182,7 +182,7 @@ void PaintScrollBar(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r, boo
     if (!Has(s.ScrollBar.get())) return;
     const int t = s.ScrollBar->Map.Height();
     const int a = t;
-    dst.FillRect(r, ResolveColour(s.ButtonFaceColor));
+    dst.FillRect(r, ResolveColor(s.ButtonFaceColor));
     const TDataSkinObject* track = vertical ? s.VertScroll.get() : s.HorzScroll.get();
     const TDataSkinObject* thumb = vertical ? s.VertScrollThumb.get() : s.HorzScrollThumb.get();
     const Rect trackRect = vertical ? Rect{r.Left, r.Top + a, r.Right, r.Bottom - a} : Rect{r.Left + a, r.Top, r.Right - a, r.Bottom};
@@ -229,8 +229,8 @@ void PaintTabs(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
     for (int i = 0; i < 3; ++i) {
         const Rect tab{x, r.Top + (states[i] == 2 ? 0 : 2), x + 70, r.Top + tabHeight + (states[i] == 2 ? 1 : 0)};
         DrawObject(dst, tab, tabs, states[i]);
-        const skin::TColor c = states[i] == 2 ? tabs->MouseOverColour2 : tabs->NormalColour2;
-        TextBar(dst, tab.Left + 18, tab.Top + (tab.Height() - 5) / 2 + 1, 34, ResolveColour(c));
+        const TColor c = states[i] == 2 ? tabs->MouseOverColor2 : tabs->NormalColor2;
+        TextBar(dst, tab.Left + 18, tab.Top + (tab.Height() - 5) / 2 + 1, 34, ResolveColor(c));
         x += 72;
     }
 }
@@ -239,19 +239,19 @@ void PaintGroupBox(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
     if (Has(s.GroupBoxEdge.get())) DrawObject(dst, {r.Left, r.Top + 7, r.Right, r.Bottom}, s.GroupBoxEdge.get(), 1);
     const Rect label{r.Left + 10, r.Top, r.Left + 80, r.Top + 14};
     if (Has(s.GroupBox.get())) DrawObject(dst, label, s.GroupBox.get(), 1);
-    else dst.FillRect(label, ResolveColour(s.ButtonFaceColor));
-    TextBar(dst, label.Left + 8, label.Top + 5, 54, ResolveColour(s.WindowTextColor));
-    for (int i = 0; i < 3; ++i) TextBar(dst, r.Left + 14, r.Top + 28 + i * 14, 90 - i * 18, BlendPixel(ResolveColour(s.ButtonFaceColor), ResolveColour(s.WindowTextColor), 55));
+    else dst.FillRect(label, ResolveColor(s.ButtonFaceColor));
+    TextBar(dst, label.Left + 8, label.Top + 5, 54, ResolveColor(s.WindowTextColor));
+    for (int i = 0; i < 3; ++i) TextBar(dst, r.Left + 14, r.Top + 28 + i * 14, 90 - i * 18, BlendPixel(ResolveColor(s.ButtonFaceColor), ResolveColor(s.WindowTextColor), 55));
 }
 
 void PaintStatusBar(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
-    dst.FillRect(r, ResolveColour(s.ButtonFaceColor));
+    dst.FillRect(r, ResolveColor(s.ButtonFaceColor));
     const TDataSkinObject* edges = s.StatusBarEdges.get();
     const Rect panels[3] = {{r.Left, r.Top, r.Left + r.Width() / 2, r.Bottom},
                             {r.Left + r.Width() / 2 + 2, r.Top, r.Right - 100, r.Bottom},
                             {r.Right - 98, r.Top, r.Right, r.Bottom}};
     const int frames[3] = {1, 2, 3};
-    const Pixel text = edges != nullptr ? ResolveColour(edges->NormalColour2) : 0;
+    const Pixel text = edges != nullptr ? ResolveColor(edges->NormalColor2) : 0;
     for (int i = 0; i < 3; ++i) {
         if (Has(edges)) skin::DrawSkinObject(dst, panels[i], edges->Map, false, edges->Tile == 1, false, 3, frames[i], edges->Margins);
         TextBar(dst, panels[i].Left + 8, panels[i].Top + (panels[i].Height() - 5) / 2, i == 0 ? 70 : 40, text);
@@ -265,7 +265,7 @@ void PaintStatusBar(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
 
 void PaintCombo(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r, int frame) {
     dst.FillRect({r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2}, 0xFFFFFF);
-    TextBar(dst, r.Left + 8, r.Top + (r.Height() - 5) / 2, 60, ResolveColour(s.WindowTextColor));
+    TextBar(dst, r.Left + 8, r.Top + (r.Height() - 5) / 2, 60, ResolveColor(s.WindowTextColor));
     // The loader composes edge, button and arrow into the combo button's strip.
     DrawObject(dst, r, s.ComboButton.get(), frame, true);
 }
@@ -276,7 +276,7 @@ void PaintHeader(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
     int x = r.Left;
     for (int w : widths) {
         DrawObject(dst, {x, r.Top, x + w, r.Bottom}, s.HeaderBar.get(), 1);
-        TextBar(dst, x + 8, r.Top + (r.Height() - 5) / 2, w / 2, ResolveColour(s.ButtonTextColor));
+        TextBar(dst, x + 8, r.Top + (r.Height() - 5) / 2, w / 2, ResolveColor(s.ButtonTextColor));
         x += w;
     }
 }
@@ -286,16 +286,16 @@ void PaintListRows(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
     for (int i = 0; i < 4; ++i) {
         const int y = r.Top + 6 + i * 18;
         if (y + 14 > r.Bottom) break;
-        if (i == 1) dst.FillRect({r.Left + 1, y - 4, r.Right - 1, y + 11}, ResolveColour(s.HilightColor));
-        const Pixel c = ResolveColour(i == 1 ? s.HilightTextColor : s.WindowTextColor);
+        if (i == 1) dst.FillRect({r.Left + 1, y - 4, r.Right - 1, y + 11}, ResolveColor(s.HilightColor));
+        const Pixel c = ResolveColor(i == 1 ? s.HilightTextColor : s.WindowTextColor);
         TextBar(dst, r.Left + 8, y, 70, c);
         TextBar(dst, r.Left + 98, y, 40, c);
     }
 }
 
 void PaintTrackAndSpin(Bitmap& dst, const skin::TSkinObjects& s, int x, int y) {
-    const Pixel line = ResolveColour(s.ButtonShadowColor);
-    dst.FillRect({x, y + 9, x + 150, y + 12}, BlendPixel(line, ResolveColour(s.ButtonFaceColor), 50));
+    const Pixel line = ResolveColor(s.ButtonShadowColor);
+    dst.FillRect({x, y + 9, x + 150, y + 12}, BlendPixel(line, ResolveColor(s.ButtonFaceColor), 50));
     for (int i = 0; i <= 6; ++i) dst.FillRect({x + i * 25, y + 24, x + i * 25 + 1, y + 28}, line);
     const TDataSkinObject* thumb = Has(s.TrackThumbDown.get()) ? s.TrackThumbDown.get() : s.TrackThumbHorz.get();
     if (Has(thumb)) {
@@ -317,14 +317,14 @@ void PaintTrackAndSpin(Bitmap& dst, const skin::TSkinObjects& s, int x, int y) {
 void PaintToolBar(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
     const TDataSkinObject* bg = s.ToolbarBackground.get();
     if (Has(bg)) skin::DrawSkinObject(dst, r, bg->Map, false, bg->Tile == 1, false, 1, 1, bg->Margins);
-    else dst.FillRect(r, ResolveColour(s.ButtonFaceColor));
+    else dst.FillRect(r, ResolveColor(s.ButtonFaceColor));
     const TDataSkinObject* tb = s.Toolbars.get();
     const int frames[5] = {1, 4, 2, 5, 1};
     for (int i = 0; i < 5; ++i) {
         const Rect b{r.Left + 4 + i * 28, r.Top + 2, r.Left + 28 + i * 28, r.Top + 26};
         DrawObject(dst, b, tb, frames[i], true);
-        const Pixel c = ResolveColour(s.ButtonShadowColor);
-        dst.FillRect({b.Left + 7, b.Top + 7, b.Right - 7, b.Bottom - 7}, BlendPixel(c, ResolveColour(s.HilightColor), i * 20));
+        const Pixel c = ResolveColor(s.ButtonShadowColor);
+        dst.FillRect({b.Left + 7, b.Top + 7, b.Right - 7, b.Bottom - 7}, BlendPixel(c, ResolveColor(s.HilightColor), i * 20));
     }
 }
 
@@ -334,8 +334,8 @@ void PaintPopupMenu(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
         const Bitmap img = skin::BuildSkinImage(r, bg->Map, bg->Margins, false, bg->Tile == 1, 1, 1);
         skin::CopyBitmap(dst, r.Left, r.Top, img);
     } else {
-        dst.FillRect(r, ResolveColour(s.ButtonShadowColor));
-        dst.FillRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, ResolveColour(s.MenuColor));
+        dst.FillRect(r, ResolveColor(s.ButtonShadowColor));
+        dst.FillRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, ResolveColor(s.MenuColor));
     }
     const TDataSkinObject* item = s.MenuItem.get();
     const int rows[5] = {1, 4, 1, 2, 1};
@@ -357,14 +357,14 @@ void PaintPopupMenu(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
                 DrawObject(dst, ir, item, rows[i]);
             }
         } else if (rows[i] == 4) {
-            dst.FillRect(ir, ResolveColour(s.HilightColor));
+            dst.FillRect(ir, ResolveColor(s.HilightColor));
         } else if (rows[i] == 2) {
-            dst.FillRect({ir.Left + 2, ir.Top + 4, ir.Right - 2, ir.Top + 5}, ResolveColour(s.ButtonShadowColor));
+            dst.FillRect({ir.Left + 2, ir.Top + 4, ir.Right - 2, ir.Top + 5}, ResolveColor(s.ButtonShadowColor));
         }
         if (rows[i] != 2) {
-            const Pixel c = ResolveColour(rows[i] == 4 ? s.HilightTextColor : s.MenuTextColor);
+            const Pixel c = ResolveColor(rows[i] == 4 ? s.HilightTextColor : s.MenuTextColor);
             TextBar(dst, ir.Left + 28, ir.Top + (h - 5) / 2, 60 + i * 6, c);
-            TextBar(dst, ir.Right - 40, ir.Top + (h - 5) / 2, 26, BlendPixel(c, ResolveColour(s.MenuColor), 45));
+            TextBar(dst, ir.Right - 40, ir.Top + (h - 5) / 2, 26, BlendPixel(c, ResolveColor(s.MenuColor), 45));
         }
         y += h;
     }
@@ -401,17 +401,17 @@ void PaintDesktop(Bitmap& dst) {
 
 }  // namespace
 
-Pixel ResolveColour(skin::TColor colour) {
-    if (skin::IsSystemColour(colour)) {
-        const int index = skin::SystemColourIndex(colour);
-        return index < static_cast<int>(kSystemColours.size()) ? kSystemColours[static_cast<std::size_t>(index)] : 0;
+Pixel ResolveColor(TColor color) {
+    if (IsSystemColor(color)) {
+        const int index = SystemColorIndex(color);
+        return index < static_cast<int>(kSystemColors.size()) ? kSystemColors[static_cast<std::size_t>(index)] : 0;
     }
-    return skin::ColorToPixel(colour);
+    return base::ColorToPixel(color);
 }
 
 Bitmap RenderSkinPreview(const skin::TSkinObjects& s, int width, int height) {
-    width = std::clamp(width, kPreviewMinWidth, skin::kMaxBitmapDimension);
-    height = std::clamp(height, kPreviewMinHeight, skin::kMaxBitmapDimension);
+    width = std::clamp(width, kPreviewMinWidth, base::kMaxBitmapDimension);
+    height = std::clamp(height, kPreviewMinHeight, base::kMaxBitmapDimension);
     if (!Bitmap::SizeAllowed(width, height)) height = kPreviewMinHeight;
     Bitmap dst(width, height);
     PaintDesktop(dst);
@@ -420,7 +420,7 @@ Bitmap RenderSkinPreview(const skin::TSkinObjects& s, int width, int height) {
     const int mainRight = width - 250;
     const Rect main{16, 16, mainRight, height - 16};
     const Rect client = PaintWindow(dst, s, main, true, 1);
-    const Pixel text = ResolveColour(s.WindowTextColor);
+    const Pixel text = ResolveColor(s.WindowTextColor);
 
     const Rect toolbar{client.Left, client.Top, client.Right, client.Top + 28};
     PaintToolBar(dst, s, toolbar);
@@ -451,7 +451,7 @@ Bitmap RenderSkinPreview(const skin::TSkinObjects& s, int width, int height) {
         PaintHeader(dst, s, header);
         PaintScrollBar(dst, s, {list.Right - scrollThickness, list.Top, list.Right, list.Bottom - scrollThickness}, true);
         PaintScrollBar(dst, s, {list.Left, list.Bottom - scrollThickness, list.Right - scrollThickness, list.Bottom}, false);
-        dst.FillRect({list.Right - scrollThickness, list.Bottom - scrollThickness, list.Right, list.Bottom}, ResolveColour(s.ButtonFaceColor));
+        dst.FillRect({list.Right - scrollThickness, list.Bottom - scrollThickness, list.Right, list.Bottom}, ResolveColor(s.ButtonFaceColor));
     }
     PaintTrackAndSpin(dst, s, tabs.Right + 16, lowerBottom - 34);
     PaintStatusBar(dst, s, {client.Left, client.Bottom - statusHeight, client.Right, client.Bottom});
@@ -469,7 +469,7 @@ Bitmap RenderSkinPreview(const skin::TSkinObjects& s, int width, int height) {
     PaintDesktop(desktop);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            if (dst.At(x, y) == skin::kMagenta) dst.At(x, y) = desktop.At(x, y);
+            if (dst.At(x, y) == base::kMagenta) dst.At(x, y) = desktop.At(x, y);
     return dst;
 }
 

@@ -5,8 +5,8 @@
 // popup menu). Text is shown as placeholder bars, since fonts are a Windows matter.
 #pragma once
 
-#include "skin/data/bitmap.h"
-#include "skin/data/colour.h"
+#include "skin/data/pixels.h"
+#include "base/color.h"
 #include "skin/data/skin_objects_set.h"
 
 namespace tools {
@@ -16,11 +16,11 @@ inline constexpr int kPreviewMinHeight = 440;
 inline constexpr int kPreviewDefaultWidth = 800;
 inline constexpr int kPreviewDefaultHeight = 520;
 
-// The classic Windows value of a system colour (0xFF0000nn), or the colour itself, as a pixel.
-skin::Pixel ResolveColour(skin::TColor colour);
+// The classic Windows value of a system color (0xFF0000nn), or the color itself, as a pixel.
+base::Pixel ResolveColor(TColor color);
 
 // Renders the preview at width x height (each clamped to at least the minimum above and at
-// most kMaxBitmapDimension). The result never contains the transparent key colour.
-skin::Bitmap RenderSkinPreview(const skin::TSkinObjects& skin, int width, int height);
+// most kMaxBitmapDimension). The result never contains the transparent key color.
+base::Bitmap RenderSkinPreview(const skin::TSkinObjects& skin, int width, int height);
 
 }  // namespace tools

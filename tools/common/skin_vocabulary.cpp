@@ -19,7 +19,7 @@ struct TFixedSection {
 constexpr std::array<TFixedSection, 35> kFixedSections{{
     {"TitlebarSkin", TSectionKind::TitlebarSkin, 0, ""},
     {"Personality", TSectionKind::Personality, 0, ""},
-    {"Colours", TSectionKind::Colours, 0, ""},
+    {"Colours", TSectionKind::Colors, 0, ""},
     {"Customcolors", TSectionKind::CustomColors, 0, ""},
     {"MDICONTROLS", TSectionKind::MdiControls, 12, ""},
     {"Buttons", TSectionKind::Buttons, 5, ""},
@@ -65,7 +65,7 @@ bool OneOf(std::string_view key, const std::array<std::string_view, N>& keys) {
     return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
-constexpr std::array<std::string_view, 3> kTextColourKeys{"normalcolour2", "mouseovercolour2", "pressedcolour2"};
+constexpr std::array<std::string_view, 3> kTextColorKeys{"normalcolour2", "mouseovercolour2", "pressedcolour2"};
 constexpr std::array<std::string_view, 9> kObjectIntegerKeys{
     "style", "leftwidth", "rightwidth", "topheight", "bottomheight", "trans", "tile", "normalcolour", "mouseovercolour"};
 
@@ -73,7 +73,7 @@ std::optional<TKeyType> ImageObjectKey(std::string_view key, bool readsStyle) {
     if (key == "image") return TKeyType::Image;
     if (key == "style") return readsStyle ? std::optional<TKeyType>(TKeyType::Integer) : std::nullopt;
     if (OneOf(key, kObjectIntegerKeys) || key == "pressedcolour") return TKeyType::Integer;
-    if (OneOf(key, kTextColourKeys)) return TKeyType::Colour;
+    if (OneOf(key, kTextColorKeys)) return TKeyType::Color;
     return std::nullopt;
 }
 
@@ -108,7 +108,7 @@ TSectionInfo ClassifySection(std::string_view name) {
         if (EqualsNoCase(name, s.Name)) return {s.Kind, s.Name, s.Frames, s.SecondImageKey};
     if (EqualsNoCase(name, "BUTTON.CHECKBOX")) return {TSectionKind::NotRead, "BUTTON.CHECKBOX", 0, ""};
     if (StartsWithNoCase(name, "BUTTON")) return {TSectionKind::CaptionButton, std::string(name), 0, ""};
-    if (StartsWithNoCase(name, "COLOUR")) return {TSectionKind::ColourSection, std::string(name), 0, ""};
+    if (StartsWithNoCase(name, "COLOUR")) return {TSectionKind::ColorSection, std::string(name), 0, ""};
     return {TSectionKind::Unknown, std::string(name), 0, ""};
 }
 
@@ -118,16 +118,16 @@ std::optional<TKeyType> KeyTypeOf(const TSectionInfo& section, std::string_view 
         case TSectionKind::Personality: return PersonalityKey(key);
         case TSectionKind::Fonts:
             return key == "fontheight" ? std::optional<TKeyType>(TKeyType::Integer) : std::nullopt;
-        case TSectionKind::Colours: {
-            constexpr std::array<std::string_view, 16> colours{
+        case TSectionKind::Colors: {
+            constexpr std::array<std::string_view, 16> colors{
                 "windowtext",    "buttonface",   "scrollbar",   "hilighttext",   "hilight",         "menubar",
                 "menu",          "menutext",     "buttontext",  "buttonhilight", "buttonlight",     "buttonshadow",
                 "buttondkshadow", "menubartext", "titletextactive", "titletextnoactive"};
-            return OneOf(key, colours) ? std::optional<TKeyType>(TKeyType::Colour) : std::nullopt;
+            return OneOf(key, colors) ? std::optional<TKeyType>(TKeyType::Color) : std::nullopt;
         }
         case TSectionKind::CustomColors:
             return key.size() == 6 && key.substr(0, 5) == "color" && key[5] >= '0' && key[5] <= '9'
-                       ? std::optional<TKeyType>(TKeyType::Colour)
+                       ? std::optional<TKeyType>(TKeyType::Color)
                        : std::nullopt;
         case TSectionKind::TitlebarSkin:
             return key == "skinname" ? std::optional<TKeyType>(TKeyType::Text) : std::nullopt;
@@ -161,8 +161,8 @@ std::optional<TKeyType> KeyTypeOf(const TSectionInfo& section, std::string_view 
         }
         case TSectionKind::MdiControls:
             return key == "image" ? std::optional<TKeyType>(TKeyType::Image) : std::nullopt;
-        case TSectionKind::ColourSection:
-            return key == "color" ? std::optional<TKeyType>(TKeyType::Colour) : std::nullopt;
+        case TSectionKind::ColorSection:
+            return key == "color" ? std::optional<TKeyType>(TKeyType::Color) : std::nullopt;
         case TSectionKind::NotRead:
         case TSectionKind::Unknown: return std::nullopt;
     }

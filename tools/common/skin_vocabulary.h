@@ -13,28 +13,28 @@ namespace tools {
 enum class TSectionKind {
     Personality,    // frame edges, caption text, menu bar
     Fonts,
-    Colours,        // the named colours
+    Colors,        // the named colors
     CustomColors,   // Color0 .. Color9
     TitlebarSkin,   // SkinName
     Buttons,        // push buttons, check and radio strips
     Progress,
-    ImageObject,    // one image with margins and text colours (most control sections)
+    ImageObject,    // one image with margins and text colors (most control sections)
     ThumbObject,    // an image object with its own FrameCount key (scroll thumbs)
     GroupBox,       // an image object with the label alignment keys
     BorderObject,   // an image object with a second image (Tabs, UpDown.*, ComboButton)
     CaptionButton,  // any other section whose name begins with BUTTON
     MdiControls,
-    ColourSection,  // sections whose name begins with COLOUR (other than Colours)
+    ColorSection,  // sections whose name begins with COLOR (other than Colors)
     NotRead,        // BUTTON, BUTTON.RADIO, BUTTON.CHECKBOX: named but never read
     Unknown,
 };
 
-enum class TKeyType { Integer, Colour, Image, Text };
+enum class TKeyType { Integer, Color, Image, Text };
 
 struct TSectionInfo {
     TSectionKind Kind = TSectionKind::Unknown;
     // The spelling used in messages (e.g. "Trackbar.ThumbHorz"); the header itself for
-    // caption buttons and colour sections.
+    // caption buttons and color sections.
     std::string Name;
     // Frames of the section's main image ("Image" or "Bitmap"), 0 when it depends on keys.
     int Frames = 0;

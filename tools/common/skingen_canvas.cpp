@@ -89,13 +89,13 @@ Shape Difference(Shape a, Shape b) {
 
 Canvas::Canvas(int width, int height, const Rgb& backdrop)
     : width_(width), height_(height),
-      colour_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), backdrop),
+      color_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), backdrop),
       alpha_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0.0) {}
 
 Canvas::Canvas(int width, int height, const Paint& backdrop) : Canvas(width, height, Rgb{}) {
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x)
-            colour_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] =
+            color_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] =
                 backdrop(x + 0.5, y + 0.5);
 }
 
@@ -109,7 +109,7 @@ void Canvas::Fill(const Shape& shape, const Paint& paint, double opacity) {
             if (hits == 0) continue;
             const double coverage = static_cast<double>(hits) / (kSamples * kSamples);
             const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
-            colour_[i] = Mix(colour_[i], paint(x + 0.5, y + 0.5), coverage * opacity);
+            color_[i] = Mix(color_[i], paint(x + 0.5, y + 0.5), coverage * opacity);
             alpha_[i] = alpha_[i] + coverage * (1 - alpha_[i]);
         }
     }
@@ -119,7 +119,7 @@ void Canvas::FillRect(int left, int top, int right, int bottom, const Paint& pai
     for (int y = std::max(0, top); y < std::min(height_, bottom); ++y)
         for (int x = std::max(0, left); x < std::min(width_, right); ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
-            colour_[i] = paint(x + 0.5, y + 0.5);
+            color_[i] = paint(x + 0.5, y + 0.5);
             alpha_[i] = 1.0;
         }
 }
@@ -130,21 +130,21 @@ void Canvas::Clear(int left, int top, int right, int bottom) {
             alpha_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = 0.0;
 }
 
-skin::Bitmap Canvas::Export() const {
-    skin::Bitmap out(width_, height_, skin::kMagenta);
+base::Bitmap Canvas::Export() const {
+    base::Bitmap out(width_, height_, base::kMagenta);
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
             if (alpha_[i] < 0.5) continue;
-            const Rgb& c = colour_[i];
+            const Rgb& c = color_[i];
             std::uint8_t r = ToByte(c.R), g = ToByte(c.G), b = ToByte(c.B);
             if (r == 255 && b == 255 && g <= 1) g = 2;  // region builders treat green 0..1 as the key
-            out.At(x, y) = skin::MakePixel(r, g, b);
+            out.At(x, y) = base::MakePixel(r, g, b);
         }
     return out;
 }
 
-void Place(skin::Bitmap& strip, const skin::Bitmap& part, int x, int y) {
+void Place(base::Bitmap& strip, const base::Bitmap& part, int x, int y) {
     for (int py = 0; py < part.Height(); ++py)
         for (int px = 0; px < part.Width(); ++px)
             if (strip.Contains(x + px, y + py)) strip.At(x + px, y + py) = part.At(px, py);

@@ -2,16 +2,16 @@
 // A floating-point RGBA canvas for drawing skin images with anti-aliased shapes.
 //
 // Shapes are inside-predicates sampled 4 x 4 times per pixel; their coverage blends the paint
-// over what is already there. A canvas starts fully transparent over a known backdrop colour
-// (the colour the image will be seen against, e.g. the caption or the button face). On export a
+// over what is already there. A canvas starts fully transparent over a known backdrop color
+// (the color the image will be seen against, e.g. the caption or the button face). On export a
 // pixel that is less than half covered becomes magenta (the transparent key of skin images);
-// the others keep their colour, which at the edges is already blended with the backdrop.
+// the others keep their color, which at the edges is already blended with the backdrop.
 
 #include <functional>
 #include <utility>
 #include <vector>
 
-#include "skin/data/bitmap.h"
+#include "skin/data/pixels.h"
 
 namespace tools::skingen {
 
@@ -62,15 +62,15 @@ public:
 
     // Opaque pixels, 0x00RRGGBB; pixels less than half covered become magenta. A pixel that
     // would accidentally read as the transparent key is nudged off it.
-    skin::Bitmap Export() const;
+    base::Bitmap Export() const;
 
 private:
     int width_, height_;
-    std::vector<Rgb> colour_;
+    std::vector<Rgb> color_;
     std::vector<double> alpha_;
 };
 
 // Places `part` into `strip` at (x, y) (frames side by side or stacked).
-void Place(skin::Bitmap& strip, const skin::Bitmap& part, int x, int y);
+void Place(base::Bitmap& strip, const base::Bitmap& part, int x, int y);
 
 }  // namespace tools::skingen

@@ -100,7 +100,7 @@ double Params::Number(const std::string& section, const std::string& key, double
     return out;
 }
 
-Rgb Params::ParseColour(const std::string& section, const std::string& key, const std::string& value, int depth) const {
+Rgb Params::ParseColor(const std::string& section, const std::string& key, const std::string& value, int depth) const {
     std::istringstream in(value);
     int r = 0, g = 0, b = 0;
     if (in >> r >> g >> b && (in >> std::ws).eof()) {
@@ -109,15 +109,15 @@ Rgb Params::ParseColour(const std::string& section, const std::string& key, cons
     }
     const std::string* named = Find("palette", value);
     if (named == nullptr || depth > 8) Fail(section, key, "'" + value + "' is neither 'R G B' nor a [palette] name");
-    return ParseColour("palette", value, *named, depth + 1);
+    return ParseColor("palette", value, *named, depth + 1);
 }
 
-Rgb Params::Colour(const std::string& section, const std::string& key) const {
-    return ParseColour(section, key, Text(section, key), 0);
+Rgb Params::Color(const std::string& section, const std::string& key) const {
+    return ParseColor(section, key, Text(section, key), 0);
 }
 
-Rgb Params::Colour(const std::string& section, const std::string& key, const Rgb& fallback) const {
-    return Has(section, key) ? Colour(section, key) : fallback;
+Rgb Params::Color(const std::string& section, const std::string& key, const Rgb& fallback) const {
+    return Has(section, key) ? Color(section, key) : fallback;
 }
 
 std::vector<std::string> Params::UnusedKeys() const {

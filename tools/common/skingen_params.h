@@ -33,8 +33,8 @@ public:
     int Int(const std::string& section, const std::string& key, int fallback) const;
     double Number(const std::string& section, const std::string& key, double fallback) const;
     // "R G B" (decimal 0..255), or the name of a key of section [palette].
-    Rgb Colour(const std::string& section, const std::string& key) const;
-    Rgb Colour(const std::string& section, const std::string& key, const Rgb& fallback) const;
+    Rgb Color(const std::string& section, const std::string& key) const;
+    Rgb Color(const std::string& section, const std::string& key, const Rgb& fallback) const;
 
     // Keys of `section` that no lookup asked for (a misspelt parameter is silently unused otherwise).
     std::vector<std::string> UnusedKeys() const;
@@ -42,7 +42,7 @@ public:
 private:
     const std::string* Find(const std::string& section, const std::string& key) const;
     [[noreturn]] void Fail(const std::string& section, const std::string& key, const std::string& why) const;
-    Rgb ParseColour(const std::string& section, const std::string& key, const std::string& value, int depth) const;
+    Rgb ParseColor(const std::string& section, const std::string& key, const std::string& value, int depth) const;
 
     std::string origin_;
     std::map<std::string, std::map<std::string, std::string>> sections_;

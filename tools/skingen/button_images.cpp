@@ -17,17 +17,17 @@ const char* LookName(Look look) {
 }
 
 // Frames: normal, pressed, disabled, hot (also focused), default.
-skin::Bitmap PushButtons(const Params& p) {
+base::Bitmap PushButtons(const Params& p) {
     constexpr const char* s = "buttons";
     const int w = p.Int(s, "width"), h = p.Int(s, "height");
     const double r = p.Number(s, "radius", 4);
     const bool tiled = p.Text(s, "tiled", "no") == "yes";
     const int band = p.Int(s, "band", 4);
-    const Rgb face = p.Colour("palette", "face");
+    const Rgb face = p.Color("palette", "face");
     return MakeStrip(w, h, 5, false, [&](int i) {
         const Look look = i == 4 ? Look::Normal : static_cast<Look>(i);
         const std::string n = LookName(look);
-        const Rgb top = p.Colour(s, n + "_top"), bottom = p.Colour(s, n + "_bottom");
+        const Rgb top = p.Color(s, n + "_top"), bottom = p.Color(s, n + "_bottom");
         // A tiled middle must be uniform, so the shading stays within the fixed top and bottom bands.
         const Paint fill = tiled ? Paint([=](double, double y) {
             if (y < band) return Mix(top, bottom, 0.5 * y / band);
@@ -38,7 +38,7 @@ skin::Bitmap PushButtons(const Params& p) {
         Canvas c(w, h, face);
         const bool isDefault = i == 4;
         const double ring = isDefault ? p.Number(s, "default_width", 2) : 1.0;
-        c.Fill(RoundRect(0, 0, w, h, r), Solid(p.Colour(s, isDefault ? "default_border" : n + "_border")));
+        c.Fill(RoundRect(0, 0, w, h, r), Solid(p.Color(s, isDefault ? "default_border" : n + "_border")));
         c.Fill(RoundRect(ring, ring, w - ring, h - ring, r - ring), fill);
         if (!tiled) c.Fill(Segment(r, ring + 0.5, w - r, ring + 0.5, 1), Solid({255, 255, 255}), look == Look::Pressed ? 0.0 : 0.45);
         return c.Export();
@@ -47,20 +47,20 @@ skin::Bitmap PushButtons(const Params& p) {
 
 enum class Value { Off, On, Mixed };
 
-skin::Bitmap CheckFrame(const Params& p, Value value, Look look) {
+base::Bitmap CheckFrame(const Params& p, Value value, Look look) {
     constexpr const char* s = "check";
     const int size = p.Int(s, "size");
     const double r = p.Number(s, "radius", 3);
-    Canvas c(size, size, p.Colour("palette", "face"));
+    Canvas c(size, size, p.Color("palette", "face"));
     const std::string n = LookName(look);
     if (value == Value::Off) {
-        c.Fill(RoundRect(0, 0, size, size, r), Solid(p.Colour(s, n + "_border")));
-        c.Fill(RoundRect(1, 1, size - 1, size - 1, r - 1), Solid(p.Colour(s, n + "_fill")));
+        c.Fill(RoundRect(0, 0, size, size, r), Solid(p.Color(s, n + "_border")));
+        c.Fill(RoundRect(1, 1, size - 1, size - 1, r - 1), Solid(p.Color(s, n + "_fill")));
     } else {
-        const Rgb on = p.Colour(s, "on_" + n);
+        const Rgb on = p.Color(s, "on_" + n);
         c.Fill(RoundRect(0, 0, size, size, r), Solid(Darken(on, 0.12)));
         c.Fill(RoundRect(1, 1, size - 1, size - 1, r - 1), VerticalGradient(Lighten(on, 0.12), on, 0, size));
-        const Rgb mark = p.Colour(s, look == Look::Disabled ? "mark_disabled" : "mark");
+        const Rgb mark = p.Color(s, look == Look::Disabled ? "mark_disabled" : "mark");
         const double half = size / 2.0;
         if (value == Value::On) c.Fill(CheckMark(half, half, size * 0.27, size * 0.14), Solid(mark));
         else c.Fill(Segment(half - size * 0.25, half, half + size * 0.25, half, size * 0.15), Solid(mark));
@@ -68,20 +68,20 @@ skin::Bitmap CheckFrame(const Params& p, Value value, Look look) {
     return c.Export();
 }
 
-skin::Bitmap RadioFrame(const Params& p, Value value, Look look) {
+base::Bitmap RadioFrame(const Params& p, Value value, Look look) {
     constexpr const char* s = "radio";
     const int size = p.Int(s, "size");
     const double half = size / 2.0;
-    Canvas c(size, size, p.Colour("palette", "face"));
+    Canvas c(size, size, p.Color("palette", "face"));
     const std::string n = LookName(look);
     if (value == Value::Off) {
-        c.Fill(Circle(half, half, half), Solid(p.Colour(s, n + "_border")));
-        c.Fill(Circle(half, half, half - 1), Solid(p.Colour(s, n + "_fill")));
+        c.Fill(Circle(half, half, half), Solid(p.Color(s, n + "_border")));
+        c.Fill(Circle(half, half, half - 1), Solid(p.Color(s, n + "_fill")));
     } else {
-        const Rgb on = p.Colour(s, "on_" + n);
+        const Rgb on = p.Color(s, "on_" + n);
         c.Fill(Circle(half, half, half), Solid(Darken(on, 0.12)));
         c.Fill(Circle(half, half, half - 1), VerticalGradient(Lighten(on, 0.12), on, 0, size));
-        c.Fill(Circle(half, half, size * p.Number(s, "dot", 0.2)), Solid(p.Colour(s, look == Look::Disabled ? "dot_disabled" : "dot_colour")));
+        c.Fill(Circle(half, half, size * p.Number(s, "dot", 0.2)), Solid(p.Color(s, look == Look::Disabled ? "dot_disabled" : "dot_colour")));
     }
     return c.Export();
 }

@@ -19,22 +19,22 @@ bool Striped(const Params& p) {
 }
 
 // One window drawn whole, active or inactive, from which the edges are cut.
-skin::Bitmap DrawWindow(const Params& p, bool active, int width, int height) {
+base::Bitmap DrawWindow(const Params& p, bool active, int width, int height) {
     const int caption = p.Int(kSection, "caption_height");
     const int side = p.Int(kSection, "border");
     const int bottom = p.Int(kSection, "bottom");
     const double radius = p.Number(kSection, "radius", 0);
-    const Rgb outline = p.Colour(kSection, active ? "outline" : "outline_inactive");
-    const Rgb edge = p.Colour(kSection, active ? "edge" : "edge_inactive");
+    const Rgb outline = p.Color(kSection, active ? "outline" : "outline_inactive");
+    const Rgb edge = p.Color(kSection, active ? "edge" : "edge_inactive");
     const Paint captionPaint = CaptionPaint(p, active);
 
-    Canvas c(width, height, p.Colour(kSection, "desktop"));
+    Canvas c(width, height, p.Color(kSection, "desktop"));
     c.Fill(TopRoundRect(0, 0, width, height, radius), Solid(outline));
     c.Fill(TopRoundRect(1, 1, width - 1, height - 1, radius - 1),
            [&](double x, double y) { return y < caption ? captionPaint(x, y) : edge; });
     // A crisp line where the caption meets the client area, and around the client area.
-    const Rgb line = p.Colour(kSection, active ? "inner_line" : "inner_line_inactive");
-    c.FillRect(side, caption - 1, width - side, caption, Solid(p.Colour(kSection, active ? "caption_line" : "caption_line_inactive")));
+    const Rgb line = p.Color(kSection, active ? "inner_line" : "inner_line_inactive");
+    c.FillRect(side, caption - 1, width - side, caption, Solid(p.Color(kSection, active ? "caption_line" : "caption_line_inactive")));
     c.FillRect(side - 1, caption, side, height - bottom + 1, Solid(line));
     c.FillRect(width - side, caption, width - side + 1, height - bottom + 1, Solid(line));
     c.FillRect(side - 1, height - bottom, width - side + 1, height - bottom + 1, Solid(line));
@@ -45,8 +45,8 @@ skin::Bitmap DrawWindow(const Params& p, bool active, int width, int height) {
 
 Paint CaptionPaint(const Params& p, bool active) {
     const int caption = p.Int(kSection, "caption_height");
-    const Rgb top = p.Colour(kSection, active ? "caption_top" : "caption_inactive_top");
-    const Rgb bottom = p.Colour(kSection, active ? "caption_bottom" : "caption_inactive_bottom");
+    const Rgb top = p.Color(kSection, active ? "caption_top" : "caption_inactive_top");
+    const Rgb bottom = p.Color(kSection, active ? "caption_bottom" : "caption_inactive_bottom");
     const Paint gradient = VerticalGradient(top, bottom, 0, caption);
     if (!Striped(p)) return gradient;
     const int period = p.Int(kSection, "stripe_period");
@@ -68,7 +68,7 @@ void MakeFrameImages(const Params& p, ImageSet& out) {
     const int width = 2 * side + 2 * cornerPart + middle;
     const int height = caption + middle + bottom;
 
-    const skin::Bitmap windows[2] = {DrawWindow(p, true, width, height), DrawWindow(p, false, width, height)};
+    const base::Bitmap windows[2] = {DrawWindow(p, true, width, height), DrawWindow(p, false, width, height)};
     out["left.bmp"] = MakeStrip(side, height, 2, false, [&](int i) { return windows[i].Crop({0, 0, side, height}); });
     out["right.bmp"] = MakeStrip(side, height, 2, false,
                                  [&](int i) { return windows[i].Crop({width - side, 0, width, height}); });
@@ -84,7 +84,7 @@ void MakeFrameImages(const Params& p, ImageSet& out) {
     out["textback.bmp"] = MakeStrip(tw, caption, 2, true, [&](int i) {
         Canvas c(tw, caption, CaptionPaint(p, i == 0));
         const double h = caption - 2.0 * inset;
-        c.Fill(RoundRect(0.5, inset, tw - 0.5, caption - inset, h / 2), Solid(p.Colour(kSection, "textback_colour")),
+        c.Fill(RoundRect(0.5, inset, tw - 0.5, caption - inset, h / 2), Solid(p.Color(kSection, "textback_colour")),
                p.Number(kSection, i == 0 ? "textback_opacity" : "textback_inactive_opacity", 0.1));
         return c.Export();
     });
@@ -93,8 +93,8 @@ void MakeFrameImages(const Params& p, ImageSet& out) {
     const int bar = p.Int(kSection, "menubar_height");
     out["menubar.bmp"] = MakeStrip(16, bar, 2, true, [&](int i) {
         Canvas c(16, bar, Rgb{});
-        c.FillRect(0, 0, 16, bar, Solid(p.Colour(kSection, i == 0 ? "menubar_colour" : "menubar_inactive_colour")));
-        c.FillRect(0, bar - 1, 16, bar, Solid(p.Colour(kSection, "menubar_line")));
+        c.FillRect(0, 0, 16, bar, Solid(p.Color(kSection, i == 0 ? "menubar_colour" : "menubar_inactive_colour")));
+        c.FillRect(0, bar - 1, 16, bar, Solid(p.Color(kSection, "menubar_line")));
         return c.Export();
     });
 }

@@ -6,19 +6,19 @@
 #include <map>
 #include <string>
 
-#include "skin/data/bitmap.h"
+#include "skin/data/pixels.h"
 #include "tools/common/skingen_canvas.h"
 #include "tools/common/skingen_params.h"
 
 namespace tools::skingen {
 
-using ImageSet = std::map<std::string, skin::Bitmap>;
+using ImageSet = std::map<std::string, base::Bitmap>;
 
 // The four states most strips hold, in the order the painters number their frames.
 enum class Look { Normal, Pressed, Disabled, Hot };
 
 // Joins `count` frames of fw x fh made by `frame(index)` (0-based) side by side or stacked.
-skin::Bitmap MakeStrip(int fw, int fh, int count, bool vertical, const std::function<skin::Bitmap(int)>& frame);
+base::Bitmap MakeStrip(int fw, int fh, int count, bool vertical, const std::function<base::Bitmap(int)>& frame);
 
 // Window frame edges, caption text background and the menu bar ("frame" section).
 void MakeFrameImages(const Params& p, ImageSet& out);
@@ -31,7 +31,7 @@ void MakeScrollImages(const Params& p, ImageSet& out);
 // Progress, tabs, group box, status bar, tool bar, combo box, header, menus.
 void MakePanelImages(const Params& p, ImageSet& out);
 
-// Shared by the caption recipes: the caption colour at row y for the active or inactive window.
+// Shared by the caption recipes: the caption color at row y for the active or inactive window.
 Paint CaptionPaint(const Params& p, bool active);
 
 }  // namespace tools::skingen

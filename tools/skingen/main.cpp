@@ -7,7 +7,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "skin/data/bmp_io.h"
+#include "base/bmp_io.h"
 #include "tools/skingen/images.h"
 
 namespace {
@@ -40,7 +40,7 @@ int Run(int argc, char** argv) {
     const std::filesystem::path outDir = argv[2];
     std::filesystem::create_directories(outDir);
     for (const auto& [name, bitmap] : images) {
-        const std::vector<std::uint8_t> bytes = skin::WriteBmp24(bitmap);
+        const std::vector<std::uint8_t> bytes = base::WriteBmp24(bitmap);
         std::ofstream out(outDir / name, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         if (!out) {

@@ -9,10 +9,10 @@ namespace {
 const Look kLooks[4] = {Look::Normal, Look::Pressed, Look::Disabled, Look::Hot};
 
 // Arrow frames: left, right, up, down (each normal, pressed, disabled, hot), then 7 plain frames.
-skin::Bitmap ScrollArrows(const Params& p) {
+base::Bitmap ScrollArrows(const Params& p) {
     constexpr const char* s = "scrollbar";
     const int size = p.Int(s, "size");
-    const Rgb track = p.Colour(s, "track");
+    const Rgb track = p.Color(s, "track");
     const Direction dirs[4] = {Direction::Left, Direction::Right, Direction::Up, Direction::Down};
     return MakeStrip(size, size, 23, false, [&](int i) {
         Canvas c(size, size, track);
@@ -21,46 +21,46 @@ skin::Bitmap ScrollArrows(const Params& p) {
         const Direction d = dirs[i / 4];
         const Look look = kLooks[i % 4];
         // The separator line between the bar and the control's content continues under the arrows.
-        if (d == Direction::Up || d == Direction::Down) c.FillRect(0, 0, 1, size, Solid(p.Colour(s, "track_line")));
-        else c.FillRect(0, 0, size, 1, Solid(p.Colour(s, "track_line")));
+        if (d == Direction::Up || d == Direction::Down) c.FillRect(0, 0, 1, size, Solid(p.Color(s, "track_line")));
+        else c.FillRect(0, 0, size, 1, Solid(p.Color(s, "track_line")));
         if (look == Look::Hot || look == Look::Pressed)
-            c.Fill(RoundRect(2.5, 2.5, size - 1.5, size - 1.5, 3), Solid(p.Colour(s, "plate")),
+            c.Fill(RoundRect(2.5, 2.5, size - 1.5, size - 1.5, 3), Solid(p.Color(s, "plate")),
                    look == Look::Pressed ? 0.9 : 0.5);
-        const Rgb glyph = p.Colour(s, look == Look::Disabled ? "glyph_disabled" : look == Look::Pressed ? "glyph_pressed" : "glyph");
+        const Rgb glyph = p.Color(s, look == Look::Disabled ? "glyph_disabled" : look == Look::Pressed ? "glyph_pressed" : "glyph");
         c.Fill(Arrowhead(size / 2.0 + 0.5, size / 2.0 + 0.5, size * 0.2, d), Solid(glyph));
         return c.Export();
     });
 }
 
 // Track: 4 frames (normal, pressed, disabled, hot); uniform along the bar.
-skin::Bitmap Track(const Params& p, bool vertical) {
+base::Bitmap Track(const Params& p, bool vertical) {
     constexpr const char* s = "scrollbar";
     const int size = p.Int(s, "size"), length = p.Int(s, "track_length");
     const int w = vertical ? size : length, h = vertical ? length : size;
     return MakeStrip(w, h, 4, false, [&](int i) {
         Canvas c(w, h, Rgb{});
-        c.FillRect(0, 0, w, h, Solid(p.Colour(s, i == 2 ? "track_disabled" : "track")));
-        if (vertical) c.FillRect(0, 0, 1, h, Solid(p.Colour(s, "track_line")));
-        else c.FillRect(0, 0, w, 1, Solid(p.Colour(s, "track_line")));
+        c.FillRect(0, 0, w, h, Solid(p.Color(s, i == 2 ? "track_disabled" : "track")));
+        if (vertical) c.FillRect(0, 0, 1, h, Solid(p.Color(s, "track_line")));
+        else c.FillRect(0, 0, w, 1, Solid(p.Color(s, "track_line")));
         return c.Export();
     });
 }
 
 // Thumb: 3 frames (normal, dragged, hot); a slim pill on the track.
-skin::Bitmap Thumb(const Params& p, bool vertical) {
+base::Bitmap Thumb(const Params& p, bool vertical) {
     constexpr const char* s = "scrollbar";
     const int size = p.Int(s, "size"), length = p.Int(s, "thumb_length");
     const double t = p.Number(s, "thumb_width", 8);
     const int w = vertical ? size : length, h = vertical ? length : size;
-    const char* colours[3] = {"thumb", "thumb_drag", "thumb_hot"};
+    const char* colors[3] = {"thumb", "thumb_drag", "thumb_hot"};
     return MakeStrip(w, h, 3, false, [&](int i) {
         Canvas c(w, h, Rgb{});
-        c.FillRect(0, 0, w, h, Solid(p.Colour(s, "track")));
-        if (vertical) c.FillRect(0, 0, 1, h, Solid(p.Colour(s, "track_line")));
-        else c.FillRect(0, 0, w, 1, Solid(p.Colour(s, "track_line")));
+        c.FillRect(0, 0, w, h, Solid(p.Color(s, "track")));
+        if (vertical) c.FillRect(0, 0, 1, h, Solid(p.Color(s, "track_line")));
+        else c.FillRect(0, 0, w, 1, Solid(p.Color(s, "track_line")));
         const double a = (size - t) / 2.0 + 0.5, b = a + t;
         const Shape pill = vertical ? RoundRect(a, 2, b, h - 2, t / 2) : RoundRect(2, a, w - 2, b, t / 2);
-        c.Fill(pill, Solid(p.Colour(s, colours[i])));
+        c.Fill(pill, Solid(p.Color(s, colors[i])));
         return c.Export();
     });
 }
@@ -84,16 +84,16 @@ Shape TrackThumbShape(int w, int h, bool pointed, Direction d, double inset) {
 }
 
 // Track bar thumbs: 5 frames (normal, normal, disabled, hot, pressed); frame 2 is the one shown.
-skin::Bitmap TrackThumb(const Params& p, bool upright, bool pointed, Direction d) {
+base::Bitmap TrackThumb(const Params& p, bool upright, bool pointed, Direction d) {
     constexpr const char* s = "trackbar";
     const int across = p.Int(s, "thumb_width"), along = p.Int(s, "thumb_length");
     const int w = upright ? across : along, h = upright ? along : across;
     const Look looks[5] = {Look::Normal, Look::Normal, Look::Disabled, Look::Hot, Look::Pressed};
     return MakeStrip(w, h, 5, false, [&](int i) {
         const Look look = looks[i];
-        Canvas c(w, h, p.Colour("palette", "face"));
-        const Rgb border = p.Colour(s, look == Look::Disabled ? "disabled_border" : look == Look::Normal ? "border" : "hot_border");
-        const Rgb fill = p.Colour(s, look == Look::Disabled ? "disabled_fill" : look == Look::Pressed ? "pressed_fill" : "fill");
+        Canvas c(w, h, p.Color("palette", "face"));
+        const Rgb border = p.Color(s, look == Look::Disabled ? "disabled_border" : look == Look::Normal ? "border" : "hot_border");
+        const Rgb fill = p.Color(s, look == Look::Disabled ? "disabled_fill" : look == Look::Pressed ? "pressed_fill" : "fill");
         c.Fill(TrackThumbShape(w, h, pointed, d, 0), Solid(border));
         c.Fill(TrackThumbShape(w, h, pointed, d, 1.2), VerticalGradient(Lighten(fill, 0.3), fill, 0, h));
         return c.Export();
@@ -101,29 +101,29 @@ skin::Bitmap TrackThumb(const Params& p, bool upright, bool pointed, Direction d
 }
 
 // Up-down buttons: 8 frames (first arrow normal, pressed, disabled, hot; then the second arrow).
-skin::Bitmap UpDownButtons(const Params& p, bool vertical) {
+base::Bitmap UpDownButtons(const Params& p, bool vertical) {
     constexpr const char* s = "updown";
     const int across = p.Int(s, "width"), along = p.Int(s, "height");
     const int w = vertical ? across : along, h = vertical ? along : across;
     return MakeStrip(w, h, 8, false, [&](int i) {
         const Look look = kLooks[i % 4];
-        Canvas c(w, h, p.Colour("palette", "face"));
+        Canvas c(w, h, p.Color("palette", "face"));
         const char* fill = look == Look::Pressed ? "pressed_fill" : look == Look::Hot ? "hot_fill" : look == Look::Disabled ? "disabled_fill" : "fill";
-        c.Fill(RoundRect(0, 0, w, h, 2.5), Solid(p.Colour(s, look == Look::Hot ? "hot_border" : "border")));
-        c.Fill(RoundRect(1, 1, w - 1, h - 1, 1.5), Solid(p.Colour(s, fill)));
+        c.Fill(RoundRect(0, 0, w, h, 2.5), Solid(p.Color(s, look == Look::Hot ? "hot_border" : "border")));
+        c.Fill(RoundRect(1, 1, w - 1, h - 1, 1.5), Solid(p.Color(s, fill)));
         return c.Export();
     });
 }
 
-skin::Bitmap UpDownGlyphs(const Params& p, bool vertical) {
+base::Bitmap UpDownGlyphs(const Params& p, bool vertical) {
     constexpr const char* s = "updown";
     const int gw = vertical ? 7 : 5, gh = vertical ? 5 : 7;
     return MakeStrip(gw, gh, 8, false, [&](int i) {
         const Look look = kLooks[i % 4];
         const bool first = i < 4;
         const Direction d = vertical ? (first ? Direction::Up : Direction::Down) : (first ? Direction::Left : Direction::Right);
-        Canvas c(gw, gh, p.Colour(s, look == Look::Pressed ? "pressed_fill" : look == Look::Hot ? "hot_fill" : "fill"));
-        const Rgb glyph = p.Colour(s, look == Look::Disabled ? "glyph_disabled" : look == Look::Hot ? "glyph_hot" : "glyph");
+        Canvas c(gw, gh, p.Color(s, look == Look::Pressed ? "pressed_fill" : look == Look::Hot ? "hot_fill" : "fill"));
+        const Rgb glyph = p.Color(s, look == Look::Disabled ? "glyph_disabled" : look == Look::Hot ? "glyph_hot" : "glyph");
         c.Fill(Arrowhead(gw / 2.0, gh / 2.0, (vertical ? gw : gh) / 2.0 - 0.3, d), Solid(glyph));
         return c.Export();
     });

@@ -4,10 +4,10 @@
 
 namespace tools::skingen {
 
-skin::Bitmap MakeStrip(int fw, int fh, int count, bool vertical, const std::function<skin::Bitmap(int)>& frame) {
-    skin::Bitmap strip(vertical ? fw : fw * count, vertical ? fh * count : fh, skin::kMagenta);
+base::Bitmap MakeStrip(int fw, int fh, int count, bool vertical, const std::function<base::Bitmap(int)>& frame) {
+    base::Bitmap strip(vertical ? fw : fw * count, vertical ? fh * count : fh, base::kMagenta);
     for (int i = 0; i < count; ++i) {
-        const skin::Bitmap part = frame(i);
+        const base::Bitmap part = frame(i);
         if (part.Width() != fw || part.Height() != fh)
             throw ParamError("frame " + std::to_string(i + 1) + " has the wrong size");
         Place(strip, part, vertical ? 0 : i * fw, vertical ? i * fh : 0);

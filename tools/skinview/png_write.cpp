@@ -17,7 +17,7 @@ void NoFlush(png_structp) {}
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodePng(const skin::Bitmap& bitmap) {
+std::vector<std::uint8_t> EncodePng(const base::Bitmap& bitmap) {
     if (bitmap.Empty()) throw std::runtime_error("cannot encode an empty image");
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (png == nullptr) throw std::runtime_error("libpng: out of memory");
@@ -39,11 +39,11 @@ std::vector<std::uint8_t> EncodePng(const skin::Bitmap& bitmap) {
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < bitmap.Height(); ++y) {
-        const skin::Pixel* src = bitmap.Row(y);
+        const base::Pixel* src = bitmap.Row(y);
         for (int x = 0; x < bitmap.Width(); ++x) {
-            row[static_cast<std::size_t>(x) * 3] = skin::PixelRed(src[x]);
-            row[static_cast<std::size_t>(x) * 3 + 1] = skin::PixelGreen(src[x]);
-            row[static_cast<std::size_t>(x) * 3 + 2] = skin::PixelBlue(src[x]);
+            row[static_cast<std::size_t>(x) * 3] = base::PixelRed(src[x]);
+            row[static_cast<std::size_t>(x) * 3 + 1] = base::PixelGreen(src[x]);
+            row[static_cast<std::size_t>(x) * 3 + 2] = base::PixelBlue(src[x]);
         }
         png_write_row(png, row.data());
     }

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/bitmap.h"
+#include "skin/data/pixels.h"
 
 namespace tools {
 
 // The PNG file bytes of `bitmap`; throws std::runtime_error when libpng fails.
-std::vector<std::uint8_t> EncodePng(const skin::Bitmap& bitmap);
+std::vector<std::uint8_t> EncodePng(const base::Bitmap& bitmap);
 
 }  // namespace tools

@@ -9,7 +9,7 @@ namespace skin::win {
 
 namespace {
 
-UniqueHRgn RegionFromBatch(const std::vector<Rect>& rects) {
+base::win::UniqueHRgn RegionFromBatch(const std::vector<Rect>& rects) {
     RECT bounds{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     for (const Rect& r : rects) {
         bounds.left = std::min<LONG>(bounds.left, r.Left);
@@ -29,17 +29,17 @@ UniqueHRgn RegionFromBatch(const std::vector<Rect>& rects) {
         const RECT r{rects[i].Left, rects[i].Top, rects[i].Right, rects[i].Bottom};
         std::memcpy(buffer.data() + sizeof(RGNDATAHEADER) + i * sizeof(RECT), &r, sizeof r);
     }
-    return UniqueHRgn(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()),
+    return base::win::UniqueHRgn(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()),
                                         reinterpret_cast<const RGNDATA*>(buffer.data())));
 }
 
 }  // namespace
 
-UniqueHRgn RegionFromRects(const RegionRects& batches) {
-    UniqueHRgn result;
+base::win::UniqueHRgn RegionFromRects(const RegionRects& batches) {
+    base::win::UniqueHRgn result;
     for (const auto& batch : batches) {
         if (batch.empty()) continue;
-        UniqueHRgn part = RegionFromBatch(batch);
+        base::win::UniqueHRgn part = RegionFromBatch(batch);
         if (!part) return {};
         if (!result) {
             result = std::move(part);
@@ -51,7 +51,7 @@ UniqueHRgn RegionFromRects(const RegionRects& batches) {
     return result;
 }
 
-UniqueHRgn CreateRegionFromBitmap(const Bitmap& bitmap, int dx, int dy, std::uint8_t blueTolerance,
+base::win::UniqueHRgn CreateRegionFromBitmap(const Bitmap& bitmap, int dx, int dy, std::uint8_t blueTolerance,
                                   std::uint8_t greenTolerance, std::uint8_t redTolerance, std::uint32_t keyColor) {
     return RegionFromRects(
         skin::CreateRegionFromBitmap(bitmap, dx, dy, blueTolerance, greenTolerance, redTolerance, keyColor));

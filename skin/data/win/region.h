@@ -6,19 +6,19 @@
 
 #include <cstdint>
 
-#include "skin/data/bitmap.h"
+#include "skin/data/pixels.h"
 #include "skin/data/skin_image.h"
-#include "skin/data/win/gdi_handles.h"
+#include "base/win/gdi_handles.h"
 
 namespace skin::win {
 
 // One region from rectangle batches: each batch becomes a region with ExtCreateRegion and is
 // ORed into the result with CombineRgn. No batches: an empty region (never a null handle unless
 // GDI fails).
-UniqueHRgn RegionFromRects(const RegionRects& batches);
+base::win::UniqueHRgn RegionFromRects(const RegionRects& batches);
 
 // The region of all pixels of `bitmap` outside the key range (see skin::CreateRegionFromBitmap).
-UniqueHRgn CreateRegionFromBitmap(const Bitmap& bitmap, int dx, int dy, std::uint8_t blueTolerance,
+base::win::UniqueHRgn CreateRegionFromBitmap(const Bitmap& bitmap, int dx, int dy, std::uint8_t blueTolerance,
                                   std::uint8_t greenTolerance, std::uint8_t redTolerance, std::uint32_t keyColor);
 
 }  // namespace skin::win

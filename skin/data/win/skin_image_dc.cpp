@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "skin/data/skin_image.h"
-#include "skin/data/win/dib_section.h"
-#include "skin/data/win/gdi_handles.h"
+#include "base/win/dib_section.h"
+#include "base/win/gdi_handles.h"
 
 namespace skin {
 
@@ -39,8 +39,8 @@ void DrawThroughScratch(HDC dc, const Rect& area, bool transparent, Render&& ren
     }
 }
 
-// A monochrome bitmap with 1 where the source pixel has the key colour.
-win::UniqueHBitmap MakeKeyMask(const Bitmap& source, int width, int height, Pixel key) {
+// A monochrome bitmap with 1 where the source pixel has the key color.
+base::win::UniqueHBitmap MakeKeyMask(const Bitmap& source, int width, int height, Pixel key) {
     const int rowBytes = (width + 15) / 16 * 2;  // CreateBitmap rows are WORD aligned
     std::vector<std::uint8_t> bits(static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(height), 0);
     for (int y = 0; y < height; ++y) {
@@ -49,7 +49,7 @@ win::UniqueHBitmap MakeKeyMask(const Bitmap& source, int width, int height, Pixe
         for (int x = 0; x < width; ++x)
             if ((row[x] & 0x00FFFFFFu) == key) out[x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
     }
-    return win::UniqueHBitmap(::CreateBitmap(width, height, 1, 1, bits.data()));
+    return base::win::UniqueHBitmap(::CreateBitmap(width, height, 1, 1, bits.data()));
 }
 
 }  // namespace
@@ -83,11 +83,11 @@ void TransparentBlit(HDC dc, const Rect& target, const Bitmap& source, std::uint
     const int width = std::min(target.Width(), source.Width());
     const int height = std::min(target.Height(), source.Height());
     if (width <= 0 || height <= 0) return;
-    win::DibSection image = win::DibSection::FromBitmap(source.Width() == width && source.Height() == height
+    base::win::DibSection image = base::win::DibSection::FromBitmap(source.Width() == width && source.Height() == height
                                                             ? source
                                                             : source.Crop({0, 0, width, height}),
                                                         dc);
-    win::UniqueHBitmap mask = MakeKeyMask(source, width, height, ColorToPixel(keyColor));
+    base::win::UniqueHBitmap mask = MakeKeyMask(source, width, height, ColorToPixel(keyColor));
     if (!mask) return;
     ::MaskBlt(dc, target.Left, target.Top, width, height, image.Dc(), 0, 0, mask.Get(), 0, 0,
               MAKEROP4(kKeepDestination, SRCCOPY));

@@ -8,8 +8,7 @@
 
 #include <cstdint>
 
-#include "skin/data/bitmap.h"
-#include "skin/data/geometry.h"
+#include "skin/data/pixels.h"
 
 namespace skin {
 

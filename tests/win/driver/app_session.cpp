@@ -1,6 +1,6 @@
 #include "win/driver/app_session.h"
 
-#include "app/win/Unit1.h"
+#include "app/win/main_window.h"
 #include "app/win/create_forms.h"
 #include "win/support/message_pump.h"
 

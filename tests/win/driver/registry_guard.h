@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/registry_types.h"
-#include "framework/types.h"
+#include "framework/win/types.h"
 
 namespace ui_driver {
 

@@ -44,17 +44,6 @@ HWND FindThreadWindow(const std::wstring& className) {
     return found.empty() ? nullptr : found.front();
 }
 
-TCustomForm* TopModalForm() {
-    TCustomForm* found = nullptr;
-    for (int i = 0; i < Screen->FormCount(); ++i)
-        if (Screen->Forms(i)->Modal() && IsShown(Screen->Forms(i))) found = Screen->Forms(i);
-    return found;
-}
-
-bool IsShown(const TCustomForm* form) {
-    return form && form->HandleAllocated() && IsWindowVisible(form->Handle());
-}
-
 void ClickAt(HWND window, POINT client) {
     const LPARAM at = PointParam(client);
     PostMessageW(window, WM_MOUSEMOVE, 0, at);

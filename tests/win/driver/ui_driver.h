@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/framework.h"
+#include "app/win/form_queries.h"
+#include "framework/win/framework.h"
 
 namespace ui_driver {
 
@@ -18,10 +19,6 @@ namespace ui_driver {
 std::vector<HWND> FindThreadWindows(const std::wstring& className, const std::string* caption = nullptr);
 HWND FindThreadWindow(const std::wstring& className);
 
-// The visible modal framework form created last (a dialog or the message dialog), or null.
-TCustomForm* TopModalForm();
-// True when the form's window exists and is visible.
-bool IsShown(const TCustomForm* form);
 
 // A left click at a client point of `window`: move, button down, button up.
 void ClickAt(HWND window, POINT client);

@@ -1,0 +1,102 @@
+// Forms: TScrollingWinControl, TCustomForm, TForm.
+#pragma once
+
+#include "framework/win/win_control.h"
+
+class TMainMenu;
+
+class TScrollingWinControl : public TWinControl {
+    T_CLASS_PUBLISHED(TScrollingWinControl, TWinControl)
+public:
+    explicit TScrollingWinControl(TComponent* owner);
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool value) { autoScroll_ = value; }
+    static TPropList Published();
+
+private:
+    bool autoScroll_ = true;
+};
+
+class TCustomForm : public TScrollingWinControl {
+    T_CLASS_PUBLISHED(TCustomForm, TScrollingWinControl)
+public:
+    // Hidden, 320x240, centred nowhere; registers itself in Screen's list of forms.
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle style);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons icons);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+    // Re-reads the menu's Windows handle after items changed (sends CM_MENUCHANGED).
+    void MenuChanged();
+    // Canvas of the client area; drawing target of OnPaint.
+    TCanvas* Canvas() { return &canvas_; }
+
+    TWinControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(TWinControl* control);
+    bool Active() const;
+
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult result) { modalResult_ = result; }
+    // Shows the form and runs a nested message loop until ModalResult is set; returns it.
+    TModalResult ShowModal();
+    bool Modal() const { return modal_; }
+    // Asks OnCloseQuery, then hides (modal: sets mrCancel); closing the main form ends the program.
+    void Close();
+    bool CloseQuery();
+    // Frees the form once the current message is done (safe inside the form's own handlers).
+    void Release();
+    // Runs OnCreate (CreateForm calls it once the constructor has finished).
+    void DoCreate();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnPaint;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+    static TPropList Published();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    void WndProc(TMessage& message) override;
+    void PaintWindow(HDC dc) override;
+    void VisibleChanged() override;
+    void BeforeDestruction() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void CenterOnScreen();
+    void ApplyStyles();
+    void HandleMenuMessage(TMessage& message);
+
+    TBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    TPosition position_ = poDesigned;
+    TMainMenu* menu_ = nullptr;
+    TCanvas canvas_;
+    TWinControl* activeControl_ = nullptr;
+    TModalResult modalResult_ = mrNone;
+    bool modal_ = false;
+    bool positioned_ = false;
+};
+
+class TForm : public TCustomForm {
+    T_CLASS(TForm, TCustomForm)
+public:
+    explicit TForm(TComponent* owner) : TCustomForm(owner) {}
+};
+
+// The form that (directly or through parents) holds the control, or null.
+TCustomForm* GetParentForm(const TControl* control);

@@ -1,0 +1,22 @@
+// Everything of the framework layer.
+#pragma once
+
+#include "framework/win/application.h"
+#include "framework/win/bitmap.h"
+#include "framework/win/buttons.h"
+#include "framework/win/canvas.h"
+#include "framework/win/comctrls.h"
+#include "framework/component.h"
+#include "framework/win/controls.h"
+#include "framework/win/dialogs.h"
+#include "framework/win/forms.h"
+#include "framework/win/graphics.h"
+#include "framework/win/menus.h"
+#include "framework/win/paint_parent_background.h"
+#include "framework/win/std_ctrls.h"
+#include "framework/strings.h"
+#include "framework/win/text.h"
+#include "framework/win/timer.h"
+#include "framework/typinfo.h"
+#include "framework/win/types.h"
+#include "framework/win/win_control.h"
