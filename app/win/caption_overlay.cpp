@@ -2,7 +2,7 @@
 
 #include "framework/win/forms.h"
 #include "framework/win/text.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 
 void CaptionOverlay(TCustomForm& form) {
     if (!form.HandleAllocated()) return;

@@ -7,33 +7,26 @@
 
 #include <string>
 
+#include "base/win/handles.h"
+
 namespace {
 
 bool RealExitWindows(std::uint32_t flags) { return ExitWindowsEx(flags, 0) != FALSE; }
 
 ExitWindowsHandler g_exitWindows = RealExitWindows;
 
-class TokenHandle {
-public:
-    TokenHandle() {
-        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &handle_)) handle_ = nullptr;
-    }
-    ~TokenHandle() {
-        if (handle_) CloseHandle(handle_);
-    }
-    TokenHandle(const TokenHandle&) = delete;
-    TokenHandle& operator=(const TokenHandle&) = delete;
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_ = nullptr;
-};
+// The process token, opened for adjusting privileges; null when it could not be opened.
+base::win::UniqueKernelHandle OpenProcessTokenForPrivileges() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) token = nullptr;
+    return base::win::UniqueKernelHandle(token);
+}
 
 }  // namespace
 
 bool SetPrivilege(std::string_view privilegeName, bool enable) {
-    TokenHandle token;
-    if (!token.get()) return false;
+    const base::win::UniqueKernelHandle token = OpenProcessTokenForPrivileges();
+    if (!token) return false;
     const std::string name(privilegeName);
     LUID luid{};
     if (!LookupPrivilegeValueA(nullptr, name.c_str(), &luid)) return false;
@@ -43,7 +36,7 @@ bool SetPrivilege(std::string_view privilegeName, bool enable) {
     privileges.Privileges[0].Attributes = enable ? SE_PRIVILEGE_ENABLED : 0;
     TOKEN_PRIVILEGES previous{};
     DWORD previousSize = sizeof(previous);
-    return AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof(previous), &previous, &previousSize) != FALSE;
+    return AdjustTokenPrivileges(token.Get(), FALSE, &privileges, sizeof(previous), &previous, &previousSize) != FALSE;
 }
 
 ExitWindowsHandler SetExitWindowsHandler(ExitWindowsHandler handler) {

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "base/win/handles.h"
+
 namespace {
 
 // Values larger than this are not read: nothing the application reads comes close.
@@ -17,11 +19,10 @@ HKEY RootHandle(RegRoot root) { return root == RegRoot::CurrentUser ? HKEY_CURRE
 class WinKey final : public RegistryKey {
 public:
     explicit WinKey(HKEY key) : key_(key) {}
-    ~WinKey() override { RegCloseKey(key_); }
 
     bool SetValue(std::string_view name, std::uint32_t type, std::span<const std::uint8_t> data) override {
         const std::string valueName(name);
-        return RegSetValueExA(key_, valueName.c_str(), 0, type, data.empty() ? nullptr : data.data(),
+        return RegSetValueExA(key_.Get(), valueName.c_str(), 0, type, data.empty() ? nullptr : data.data(),
                               static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
     }
 
@@ -30,14 +31,14 @@ public:
         RegValue value;
         DWORD type = 0;
         DWORD size = 0;
-        if (RegQueryValueExA(key_, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        if (RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
             return std::nullopt;
         // The value may grow between the two calls; try a few times.
         for (int attempt = 0; attempt < 4; ++attempt) {
             if (size > kMaxValueSize) return std::nullopt;
             value.data.resize(size);
             const LONG result =
-                RegQueryValueExA(key_, valueName.c_str(), nullptr, &type, value.data.empty() ? nullptr : value.data.data(),
+                RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type, value.data.empty() ? nullptr : value.data.data(),
                                  &size);
             if (result == ERROR_SUCCESS) {
                 value.data.resize(std::min<std::size_t>(size, value.data.size()));
@@ -51,11 +52,11 @@ public:
 
     bool DeleteValue(std::string_view name) override {
         const std::string valueName(name);
-        return RegDeleteValueA(key_, valueName.c_str()) == ERROR_SUCCESS;
+        return RegDeleteValueA(key_.Get(), valueName.c_str()) == ERROR_SUCCESS;
     }
 
 private:
-    HKEY key_;
+    base::win::UniqueHKey key_;
 };
 
 RegistryBackend* g_override = nullptr;

@@ -2,7 +2,7 @@
 
 #include "base/bmp_io.h"
 #include "base/win/dib_section.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 
 #include <cstdint>
 #include <exception>

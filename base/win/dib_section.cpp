@@ -7,6 +7,18 @@
 
 namespace base::win {
 
+UniqueHBitmap CreateTopDownDib(int width, int height, int bitsPerPixel, void** bits, HDC reference) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows, as in base::Bitmap
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+    info.bmiHeader.biCompression = BI_RGB;
+    void* ignored = nullptr;
+    return UniqueHBitmap(::CreateDIBSection(reference, &info, DIB_RGB_COLORS, bits ? bits : &ignored, nullptr, 0));
+}
+
 DibSection::DibSection(int width, int height, HDC reference) {
     if (width < 0 || height < 0) throw std::invalid_argument("DIB section size is negative");
     if (!Bitmap::SizeAllowed(width, height)) throw std::length_error("DIB section size exceeds the bitmap limit");
@@ -14,15 +26,8 @@ DibSection::DibSection(int width, int height, HDC reference) {
         pixels_ = Bitmap::View(nullptr, width, height, width);
         return;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows, as in base::Bitmap
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_.Reset(::CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_ = CreateTopDownDib(width, height, 32, &bits, reference);
     if (!bitmap_ || bits == nullptr)
         throw std::runtime_error("CreateDIBSection failed for " + std::to_string(width) + "x" + std::to_string(height));
     dc_.Reset(::CreateCompatibleDC(reference));

@@ -6,9 +6,13 @@
 #include <windows.h>
 
 #include "base/bitmap.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 
 namespace base::win {
+
+// A blank top-down DIB section of `bitsPerPixel` (24 or 32) bits; null when GDI refuses. `bits`,
+// when given, receives the address of its pixels.
+UniqueHBitmap CreateTopDownDib(int width, int height, int bitsPerPixel, void** bits = nullptr, HDC reference = nullptr);
 
 class DibSection {
 public:

@@ -1,5 +1,7 @@
 #include "framework/win/bitmap.h"
 
+#include "base/win/dib_section.h"
+
 #include "framework/win/text.h"
 #include "base/bitmap.h"
 #include "base/bmp_io.h"
@@ -23,18 +25,10 @@ TPixelFormat FormatFromBits(int bits)
 }
 
 // A blank top-down DIB section of 24 or 32 bits per pixel.
-HBITMAP CreateDib(int width, int height, int bits)
+base::win::UniqueHBitmap CreateDib(int width, int height, int bits)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(bits);
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bitsPointer = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bitsPointer, nullptr, 0);
-    if (bitmap == nullptr) throw std::runtime_error("Out of system resources: cannot create a bitmap");
+    base::win::UniqueHBitmap bitmap = base::win::CreateTopDownDib(width, height, bits);
+    if (!bitmap) throw std::runtime_error("Out of system resources: cannot create a bitmap");
     return bitmap;
 }
 
@@ -55,7 +49,20 @@ TBitmap::TBitmap() = default;
 TBitmap::~TBitmap()
 {
     canvas_.reset();
-    if (memoryDc_ && previousBitmap_ != nullptr) SelectObject(memoryDc_.Get(), previousBitmap_);
+    selection_.reset();
+}
+
+void TBitmap::Deselect()
+{
+    // Take the bitmap out of the canvas's DC before it is deleted or handed out.
+    if (canvas_) canvas_->SetHandle(nullptr);
+    selection_.reset();
+}
+
+void TBitmap::Select()
+{
+    selection_.emplace(memoryDc_.Get(), bitmap_.Get());
+    if (canvas_) canvas_->SetHandle(memoryDc_.Get());
 }
 
 void TBitmap::Changed()
@@ -65,20 +72,12 @@ void TBitmap::Changed()
 
 void TBitmap::ReplaceBitmap(HBITMAP bitmap, int width, int height, TPixelFormat format)
 {
-    // Take the old bitmap out of the canvas's DC before it is deleted.
-    if (canvas_) canvas_->SetHandle(nullptr);
-    if (memoryDc_ && previousBitmap_ != nullptr) {
-        SelectObject(memoryDc_.Get(), previousBitmap_);
-        previousBitmap_ = nullptr;
-    }
+    Deselect();
     bitmap_.Reset(bitmap);
     width_ = bitmap != nullptr ? width : 0;
     height_ = bitmap != nullptr ? height : 0;
     format_ = format;
-    if (bitmap_ && memoryDc_) {
-        previousBitmap_ = SelectObject(memoryDc_.Get(), bitmap_.Get());
-        if (canvas_) canvas_->SetHandle(memoryDc_.Get());
-    }
+    if (bitmap_ && memoryDc_) Select();
     Changed();
 }
 
@@ -92,7 +91,7 @@ void TBitmap::SetSize(int width, int height)
         return;
     }
     const TPixelFormat format = (format_ == pf24bit) ? pf24bit : pf32bit;
-    ReplaceBitmap(CreateDib(width, height, BitsFor(format)), width, height, format);
+    ReplaceBitmap(CreateDib(width, height, BitsFor(format)).Release(), width, height, format);
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format)
@@ -102,20 +101,16 @@ void TBitmap::SetPixelFormat(TPixelFormat format)
         format_ = format;
         return;
     }
-    HBITMAP converted = CreateDib(width_, height_, BitsFor(format));
+    base::win::UniqueHBitmap converted = CreateDib(width_, height_, BitsFor(format));
     {
         base::win::UniqueMemoryDc source(CreateCompatibleDC(nullptr));
         base::win::UniqueMemoryDc target(CreateCompatibleDC(nullptr));
-        if (canvas_) canvas_->SetHandle(nullptr);
-        if (memoryDc_ && previousBitmap_ != nullptr) {
-            SelectObject(memoryDc_.Get(), previousBitmap_);
-            previousBitmap_ = nullptr;
-        }
+        Deselect();
         base::win::ScopedSelectObject selectSource(source.Get(), bitmap_.Get());
-        base::win::ScopedSelectObject selectTarget(target.Get(), converted);
+        base::win::ScopedSelectObject selectTarget(target.Get(), converted.Get());
         BitBlt(target.Get(), 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
     }
-    ReplaceBitmap(converted, width_, height_, format);
+    ReplaceBitmap(converted.Release(), width_, height_, format);
 }
 
 void TBitmap::SetHandle(HBITMAP bitmap)
@@ -138,11 +133,7 @@ void TBitmap::SetHandle(HBITMAP bitmap)
 
 HBITMAP TBitmap::ReleaseHandle()
 {
-    if (canvas_) canvas_->SetHandle(nullptr);
-    if (memoryDc_ && previousBitmap_ != nullptr) {
-        SelectObject(memoryDc_.Get(), previousBitmap_);
-        previousBitmap_ = nullptr;
-    }
+    Deselect();
     HBITMAP result = bitmap_.Release();
     width_ = height_ = 0;
     return result;
@@ -157,8 +148,7 @@ TCanvas* TBitmap::Canvas()
         memoryDc_.Reset(CreateCompatibleDC(nullptr));
         if (!memoryDc_) throw std::runtime_error("Out of system resources: cannot create a DC");
     }
-    if (bitmap_ && previousBitmap_ == nullptr) previousBitmap_ = SelectObject(memoryDc_.Get(), bitmap_.Get());
-    if (bitmap_ && canvas_->Handle() == nullptr) canvas_->SetHandle(memoryDc_.Get());
+    if (bitmap_ && !selection_) Select();
     return canvas_.get();
 }
 
@@ -190,9 +180,9 @@ void TBitmap::LoadFromMemory(const void* data, std::size_t size)
     }
     const int width = read.Image.Width();
     const int height = read.Image.Height();
-    HBITMAP dib = CreateDib(width, height, 24);
+    base::win::UniqueHBitmap dib = CreateDib(width, height, 24);
     DIBSECTION section{};
-    GetObjectW(dib, sizeof(section), &section);
+    GetObjectW(dib.Get(), sizeof(section), &section);
     auto* target = static_cast<std::uint8_t*>(section.dsBm.bmBits);
     const int stride = section.dsBm.bmWidthBytes;
     // The DIB is top-down (negative height), so row 0 comes first.
@@ -206,14 +196,14 @@ void TBitmap::LoadFromMemory(const void* data, std::size_t size)
         }
     }
     GdiFlush();
-    ReplaceBitmap(dib, width, height, pf24bit);
+    ReplaceBitmap(dib.Release(), width, height, pf24bit);
 }
 
 TColor TBitmap::TransparentColor() const
 {
     if (transparentColor_ != clNone) return transparentColor_;
     if (Empty()) return clNone;
-    if (memoryDc_ && previousBitmap_ != nullptr) {
+    if (selection_) {
         // The bitmap is selected into our canvas DC already; read it there.
         return GetPixel(memoryDc_.Get(), 0, height_ - 1) & 0xFFFFFF;
     }
@@ -237,11 +227,11 @@ void TBitmap::Assign(const TPersistent* source)
         }
         // Copied through GDI so it works while the source is selected into its canvas DC.
         const TPixelFormat format = other->format_ == pf24bit ? pf24bit : pf32bit;
-        HBITMAP copy = CreateDib(other->width_, other->height_, BitsFor(format));
+        base::win::UniqueHBitmap copy = CreateDib(other->width_, other->height_, BitsFor(format));
         {
             base::win::UniqueMemoryDc target(CreateCompatibleDC(nullptr));
-            base::win::ScopedSelectObject selectTarget(target.Get(), copy);
-            if (other->memoryDc_ && other->previousBitmap_ != nullptr) {
+            base::win::ScopedSelectObject selectTarget(target.Get(), copy.Get());
+            if (other->selection_) {
                 BitBlt(target.Get(), 0, 0, other->width_, other->height_, other->memoryDc_.Get(), 0, 0, SRCCOPY);
             } else {
                 base::win::UniqueMemoryDc source(CreateCompatibleDC(nullptr));
@@ -249,7 +239,7 @@ void TBitmap::Assign(const TPersistent* source)
                 BitBlt(target.Get(), 0, 0, other->width_, other->height_, source.Get(), 0, 0, SRCCOPY);
             }
         }
-        ReplaceBitmap(copy, other->width_, other->height_, format);
+        ReplaceBitmap(copy.Release(), other->width_, other->height_, format);
         return;
     }
     TPersistent::Assign(source);

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "framework/win/canvas.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
@@ -54,6 +55,8 @@ public:
 private:
     void ReplaceBitmap(HBITMAP bitmap, int width, int height, TPixelFormat format);
     void Changed();
+    void Select();
+    void Deselect();
 
     base::win::UniqueHBitmap bitmap_;
     int width_ = 0;
@@ -61,6 +64,7 @@ private:
     TPixelFormat format_ = pfDevice;
     TColor transparentColor_ = clNone;
     base::win::UniqueMemoryDc memoryDc_;
-    HGDIOBJ previousBitmap_ = nullptr;
+    // The bitmap selected into memoryDc_ while the canvas is in use.
+    std::optional<base::win::ScopedSelectObject> selection_;
     std::unique_ptr<TCanvas> canvas_;
 };

@@ -158,10 +158,9 @@ void TCanvas::StretchDraw(const RECT& rect, const TBitmap* bitmap)
     base::win::UniqueMemoryDc source(CreateCompatibleDC(dc_));
     if (!source) return;
     base::win::ScopedSelectObject select(source.Get(), bitmap->Handle());
-    const int previousMode = SetStretchBltMode(dc_, COLORONCOLOR);
+    base::win::ScopedStretchMode stretch(dc_, COLORONCOLOR);
     StretchBlt(dc_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source.Get(), 0, 0,
                bitmap->Width(), bitmap->Height(), SRCCOPY);
-    SetStretchBltMode(dc_, previousMode);
 }
 
 void TCanvas::CopyRect(const RECT& dest, TCanvas* source, const RECT& sourceRect)
@@ -169,10 +168,9 @@ void TCanvas::CopyRect(const RECT& dest, TCanvas* source, const RECT& sourceRect
     if (source == nullptr) return;
     RequireHandle();
     source->RequireHandle();
-    const int previousMode = SetStretchBltMode(dc_, COLORONCOLOR);
+    base::win::ScopedStretchMode stretch(dc_, COLORONCOLOR);
     StretchBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source->dc_, sourceRect.left,
                sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, SRCCOPY);
-    SetStretchBltMode(dc_, previousMode);
 }
 
 COLORREF TCanvas::Pixel(int x, int y) const

@@ -3,7 +3,7 @@
 
 #include "framework/object.h"
 #include "framework/win/types.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 
 #include <string>
 

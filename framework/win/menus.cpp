@@ -168,19 +168,19 @@ bool TMenuItem::OwnerDrawn() const
 
 HMENU TMenuItem::Handle()
 {
-    if (handle_ == nullptr && (menu_ != nullptr || !items_.empty())) {
-        handle_ = menu_ != nullptr ? menu_->CreateMenuHandle() : CreatePopupMenu();
-        if (handle_ == nullptr) throw std::runtime_error("Out of system resources: cannot create a menu");
+    if (!handle_ && (menu_ != nullptr || !items_.empty())) {
+        handle_.Reset(menu_ != nullptr ? menu_->CreateMenuHandle() : CreatePopupMenu());
+        if (!handle_) throw std::runtime_error("Out of system resources: cannot create a menu");
         RebuildHandle();
     }
-    return handle_;
+    return handle_.Get();
 }
 
 void TMenuItem::RebuildHandle()
 {
-    if (handle_ == nullptr) return;
+    if (!handle_) return;
     // Entries are removed, not deleted: sub-menus belong to their items.
-    while (GetMenuItemCount(handle_) > 0) RemoveMenu(handle_, 0, MF_BYPOSITION);
+    while (GetMenuItemCount(handle_.Get()) > 0) RemoveMenu(handle_.Get(), 0, MF_BYPOSITION);
     UINT position = 0;
     for (TMenuItem* child : items_) {
         if (!child->visible_) continue;
@@ -196,16 +196,16 @@ void TMenuItem::RebuildHandle()
         info.hSubMenu = child->items_.empty() ? nullptr : child->Handle();
         info.dwTypeData = text.data();
         info.cch = static_cast<UINT>(text.size());
-        InsertMenuItemW(handle_, position++, TRUE, &info);
+        InsertMenuItemW(handle_.Get(), position++, TRUE, &info);
     }
 }
 
 void TMenuItem::FreeHandle()
 {
-    if (handle_ == nullptr) return;
-    while (GetMenuItemCount(handle_) > 0) RemoveMenu(handle_, 0, MF_BYPOSITION);
-    DestroyMenu(handle_);
-    handle_ = nullptr;
+    if (!handle_) return;
+    // Detach the submenus first: they belong to the child items and must outlive this handle.
+    while (GetMenuItemCount(handle_.Get()) > 0) RemoveMenu(handle_.Get(), 0, MF_BYPOSITION);
+    handle_.Reset();
 }
 
 void TMenuItem::Changed()
@@ -291,7 +291,7 @@ TMenuItem* TMenu::FindItem(UINT command) const
 TMenuItem* TMenu::FindItemByHandle(HMENU menu) const
 {
     std::function<TMenuItem*(TMenuItem*)> find = [&](TMenuItem* item) -> TMenuItem* {
-        if (item->handle_ == menu) return item;
+        if (item->handle_.Get() == menu) return item;
         for (TMenuItem* child : item->items_) {
             if (TMenuItem* found = find(child)) return found;
         }

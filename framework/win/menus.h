@@ -1,6 +1,7 @@
 // Menus: TMenuItem, TMenu, TMainMenu, TPopupMenu over Windows menus.
 #pragma once
 
+#include "base/win/handles.h"
 #include "framework/win/canvas.h"
 #include "framework/component.h"
 
@@ -88,7 +89,7 @@ private:
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr;  // set on the root item of a menu
     UINT command_ = 0;
-    HMENU handle_ = nullptr;
+    base::win::UniqueHMenu handle_;
 };
 
 class TMenu : public TComponent {

@@ -1,7 +1,7 @@
 // Painting: form color and OnPaint, windowless children painted by their parent, double
 // buffering with the memory DC in WM_PAINT's wParam, PaintParentBackground, ParentBackground.
 #include "framework/win/framework.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 #include "support/message_pump.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 
 #include "skin/data/skin_image.h"
 #include "base/win/dib_section.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 #include "skin/data/win/skin_image_dc.h"
 #include "win/support/message_pump.h"
 

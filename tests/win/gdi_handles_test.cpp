@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "base/win/dib_section.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 
 namespace base::win {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/skin_image.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 #include "skin/data/win/region.h"
 #include "win/support/message_pump.h"
 

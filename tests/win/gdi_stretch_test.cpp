@@ -4,7 +4,7 @@
 
 #include "skin/data/skin_image.h"
 #include "base/win/dib_section.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 
 namespace skin {
 namespace {

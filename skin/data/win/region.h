@@ -8,7 +8,7 @@
 
 #include "skin/data/pixels.h"
 #include "skin/data/skin_image.h"
-#include "base/win/gdi_handles.h"
+#include "base/win/handles.h"
 
 namespace skin::win {
 

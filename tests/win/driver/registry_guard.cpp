@@ -1,26 +1,19 @@
 #include "win/driver/registry_guard.h"
 
+#include "base/win/handles.h"
+
 #include "app/tweaks.h"
 
 namespace ui_driver {
 
 namespace {
 
-class Key {
-public:
-    Key(HKEY root, const std::string& path, REGSAM access) {
-        if (RegOpenKeyExA(root, path.c_str(), 0, access | KEY_WOW64_64KEY, &key_) != ERROR_SUCCESS) key_ = nullptr;
-    }
-    ~Key() {
-        if (key_) RegCloseKey(key_);
-    }
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-    HKEY get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
+// Opens root\path with `access`; null when it cannot be opened.
+base::win::UniqueHKey OpenKey(HKEY root, const std::string& path, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, access | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS) key = nullptr;
+    return base::win::UniqueHKey(key);
+}
 
 struct Touched {
     HKEY root;
@@ -42,37 +35,37 @@ std::vector<Touched> TouchedValues() {
 }  // namespace
 
 std::optional<RegValue> ReadRegistryValue(HKEY root, const std::string& key, const std::string& name) {
-    Key k(root, key, KEY_READ);
-    if (!k.get()) return std::nullopt;
+    const base::win::UniqueHKey k = OpenKey(root, key, KEY_READ);
+    if (!k.Get()) return std::nullopt;
     DWORD type = 0, size = 0;
-    if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+    if (RegQueryValueExA(k.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
     RegValue value{type, std::vector<std::uint8_t>(size)};
-    if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, size ? value.data.data() : nullptr, &size) !=
+    if (RegQueryValueExA(k.Get(), name.c_str(), nullptr, &type, size ? value.data.data() : nullptr, &size) !=
         ERROR_SUCCESS)
         return std::nullopt;
     value.data.resize(size);
     return value;
 }
 
-bool RegistryKeyExists(HKEY root, const std::string& key) { return Key(root, key, KEY_READ).get() != nullptr; }
+bool RegistryKeyExists(HKEY root, const std::string& key) { return OpenKey(root, key, KEY_READ).Get() != nullptr; }
 
 void CreateRegistryKey(HKEY root, const std::string& key) {
     HKEY created = nullptr;
     if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &created,
                         nullptr) == ERROR_SUCCESS)
-        RegCloseKey(created);
+        base::win::UniqueHKey closeAtEnd(created);
 }
 
 void WriteRegistryValue(HKEY root, const std::string& key, const std::string& name, const RegValue& value) {
-    Key k(root, key, KEY_ALL_ACCESS);
-    if (k.get())
-        RegSetValueExA(k.get(), name.c_str(), 0, value.type, value.data.empty() ? nullptr : value.data.data(),
+    const base::win::UniqueHKey k = OpenKey(root, key, KEY_ALL_ACCESS);
+    if (k.Get())
+        RegSetValueExA(k.Get(), name.c_str(), 0, value.type, value.data.empty() ? nullptr : value.data.data(),
                        static_cast<DWORD>(value.data.size()));
 }
 
 void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name) {
-    Key k(root, key, KEY_ALL_ACCESS);
-    if (k.get()) RegDeleteValueA(k.get(), name.c_str());
+    const base::win::UniqueHKey k = OpenKey(root, key, KEY_ALL_ACCESS);
+    if (k.Get()) RegDeleteValueA(k.Get(), name.c_str());
 }
 
 std::optional<std::uint32_t> ReadRegistryDword(HKEY root, const std::string& key, const std::string& name) {

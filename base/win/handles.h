@@ -1,6 +1,7 @@
 #pragma once
 
-// Move-only owners for GDI objects and device contexts, and scoped guards for DC state.
+// Move-only owners for Windows handles (GDI objects, device contexts, menus, registry keys, kernel
+// handles), and scoped guards for DC state.
 
 #include <windows.h>
 
@@ -40,6 +41,9 @@ namespace detail {
 template <typename Handle>
 void DeleteGdiObject(Handle handle) { ::DeleteObject(handle); }
 inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
+inline void DestroyMenuHandle(HMENU menu) { ::DestroyMenu(menu); }
+inline void CloseRegistryKey(HKEY key) { ::RegCloseKey(key); }
+inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
 }  // namespace detail
 
 using UniqueHBitmap = UniqueHandle<HBITMAP, detail::DeleteGdiObject<HBITMAP>>;
@@ -49,6 +53,11 @@ using UniqueHPen = UniqueHandle<HPEN, detail::DeleteGdiObject<HPEN>>;
 using UniqueHFont = UniqueHandle<HFONT, detail::DeleteGdiObject<HFONT>>;
 // A DC from CreateCompatibleDC / CreateDC, freed with DeleteDC.
 using UniqueMemoryDc = UniqueHandle<HDC, detail::DeleteMemoryDc>;
+using UniqueHMenu = UniqueHandle<HMENU, detail::DestroyMenuHandle>;
+// A key from RegOpenKeyEx / RegCreateKeyEx (never one of the predefined roots).
+using UniqueHKey = UniqueHandle<HKEY, detail::CloseRegistryKey>;
+// A kernel object handle (token, process, event), closed with CloseHandle.
+using UniqueKernelHandle = UniqueHandle<HANDLE, detail::CloseKernelHandle>;
 
 // A DC obtained with GetDC / GetWindowDC / GetDCEx, released with ReleaseDC on the same window.
 class WindowDc {
