@@ -11,17 +11,27 @@ namespace {
 // of existing skins still cut.
 constexpr std::uint8_t kKeyTolerance = 1;
 
+// Collects the parts of the region, cut to the window: a window smaller than its frame would
+// otherwise get edges reaching outside it.
 struct RegionBuilder {
+    Rect window;
     RegionRects batches;
     std::vector<Rect> plain;
 
     void AddRect(const Rect& r) {
-        if (!r.IsEmpty()) plain.push_back(r);
+        const Rect inside = Intersect(r, window);
+        if (!inside.IsEmpty()) plain.push_back(inside);
     }
     void AddImage(const Bitmap& image, int x, int y) {
         RegionRects part = CreateRegionFromBitmap(image, x, y, kKeyTolerance, kKeyTolerance, kKeyTolerance,
                                                   kSkinTransparentColor);
-        for (auto& batch : part) batches.push_back(std::move(batch));
+        for (auto& batch : part) {
+            std::erase_if(batch, [&](Rect& r) {
+                r = Intersect(r, window);
+                return r.IsEmpty();
+            });
+            if (!batch.empty()) batches.push_back(std::move(batch));
+        }
     }
     RegionRects Finish() {
         if (!plain.empty()) batches.push_back(std::move(plain));
@@ -48,7 +58,7 @@ RegionRects BuildFrameRegion(const TSkinObjects& objects, const FrameMetrics& m,
 
     const int l = m.BorderLeftWidth, r = m.BorderRightWidth, t = m.TitleHeight, b = m.BorderBottomHeight;
     const int middleWidth = width - l - r;
-    RegionBuilder region;
+    RegionBuilder region{Rect{0, 0, width, height}, {}, {}};
     region.AddRect({l, t, width - r, height - b});
     if (kind == FrameKind::BorderlessPopup) return region.Finish();
 
