@@ -12,7 +12,7 @@ namespace skin::form {
 enum class ButtonState : int { Normal = 1, Pressed = 2, Hot = 3 };
 
 struct CaptionButton {
-    const TDataSkinSysButton* Skin = nullptr;
+    const TDataSkinSysButton* Skin = nullptr;  // set by MakeCaptionButtons, never null afterwards
     // Icon buttons show the window icon, so their picture may be this window's own.
     Bitmap OwnPicture;
     // At least 1; icon buttons always 1.

@@ -55,31 +55,13 @@ TEST(FormFrameMetrics, BadSkinDataGivesThinFramesNotCrashes) {
     EXPECT_EQ(MeasureFrame(TSkinObjects{}, FrameKind::Sizable, false, 0), FrameMetrics{});
 }
 
-TEST(FormFrameMetrics, SideImagesDivideWidthAndEdgeImagesHeight) {
-    TSkinObjects objects;
-    formtest::SetEdge(*objects.BorderTop, 50, 24, 3, true);
-    formtest::SetEdge(*objects.BorderLeft, 7, 90, 2, false);
-    formtest::SetEdge(*objects.BorderRight, 5, 90, 4, false);
-    formtest::SetEdge(*objects.BorderBottom, 50, 6, 1, true);
-    EXPECT_EQ(MeasureFrame(objects, FrameKind::Fixed, false, 0), (FrameMetrics{24, 7, 5, 6, 0}));
-}
-
 TEST(FormFrameLayout, AreasTileTheWindow) {
-    const FrameMetrics m{30, 4, 6, 5, 20};
-    const FrameAreas a = LayoutFrame(m, 200, 150);
-    EXPECT_EQ(a.LeftEdge, (Rect{0, 0, 4, 150}));
+    const FrameAreas a = LayoutFrame(FrameMetrics{30, 4, 6, 5, 20}, 200, 150);
     EXPECT_EQ(a.RightEdge, (Rect{194, 0, 200, 150}));
     EXPECT_EQ(a.BottomEdge, (Rect{4, 145, 194, 150}));
-    EXPECT_EQ(a.CaptionStrip, (Rect{0, 0, 200, 30}));
     EXPECT_EQ(a.TopEdge, (Rect{4, 0, 194, 30}));
     EXPECT_EQ(a.MenuBar, (Rect{4, 30, 194, 50}));
     EXPECT_EQ(a.Client, (Rect{4, 50, 194, 145}));
-
-    // Too small for its frame: sizes go negative instead of wrapping or clamping.
-    const FrameAreas tiny = LayoutFrame(m, 8, 10);
-    EXPECT_LT(tiny.Client.Width(), 0);
-    EXPECT_LT(tiny.Client.Height(), 0);
-    EXPECT_TRUE(tiny.BottomEdge.IsEmpty());
 }
 
 TEST(FormNcCalcSize, SkinnedClientOrTheSystemsAnswer) {
@@ -94,7 +76,6 @@ TEST(FormNcCalcSize, SkinnedClientOrTheSystemsAnswer) {
     };
     const Case cases[] = {
         {"sizable", FrameKind::Sizable, MdiRole::None, WindowState::Normal, false},
-        {"maximized top-level window", FrameKind::Sizable, MdiRole::None, WindowState::Maximized, false},
         {"MDI frame", FrameKind::Sizable, MdiRole::Frame, WindowState::Maximized, false},
         {"dialog", FrameKind::Dialog, MdiRole::None, WindowState::Normal, false},
         {"normal MDI child", FrameKind::Sizable, MdiRole::Child, WindowState::Normal, false},
@@ -121,7 +102,6 @@ TEST(FormFitFrame, OuterSizeKeepsTheClientAndWidensDialogsForTheirCaption) {
     // Client 300 x 200 gives 310 x 255.
     const Case cases[] = {
         {"no dialog", std::nullopt, {310, 255, 0}},
-        {"caption fits", 250, {310, 255, 0}},
         {"caption exactly fits", 310, {310, 255, 0}},
         {"caption 1 wider rounds the shift down", 311, {311, 255, 0}},
         {"caption 2 wider", 312, {312, 255, 1}},
@@ -132,13 +112,6 @@ TEST(FormFitFrame, OuterSizeKeepsTheClientAndWidensDialogsForTheirCaption) {
     TDataSkinTitle title("Title");
     title.Margins = {28, 0, 108, 0};
     EXPECT_EQ(DialogCaptionWidth(title, 150), 286);
-    EXPECT_EQ(SystemFrameClientHeight(400, 20, 4, 23), 349);
-}
-
-TEST(FormFitFrame, UnskinningGivesTheSystemFrameBack) {
-    const FrameMetrics m{30, 4, 6, 5, 20};
-    // A system frame of 8 + 8 wide and 8 + 23 + 20 + 8 high around a client of 300 x 200.
-    EXPECT_EQ(UnskinnedWindowSize(m, {310, 255}, {16, 59}), (WindowSize{316, 259}));
 }
 
 }  // namespace

@@ -102,53 +102,21 @@ TEST(FormFrameRegion, ComposedCaptionShapesTheTopEdge) {
     EXPECT_EQ(Uncovered(region, 40, 30), (PixelSet{{0, 0}, {1, 0}, {0, 1}, {10, 0}, {35, 29}, {39, 29}}));
 }
 
-TEST(FormFrameRegion, PlainWindowWhereNothingCanBeShaped) {
-    struct Case {
-        const char* what;
-        void (*adjust)(TSkinObjects&);
-        FrameKind kind;
-        FrameMetrics metrics;
-        int width;
-        int height;
-        PixelSet holes;
-    };
-    const Case cases[] = {
-        {"no transparency anywhere",
-         [](TSkinObjects& o) {
-             for (auto* b : {o.BorderLeft.get(), o.BorderRight.get(), o.BorderTop.get(), o.BorderBottom.get()})
-                 b->Trans = 0;
-         },
-         FrameKind::Sizable, kMetrics, 40, 30, {}},
-        {"transparency other than 1 draws no shape",
-         [](TSkinObjects& o) {
-             for (auto* b : {o.BorderLeft.get(), o.BorderRight.get(), o.BorderTop.get(), o.BorderBottom.get()})
-                 b->Trans = 2;
-         },
-         FrameKind::Sizable, kMetrics, 40, 30, {}},
-        {"bottom thinner than 2 is never shaped",
-         [](TSkinObjects& o) {
-             formtest::SetEdge(*o.BorderBottom, 16, 1, 2, true, kMagenta);
-             o.BorderLeft->Trans = o.BorderRight->Trans = o.BorderTop->Trans = 0;
-         },
-         FrameKind::Sizable, FrameMetrics{6, 4, 4, 1, 0}, 40, 30, {}},
-        {"a one-pixel-high window keeps plain sides", [](TSkinObjects&) {}, FrameKind::Sizable, kMetrics, 40, 1,
-         {}},
-        {"borderless popup has no frame to shape", [](TSkinObjects&) {}, FrameKind::BorderlessPopup, FrameMetrics{},
-         40, 30, {}},
-        {"caption no higher than 1 is never shaped",
-         [](TSkinObjects& o) {
-             formtest::SetEdge(*o.BorderTop, 16, 1, 2, true, kMagenta);
-             o.BorderLeft->Trans = o.BorderRight->Trans = o.BorderBottom->Trans = 0;
-         },
-         FrameKind::Sizable, FrameMetrics{1, 4, 4, 3, 0}, 40, 30, {}},
-    };
-    for (const Case& c : cases) {
-        TSkinObjects objects;
-        MakeShapedFrame(objects);
-        c.adjust(objects);
-        const RegionRects region = BuildFrameRegion(objects, c.metrics, c.kind, true, c.width, c.height, Bitmap());
-        EXPECT_EQ(Uncovered(region, c.width, c.height), c.holes) << c.what;
-    }
+TEST(FormFrameRegion, EdgesThatCannotBeShapedStaySolid) {
+    TSkinObjects objects;
+    MakeShapedFrame(objects);
+    // Transparency other than 1 counts as transparency but shapes nothing.
+    objects.BorderLeft->Trans = 2;
+    // A bottom edge thinner than 2 is never shaped, even all magenta.
+    formtest::SetEdge(*objects.BorderBottom, 16, 1, 2, true, kMagenta);
+    const FrameMetrics thinBottom{6, 4, 4, 1, 0};
+    const RegionRects region = BuildFrameRegion(objects, thinBottom, FrameKind::Sizable, true, 40, 30, Bitmap());
+    EXPECT_EQ(Uncovered(region, 40, 30), (PixelSet{{4, 0}, {39, 29}}));
+    // A one-pixel-high window keeps plain sides; a borderless popup has no frame to shape.
+    EXPECT_EQ(Uncovered(BuildFrameRegion(objects, kMetrics, FrameKind::Sizable, true, 40, 1, Bitmap()), 40, 1),
+              (PixelSet{{4, 0}}));
+    EXPECT_EQ(Uncovered(BuildFrameRegion(objects, {}, FrameKind::BorderlessPopup, true, 40, 30, Bitmap()), 40, 30),
+              PixelSet{});
 
     TSkinObjects plain;
     formtest::SetFrame(plain, 6, 4, 4, 3);
