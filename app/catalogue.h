@@ -8,7 +8,20 @@
 #include <optional>
 
 // The dialogs an action node can open, named after their form classes.
-enum class TweakDialog : std::uint8_t { None, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form13 };
+enum class TweakDialog : std::uint8_t {
+    None,
+    Form2,
+    Form3,
+    Form4,
+    Form5,
+    Form6,
+    Form7,
+    Form8,
+    Form9,
+    Form10,
+    Form11,
+    Form13
+};
 
 struct CatalogueNode {
     int level;  // 0 category, 1 action under the category above it
@@ -32,14 +45,12 @@ TweakDialog DialogForNode(int index);
 namespace tweak_text {
 inline constexpr const char* kRestored = "Podaci uspesno vraceni u normalu";
 inline constexpr const char* kAbout = "Proram sluzi za podesavanje OS-a";
-inline constexpr const char* kRestartNotice =
-    "Program ce restartovati vas racunar kako bi promene bile primenjene...";
+inline constexpr const char* kRestartNotice = "Program ce restartovati vas racunar kako bi promene bile primenjene...";
 inline constexpr const char* kStartPageChanged = "Pocetna strana promenjena!";
 inline constexpr const char* kDisplayRestricted = "Pristup Display Properties-u je onemogucen do daljnjeg!";
 inline constexpr const char* kDrivesHidden = "Pristup HDD, FDD, CDRom i slicnim uredjajima onemogucen!";
 inline constexpr const char* kTitleChanged = "Title promenjen!";
-inline constexpr const char* kDesktopHidden =
-    "Ikone su sakrivene!! Pristup radnoj povrsini onemogucen do daljnjeg!";
+inline constexpr const char* kDesktopHidden = "Ikone su sakrivene!! Pristup radnoj povrsini onemogucen do daljnjeg!";
 inline constexpr const char* kShutdownDisabled = "ShutDown (Turn Off) opcija je onemogucena do daljnjeg!";
 inline constexpr const char* kLogonNoticeSet = "LogOn obavestenje postavljeno!";
 inline constexpr const char* kTaskManagerDisabled = "Pozivanje TaskManagera je onemoguceno do daljnjeg!";

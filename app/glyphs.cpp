@@ -67,8 +67,8 @@ GlyphImage Gear(std::uint32_t background) {
             const double dx = x - cx, dy = y - cy;
             const double r = std::hypot(dx, dy);
             // Eight teeth: the outline alternates between the rim and the tooth tips.
-            const double phase = std::fmod(Angle(dx, dy) + std::numbers::pi * 2, std::numbers::pi / 4) /
-                                 (std::numbers::pi / 4);
+            const double phase =
+                std::fmod(Angle(dx, dy) + std::numbers::pi * 2, std::numbers::pi / 4) / (std::numbers::pi / 4);
             const double outer = (phase > 0.22 && phase < 0.78) ? 13.5 : 10.0;
             return r <= outer + grow && r >= 4.2 - grow;
         };
@@ -119,10 +119,9 @@ GlyphImage RoundBadge(std::uint32_t background, Rgb light, Rgb dark, Rgb rim,
     auto disc = [](double radius) {
         return [radius](double x, double y) { return std::hypot(x - 16, y - 16) <= radius; };
     };
-    return Render(size, background,
-                  {{disc(15.5), Flat(rim)},
-                   {disc(14.3), Shaded(light, dark, size)},
-                   {std::move(symbol), Flat({255, 255, 255})}});
+    return Render(
+        size, background,
+        {{disc(15.5), Flat(rim)}, {disc(14.3), Shaded(light, dark, size)}, {std::move(symbol), Flat({255, 255, 255})}});
 }
 
 GlyphImage PowerSign(std::uint32_t background) {

@@ -105,7 +105,9 @@ std::unique_ptr<RegistryKey> MemoryRegistry::CreateKey(RegRoot root, std::string
     return Open(root, path, access, true);
 }
 
-void MemoryRegistry::DenyOpen(RegRoot root, std::string_view path) { deniedOpen_.push_back({root, Normalize(path), {}}); }
+void MemoryRegistry::DenyOpen(RegRoot root, std::string_view path) {
+    deniedOpen_.push_back({root, Normalize(path), {}});
+}
 void MemoryRegistry::DenyWriteAccess(RegRoot root, std::string_view path) {
     deniedWriteAccess_.push_back({root, Normalize(path), {}});
 }

@@ -26,9 +26,9 @@ bool TRegistry::OpenKey(std::string_view path, bool canCreate) {
 void TRegistry::CloseKey() { key_.reset(); }
 
 void TRegistry::WriteInteger(std::string_view name, std::uint32_t value) {
-    const std::array<std::uint8_t, 4> bytes = {
-        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    const std::array<std::uint8_t, 4> bytes = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+                                               static_cast<std::uint8_t>(value >> 16),
+                                               static_cast<std::uint8_t>(value >> 24)};
     if (!key_ || !key_->SetValue(name, kRegDword, bytes))
         throw ETweakError("Failed to set data for '" + std::string(name) + "'");
 }

@@ -56,7 +56,8 @@ void ApplyLogonNotice(RegistryBackend& registry, std::string_view noticeText, st
 // The information dialog's readings, delivered one label at a time so that
 // labels set before an error keep their new text.
 enum class InfoLabel : std::uint8_t { ProcessorName, ProcessorVendor, Owner, Organization };
-void ReadSystemInformation(RegistryBackend& registry, const std::function<void(InfoLabel, const std::string&)>& setLabel);
+void ReadSystemInformation(RegistryBackend& registry,
+                           const std::function<void(InfoLabel, const std::string&)>& setLabel);
 
 // Restart: enabling the shut-down privilege and asking the system to restart
 // go through this seam, so tests can watch them without restarting anything.

@@ -30,8 +30,7 @@ Bitmap::Bitmap(int width, int height, Pixel fill) { Reset(width, height, fill); 
 Bitmap Bitmap::View(Pixel* pixels, int width, int height, int stride) {
     if (width < 0 || height < 0 || stride < width)
         throw std::invalid_argument("bitmap view has a negative size or a stride below its width");
-    if (pixels == nullptr && width > 0 && height > 0)
-        throw std::invalid_argument("bitmap view over no memory");
+    if (pixels == nullptr && width > 0 && height > 0) throw std::invalid_argument("bitmap view over no memory");
     Bitmap view;
     view.data_ = pixels;
     view.width_ = width;

@@ -26,9 +26,7 @@ constexpr std::uint8_t PixelBlue(Pixel p) { return static_cast<std::uint8_t>(p);
 constexpr Pixel ColorToPixel(std::uint32_t color) {
     return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
 }
-constexpr std::uint32_t PixelToColor(Pixel p) {
-    return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
-}
+constexpr std::uint32_t PixelToColor(Pixel p) { return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu); }
 
 // Largest width or height, and largest pixel count, a bitmap may have. Anything bigger is
 // refused before allocating (a hostile file header must not make us allocate gigabytes).

@@ -18,8 +18,7 @@ enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 
 // Little-endian reads; the caller has checked the bounds.
 std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 std::uint32_t U32(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
-           (std::uint32_t{p[3]} << 24);
+    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
 }
 std::int32_t I32(const std::uint8_t* p) { return static_cast<std::int32_t>(U32(p)); }
 
@@ -66,8 +65,7 @@ BmpReadResult ReadBmp(std::span<const std::uint8_t> bytes) {
     // BITMAPINFOHEADER, its bit-field variants, BITMAPV4HEADER and BITMAPV5HEADER.
     const bool info = headerSize == kInfoHeaderSize || headerSize == 52 || headerSize == 56 || headerSize == 108 ||
                       headerSize == kLargestInfoHeaderSize;
-    if (!core && !info)
-        return Fail("unsupported info header size " + std::to_string(headerSize));
+    if (!core && !info) return Fail("unsupported info header size " + std::to_string(headerSize));
     if (size < kFileHeaderSize + headerSize) return Fail("file truncated inside the info header");
     const std::uint8_t* fields = data + kFileHeaderSize;
 
@@ -91,7 +89,8 @@ BmpReadResult ReadBmp(std::span<const std::uint8_t> bytes) {
     switch (compression) {
         case kRgb: break;
         case kBitfields:
-            if (bitCount != 16 && bitCount != 32) return Fail("bit-field masks with " + std::to_string(bitCount) + " bits per pixel");
+            if (bitCount != 16 && bitCount != 32)
+                return Fail("bit-field masks with " + std::to_string(bitCount) + " bits per pixel");
             break;
         case kRle8:
         case kRle4: return Fail("run-length compressed bitmaps are not supported");
@@ -140,7 +139,8 @@ BmpReadResult ReadBmp(std::span<const std::uint8_t> bytes) {
             return Fail("palette of " + std::to_string(paletteSize) + " colours for " + std::to_string(bitCount) +
                         " bits per pixel");
         const std::size_t entry = core ? 3 : 4;
-        if (size < tableOffset || (size - tableOffset) / entry < paletteSize) return Fail("file truncated inside the palette");
+        if (size < tableOffset || (size - tableOffset) / entry < paletteSize)
+            return Fail("file truncated inside the palette");
         for (std::uint32_t i = 0; i < paletteSize; ++i) {
             const std::uint8_t* e = data + tableOffset + i * entry;
             palette[i] = MakePixel(e[2], e[1], e[0]);

@@ -26,8 +26,8 @@ struct Point {
 
 // The overlap of two rectangles; an empty result is normalised to {0,0,0,0}.
 constexpr Rect Intersect(const Rect& a, const Rect& b) {
-    Rect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
-           a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+    Rect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top, a.Right < b.Right ? a.Right : b.Right,
+           a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
     return r.IsEmpty() ? Rect{} : r;
 }
 

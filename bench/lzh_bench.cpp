@@ -17,32 +17,32 @@
 namespace {
 
 std::vector<std::uint8_t> ReadVector(const std::string& file) {
-  const std::filesystem::path path = std::filesystem::path(TEST_DATA_DIR) / "lzh-vectors" / file;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot open " + path.string());
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::filesystem::path path = std::filesystem::path(TEST_DATA_DIR) / "lzh-vectors" / file;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot open " + path.string());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void Decode(benchmark::State& state, const std::string& name) {
-  const std::vector<std::uint8_t> stream = ReadVector(name + ".lzh");
-  std::size_t produced = 0;
-  for (auto _ : state) {
-    std::vector<std::uint8_t> out = skin::DecompressStream(stream);
-    produced = out.size();
-    benchmark::DoNotOptimize(out.data());
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * produced));
+    const std::vector<std::uint8_t> stream = ReadVector(name + ".lzh");
+    std::size_t produced = 0;
+    for (auto _ : state) {
+        std::vector<std::uint8_t> out = skin::DecompressStream(stream);
+        produced = out.size();
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * produced));
 }
 
 void DecodePlain(benchmark::State& state, const std::string& name) {
-  const std::vector<std::uint8_t> stream = ReadVector(name + ".lzh");
-  std::size_t produced = 0;
-  for (auto _ : state) {
-    std::vector<std::uint8_t> out = reference::PlainDecompressStream(stream);
-    produced = out.size();
-    benchmark::DoNotOptimize(out.data());
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * produced));
+    const std::vector<std::uint8_t> stream = ReadVector(name + ".lzh");
+    std::size_t produced = 0;
+    for (auto _ : state) {
+        std::vector<std::uint8_t> out = reference::PlainDecompressStream(stream);
+        produced = out.size();
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * produced));
 }
 
 void BM_lzh_text_280k(benchmark::State& state) { Decode(state, "text_280k"); }
@@ -51,12 +51,12 @@ void BM_lzh_bmp_300x200(benchmark::State& state) { Decode(state, "bmp_300x200");
 void BM_lzh_bmp_300x200_baseline(benchmark::State& state) { DecodePlain(state, "bmp_300x200"); }
 
 void BM_lzh_encode_text_280k(benchmark::State& state) {
-  const std::vector<std::uint8_t> plain = ReadVector("text_280k.bin");
-  for (auto _ : state) {
-    std::vector<std::uint8_t> encoded = tools::EncodeLzhStream(plain);
-    benchmark::DoNotOptimize(encoded.data());
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * plain.size()));
+    const std::vector<std::uint8_t> plain = ReadVector("text_280k.bin");
+    for (auto _ : state) {
+        std::vector<std::uint8_t> encoded = tools::EncodeLzhStream(plain);
+        benchmark::DoNotOptimize(encoded.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * plain.size()));
 }
 
 }  // namespace

@@ -36,9 +36,12 @@ base::Bitmap SkinLikeImage(int width, int height, std::uint8_t tone) {
     base::Bitmap bitmap(width, height, base::MakePixel(tone, static_cast<std::uint8_t>(tone / 2), 90));
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            if (y == 0 || x == 0) bitmap.At(x, y) = base::MakePixel(230, 230, 230);
-            else if (y == height - 1 || x == width - 1) bitmap.At(x, y) = base::MakePixel(60, 60, 60);
-            else if ((y * 7 / height) % 2 == 0) bitmap.At(x, y) = base::MakePixel(tone, static_cast<std::uint8_t>(y * 4), 120);
+            if (y == 0 || x == 0)
+                bitmap.At(x, y) = base::MakePixel(230, 230, 230);
+            else if (y == height - 1 || x == width - 1)
+                bitmap.At(x, y) = base::MakePixel(60, 60, 60);
+            else if ((y * 7 / height) % 2 == 0)
+                bitmap.At(x, y) = base::MakePixel(tone, static_cast<std::uint8_t>(y * 4), 120);
         }
     }
     bitmap.At(0, 0) = base::kMagenta;
@@ -53,24 +56,42 @@ std::vector<std::uint8_t> SyntheticPackage() {
         int width, height;
     };
     const Image images[] = {
-        {"Personality", "Left", 4, 120},       {"Personality", "Right", 4, 120},
-        {"Personality", "Top", 240, 26},       {"Personality", "Bottom", 240, 4},
-        {"Personality", "TextBack", 60, 44},   {"Personality", "menuBar", 60, 40},
-        {"ButtonClose", "ButtonImage", 108, 18}, {"ButtonMax", "ButtonImage", 108, 18},
-        {"ButtonMin", "ButtonImage", 108, 18}, {"ButtonRestore", "ButtonImage", 108, 18},
-        {"MDICONTROLS", "Image", 192, 14},     {"Buttons", "Bitmap", 300, 23},
-        {"Buttons", "CheckButton", 64, 16},    {"Buttons", "RadioButton", 64, 16},
-        {"Progress", "Bitmap", 40, 16},        {"Progress", "Chunk", 10, 12},
-        {"GroupBoxEdge", "Image", 40, 20},     {"GroupBox", "Image", 30, 18},
-        {"Tabs", "Image", 300, 22},            {"Tabs", "Border", 30, 30},
-        {"StatusBarEdges", "Image", 90, 22},   {"ToolBars", "Image", 150, 22},
-        {"ComboButton", "Image", 68, 21},      {"SunkEdge", "Image", 80, 20},
-        {"ExtraImages", "Image", 60, 12},      {"Headerbar", "Image", 150, 20},
-        {"MenuItem", "Image", 150, 20},        {"MenuBackground", "Image", 40, 40},
-        {"Scrollbar", "Image", 391, 17},       {"HorzScroll", "Image", 120, 17},
-        {"VertScroll", "Image", 68, 30},       {"HorzScrollThumb", "Image", 90, 17},
-        {"VertScrollThumb", "Image", 51, 30},  {"Trackbar.ThumbHorz", "Image", 55, 20},
-        {"Trackbar.ThumbVert", "Image", 100, 11}, {"UpDown.Horz", "Image", 128, 16},
+        {"Personality", "Left", 4, 120},
+        {"Personality", "Right", 4, 120},
+        {"Personality", "Top", 240, 26},
+        {"Personality", "Bottom", 240, 4},
+        {"Personality", "TextBack", 60, 44},
+        {"Personality", "menuBar", 60, 40},
+        {"ButtonClose", "ButtonImage", 108, 18},
+        {"ButtonMax", "ButtonImage", 108, 18},
+        {"ButtonMin", "ButtonImage", 108, 18},
+        {"ButtonRestore", "ButtonImage", 108, 18},
+        {"MDICONTROLS", "Image", 192, 14},
+        {"Buttons", "Bitmap", 300, 23},
+        {"Buttons", "CheckButton", 64, 16},
+        {"Buttons", "RadioButton", 64, 16},
+        {"Progress", "Bitmap", 40, 16},
+        {"Progress", "Chunk", 10, 12},
+        {"GroupBoxEdge", "Image", 40, 20},
+        {"GroupBox", "Image", 30, 18},
+        {"Tabs", "Image", 300, 22},
+        {"Tabs", "Border", 30, 30},
+        {"StatusBarEdges", "Image", 90, 22},
+        {"ToolBars", "Image", 150, 22},
+        {"ComboButton", "Image", 68, 21},
+        {"SunkEdge", "Image", 80, 20},
+        {"ExtraImages", "Image", 60, 12},
+        {"Headerbar", "Image", 150, 20},
+        {"MenuItem", "Image", 150, 20},
+        {"MenuBackground", "Image", 40, 40},
+        {"Scrollbar", "Image", 391, 17},
+        {"HorzScroll", "Image", 120, 17},
+        {"VertScroll", "Image", 68, 30},
+        {"HorzScrollThumb", "Image", 90, 17},
+        {"VertScrollThumb", "Image", 51, 30},
+        {"Trackbar.ThumbHorz", "Image", 55, 20},
+        {"Trackbar.ThumbVert", "Image", 100, 11},
+        {"UpDown.Horz", "Image", 128, 16},
         {"UpDown.Vert", "Image", 128, 16},
     };
     std::string definition = "[TitlebarSkin]\nSkinName=Synthetic\n[Colours]\nButtonFace=212 208 200\n";
@@ -84,8 +105,8 @@ std::vector<std::uint8_t> SyntheticPackage() {
             definition += "[" + currentSection + "]\nLeftWidth=3\nRightWidth=3\nTopHeight=3\nBottomHeight=3\n";
         }
         definition += std::string(image.key) + "=" + name + "\n";
-        members.push_back({name, base::WriteBmp24(SkinLikeImage(image.width, image.height,
-                                                                 static_cast<std::uint8_t>(40 + 5 * n)))});
+        members.push_back(
+            {name, base::WriteBmp24(SkinLikeImage(image.width, image.height, static_cast<std::uint8_t>(40 + 5 * n)))});
         ++n;
     }
     members.insert(members.begin(), {"skin.ini", std::vector<std::uint8_t>(definition.begin(), definition.end())});

@@ -15,72 +15,72 @@ namespace {
 
 // About 450 lines: 40 sections of 10 keys with comments and blank lines, like a skin.
 std::string Definition() {
-  std::string text;
-  for (int s = 0; s < 40; ++s) {
-    text += "; section " + std::to_string(s) + "\r\n[Section" + std::to_string(s) + "]\r\n";
-    for (int k = 0; k < 10; ++k) {
-      text += "  Key" + std::to_string(k) + " = " + std::to_string(s * 100 + k) + "\r\n";
+    std::string text;
+    for (int s = 0; s < 40; ++s) {
+        text += "; section " + std::to_string(s) + "\r\n[Section" + std::to_string(s) + "]\r\n";
+        for (int k = 0; k < 10; ++k) {
+            text += "  Key" + std::to_string(k) + " = " + std::to_string(s * 100 + k) + "\r\n";
+        }
+        text += "\r\n";
     }
-    text += "\r\n";
-  }
-  return text;
+    return text;
 }
 
 void BM_DefinitionParse(benchmark::State& state) {
-  const std::string text = Definition();
-  for (auto _ : state) {
-    skin::TQuickIni ini;
-    ini.LoadFromStream(std::string_view(text));
-    benchmark::DoNotOptimize(ini.Lines().data());
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    const std::string text = Definition();
+    for (auto _ : state) {
+        skin::TQuickIni ini;
+        ini.LoadFromStream(std::string_view(text));
+        benchmark::DoNotOptimize(ini.Lines().data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 
 void BM_DefinitionParse_baseline(benchmark::State& state) {
-  const std::string text = Definition();
-  for (auto _ : state) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-      if (i == text.size() || text[i] == '\n') {
-        lines.emplace_back(text, start, i - start);
-        start = i + 1;
-      }
+    const std::string text = Definition();
+    for (auto _ : state) {
+        std::vector<std::string> lines;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= text.size(); ++i) {
+            if (i == text.size() || text[i] == '\n') {
+                lines.emplace_back(text, start, i - start);
+                start = i + 1;
+            }
+        }
+        benchmark::DoNotOptimize(lines.data());
     }
-    benchmark::DoNotOptimize(lines.data());
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 
 // About 270 KB in 60 members, the size of a real skin.
 std::vector<std::uint8_t> Package() {
-  std::vector<tools::TPackageMember> members;
-  members.push_back({"skin.ini", std::vector<std::uint8_t>(8000, ';')});
-  for (int i = 0; i < 59; ++i) {
-    members.push_back({"image" + std::to_string(i) + ".bmp",
-                       std::vector<std::uint8_t>(4500, static_cast<std::uint8_t>(i))});
-  }
-  return tools::WritePackage(members);
+    std::vector<tools::TPackageMember> members;
+    members.push_back({"skin.ini", std::vector<std::uint8_t>(8000, ';')});
+    for (int i = 0; i < 59; ++i) {
+        members.push_back(
+            {"image" + std::to_string(i) + ".bmp", std::vector<std::uint8_t>(4500, static_cast<std::uint8_t>(i))});
+    }
+    return tools::WritePackage(members);
 }
 
 void BM_PackageIndex(benchmark::State& state) {
-  const std::vector<std::uint8_t> package = Package();
-  for (auto _ : state) {
-    skin::TSkinReader reader;
-    benchmark::DoNotOptimize(reader.OpenDecompressed(package).Ok());
-    benchmark::DoNotOptimize(reader.Data().data());
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * package.size()));
+    const std::vector<std::uint8_t> package = Package();
+    for (auto _ : state) {
+        skin::TSkinReader reader;
+        benchmark::DoNotOptimize(reader.OpenDecompressed(package).Ok());
+        benchmark::DoNotOptimize(reader.Data().data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * package.size()));
 }
 
 void BM_PackageIndex_baseline(benchmark::State& state) {
-  const std::vector<std::uint8_t> package = Package();
-  for (auto _ : state) {
-    std::vector<std::uint8_t> copy(package.begin(), package.end());
-    benchmark::DoNotOptimize(copy.data());
-    benchmark::ClobberMemory();
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * package.size()));
+    const std::vector<std::uint8_t> package = Package();
+    for (auto _ : state) {
+        std::vector<std::uint8_t> copy(package.begin(), package.end());
+        benchmark::DoNotOptimize(copy.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * package.size()));
 }
 
 }  // namespace

@@ -33,8 +33,7 @@ struct TClassInfo {
     TPropList (*Publish)();  // null: the class adds no published properties
 
     // Properties declared by this class itself (built on first use).
-    const TPropList& OwnProperties() const
-    {
+    const TPropList& OwnProperties() const {
         if (!built_) {
             if (Publish != nullptr) props_ = Publish();
             built_ = true;
@@ -47,14 +46,13 @@ struct TClassInfo {
 };
 
 // Declares a framework class: its name, its parent, ClassInfo() and `inherited`.
-#define T_CLASS_BODY(Self, Parent, PublishFn)                                    \
-public:                                                                          \
-    using inherited = Parent;                                                    \
-    static const TClassInfo* StaticClassInfo()                                   \
-    {                                                                            \
+#define T_CLASS_BODY(Self, Parent, PublishFn)                                      \
+public:                                                                            \
+    using inherited = Parent;                                                      \
+    static const TClassInfo* StaticClassInfo() {                                   \
         static const TClassInfo info{#Self, Parent::StaticClassInfo(), PublishFn}; \
-        return &info;                                                            \
-    }                                                                            \
+        return &info;                                                              \
+    }                                                                              \
     const TClassInfo* ClassInfo() const override { return StaticClassInfo(); }
 
 #define T_CLASS(Self, Parent) T_CLASS_BODY(Self, Parent, nullptr)
@@ -65,8 +63,7 @@ public:                                                                         
 namespace propdef {
 
 template <class C, class G, class S>
-TPropInfo Integer(std::string name, G get, S set)
-{
+TPropInfo Integer(std::string name, G get, S set) {
     TPropInfo p;
     p.Name = std::move(name);
     p.Kind = TTypeKind::tkInteger;
@@ -79,8 +76,7 @@ TPropInfo Integer(std::string name, G get, S set)
 }
 
 template <class C, class G, class S>
-TPropInfo Boolean(std::string name, G get, S set)
-{
+TPropInfo Boolean(std::string name, G get, S set) {
     TPropInfo p;
     p.Name = std::move(name);
     p.Kind = TTypeKind::tkEnumeration;
@@ -91,8 +87,7 @@ TPropInfo Boolean(std::string name, G get, S set)
 }
 
 template <class C, class E, class G, class S>
-TPropInfo Enumeration(std::string name, std::vector<std::string> members, G get, S set)
-{
+TPropInfo Enumeration(std::string name, std::vector<std::string> members, G get, S set) {
     TPropInfo p;
     p.Name = std::move(name);
     p.Kind = TTypeKind::tkEnumeration;
@@ -103,8 +98,7 @@ TPropInfo Enumeration(std::string name, std::vector<std::string> members, G get,
 }
 
 template <class C, class G, class S>
-TPropInfo String(std::string name, G get, S set)
-{
+TPropInfo String(std::string name, G get, S set) {
     TPropInfo p;
     p.Name = std::move(name);
     p.Kind = TTypeKind::tkString;
@@ -115,8 +109,7 @@ TPropInfo String(std::string name, G get, S set)
 
 // Object property; `set` may be nullptr for a property that is only read (changed through the object).
 template <class C, class T, class G>
-TPropInfo Object(std::string name, G get, void (C::*set)(T*))
-{
+TPropInfo Object(std::string name, G get, void (C::*set)(T*)) {
     TPropInfo p;
     p.Name = std::move(name);
     p.Kind = TTypeKind::tkClass;

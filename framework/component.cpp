@@ -7,8 +7,7 @@
 
 namespace {
 
-bool SameText(std::string_view a, std::string_view b)
-{
+bool SameText(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
@@ -16,19 +15,16 @@ bool SameText(std::string_view a, std::string_view b)
 
 }  // namespace
 
-TComponent::TComponent(TComponent* owner)
-{
+TComponent::TComponent(TComponent* owner) {
     if (owner != nullptr) owner->InsertComponent(this);
 }
 
-TComponent::~TComponent()
-{
+TComponent::~TComponent() {
     // Objects deleted without Free still leave every list they are in.
     if (!destroying_) TComponent::BeforeDestruction();
 }
 
-void TComponent::BeforeDestruction()
-{
+void TComponent::BeforeDestruction() {
     if (destroying_) return;
     destroying_ = true;
     // Tell the watchers, then free what we own, then leave our owner.
@@ -43,16 +39,14 @@ void TComponent::BeforeDestruction()
     if (owner_ != nullptr) owner_->RemoveComponent(this);
 }
 
-int TComponent::ComponentIndex() const
-{
+int TComponent::ComponentIndex() const {
     if (owner_ == nullptr) return -1;
     const auto& list = owner_->components_;
     auto it = std::find(list.begin(), list.end(), this);
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
-TComponent* TComponent::FindComponent(std::string_view name) const
-{
+TComponent* TComponent::FindComponent(std::string_view name) const {
     if (name.empty()) return nullptr;
     for (TComponent* c : components_) {
         if (SameText(c->Name(), name)) return c;
@@ -60,8 +54,7 @@ TComponent* TComponent::FindComponent(std::string_view name) const
     return nullptr;
 }
 
-void TComponent::InsertComponent(TComponent* component)
-{
+void TComponent::InsertComponent(TComponent* component) {
     if (component == nullptr || component->owner_ == this) return;
     if (component->owner_ != nullptr) component->owner_->RemoveComponent(component);
     components_.push_back(component);
@@ -69,8 +62,7 @@ void TComponent::InsertComponent(TComponent* component)
     Notification(component, opInsert);
 }
 
-void TComponent::RemoveComponent(TComponent* component)
-{
+void TComponent::RemoveComponent(TComponent* component) {
     auto it = std::find(components_.begin(), components_.end(), component);
     if (it == components_.end()) return;
     components_.erase(it);
@@ -78,8 +70,7 @@ void TComponent::RemoveComponent(TComponent* component)
     Notification(component, opRemove);
 }
 
-void TComponent::DestroyComponents()
-{
+void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent* last = components_.back();
         RemoveComponent(last);
@@ -87,8 +78,7 @@ void TComponent::DestroyComponents()
     }
 }
 
-void TComponent::FreeNotification(TComponent* component)
-{
+void TComponent::FreeNotification(TComponent* component) {
     if (component == nullptr || component == this) return;
     if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end()) {
         freeNotifies_.push_back(component);
@@ -96,8 +86,7 @@ void TComponent::FreeNotification(TComponent* component)
     }
 }
 
-void TComponent::RemoveFreeNotification(TComponent* component)
-{
+void TComponent::RemoveFreeNotification(TComponent* component) {
     freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), component), freeNotifies_.end());
     if (component != nullptr) {
         auto& other = component->freeNotifies_;
@@ -107,8 +96,7 @@ void TComponent::RemoveFreeNotification(TComponent* component)
 
 void TComponent::Notification(TComponent*, TOperation) {}
 
-TPropList TComponent::Published()
-{
+TPropList TComponent::Published() {
     return {
         propdef::String<TComponent>("Name", &TComponent::Name, &TComponent::SetName),
         propdef::Integer<TComponent>("Tag", &TComponent::Tag, &TComponent::SetTag),

@@ -23,8 +23,7 @@ public:
     // Same, by class name (exact, as ClassName() gives it).
     bool InheritsFrom(std::string_view className) const;
     template <class T>
-    bool Is() const
-    {
+    bool Is() const {
         return InheritsFrom(T::StaticClassInfo());
     }
 
@@ -38,8 +37,7 @@ protected:
 
 // Frees the object (if any) and nulls the pointer.
 template <class T>
-void FreeAndNil(T*& object)
-{
+void FreeAndNil(T*& object) {
     T* o = object;
     object = nullptr;
     if (o != nullptr) o->Free();

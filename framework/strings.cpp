@@ -1,7 +1,6 @@
 #include "framework/strings.h"
 
-std::string TStrings::Text() const
-{
+std::string TStrings::Text() const {
     std::string result;
     const int count = Count();
     for (int i = 0; i < count; ++i) {
@@ -11,8 +10,7 @@ std::string TStrings::Text() const
     return result;
 }
 
-std::vector<std::string> TStrings::SplitLines(const std::string& text)
-{
+std::vector<std::string> TStrings::SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     std::size_t i = 0;
@@ -30,14 +28,12 @@ std::vector<std::string> TStrings::SplitLines(const std::string& text)
     return lines;
 }
 
-void TStrings::SetText(const std::string& text)
-{
+void TStrings::SetText(const std::string& text) {
     Clear();
     for (const std::string& line : SplitLines(text)) Add(line);
 }
 
-void TStrings::Assign(const TPersistent* source)
-{
+void TStrings::Assign(const TPersistent* source) {
     if (const auto* other = dynamic_cast<const TStrings*>(source)) {
         if (other == this) return;
         SetText(other->Text());

@@ -29,8 +29,7 @@ public:
     int Count() const override { return static_cast<int>(lines_.size()); }
     std::string Get(int index) const override { return lines_.at(static_cast<std::size_t>(index)); }
     void Clear() override { lines_.clear(); }
-    int Add(const std::string& line) override
-    {
+    int Add(const std::string& line) override {
         lines_.push_back(line);
         return Count() - 1;
     }

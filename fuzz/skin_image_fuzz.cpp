@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const int destW = 1 + in.Byte() % 48, destH = 1 + in.Byte() % 48, guard = 2;
     const int stride = destW + 2 * guard;
-    std::vector<base::Pixel> memory(static_cast<std::size_t>(stride) * static_cast<std::size_t>(destH + 2 * guard), kGuard);
+    std::vector<base::Pixel> memory(static_cast<std::size_t>(stride) * static_cast<std::size_t>(destH + 2 * guard),
+                                    kGuard);
     base::Bitmap dest = base::Bitmap::View(memory.data() + guard * stride + guard, destW, destH, stride);
     dest.Fill(0);
 

@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    : skin::LoadDecompressedSkinPackage(objects, package, scrollArrowWidth);
 
     // The objects that always exist must still exist, whatever the input.
-    if (!objects.Title || !objects.Buttons || !objects.BorderLeft || !objects.BorderRight ||
-        !objects.BorderTop || !objects.BorderBottom)
+    if (!objects.Title || !objects.Buttons || !objects.BorderLeft || !objects.BorderRight || !objects.BorderTop ||
+        !objects.BorderBottom)
         __builtin_trap();
     if (result.Ok() && objects.SysButtons.size() < 3) __builtin_trap();
     return 0;

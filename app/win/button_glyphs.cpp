@@ -2,8 +2,8 @@
 
 std::unique_ptr<TBitmap> MakeButtonGlyph(ButtonGlyph glyph) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const std::uint32_t background = std::uint32_t(GetRValue(face)) << 16 | std::uint32_t(GetGValue(face)) << 8 |
-                                     GetBValue(face);
+    const std::uint32_t background =
+        std::uint32_t(GetRValue(face)) << 16 | std::uint32_t(GetGValue(face)) << 8 | GetBValue(face);
     const GlyphImage image = DrawButtonGlyph(glyph, background);
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->SetPixelFormat(pf24bit);

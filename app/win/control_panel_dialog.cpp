@@ -14,8 +14,8 @@ TForm10::TForm10(TComponent* owner) : TForm(owner) {
     OnPaint = Bind(this, &TForm10::FormPaint);
     Label1 = MakeLabel(this, this, "Label1", 8, 16, "Budite pazljivi sa ovom opcijom !");
     Label2 = MakeLabel(this, this, "Label2", 8, 32, "Ova opcija zabranjuje koriscenje kontrolne table!");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 8, 64, 145, 41, "Potvrdi",
-                                   Bind(this, &TForm10::SpeedButton1Click));
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 8, 64, 145, 41, "Potvrdi", Bind(this, &TForm10::SpeedButton1Click));
     SpeedButton2 = MakeSpeedButton(this, this, "SpeedButton2", 176, 64, 145, 41, "Otkazi",
                                    Bind(this, &TForm10::SpeedButton2Click));
 }

@@ -13,8 +13,8 @@ TForm11::TForm11(TComponent* owner) : TForm(owner) {
     SetUpDialog(*this, "Sakri iz menija...", 300, 109);
     OnPaint = Bind(this, &TForm11::FormPaint);
     Label1 = MakeLabel(this, this, "Label1", 16, 24, "Ovom opcijom sakricete ikonu kontrolne table...");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 8, 64, 129, 41, "Potvrdi",
-                                   Bind(this, &TForm11::SpeedButton1Click));
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 8, 64, 129, 41, "Potvrdi", Bind(this, &TForm11::SpeedButton1Click));
     SpeedButton2 = MakeSpeedButton(this, this, "SpeedButton2", 160, 64, 129, 41, "Otkazi",
                                    Bind(this, &TForm11::SpeedButton2Click));
 }

@@ -13,8 +13,8 @@ TForm6::TForm6(TComponent* owner) : TForm(owner) {
     SetUpDialog(*this, "Skrivanje radne povrsine", 287, 92);
     OnPaint = Bind(this, &TForm6::FormPaint);
     Label1 = MakeLabel(this, this, "Label1", 8, 16, "Ovim cete sakriti sve ikone sa radne povrsine...");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 8, 48, 121, 33, "Potvrdi",
-                                   Bind(this, &TForm6::SpeedButton1Click));
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 8, 48, 121, 33, "Potvrdi", Bind(this, &TForm6::SpeedButton1Click));
     SpeedButton2 = MakeSpeedButton(this, this, "SpeedButton2", 152, 48, 121, 33, "Odustani",
                                    Bind(this, &TForm6::SpeedButton2Click));
 }

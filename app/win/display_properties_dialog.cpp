@@ -14,10 +14,10 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
     OnPaint = Bind(this, &TForm3::FormPaint);
     Label1 = MakeLabel(this, this, "Label1", 16, 16, "Pomocu ove opcije sprecicete druge da menjaju Background");
     Label2 = MakeLabel(this, this, "Label2", 16, 32, "i Display Properties uopste vaseg racunara...");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 8, 64, 145, 41, "Primeni",
-                                   Bind(this, &TForm3::SpeedButton1Click));
-    SpeedButton2 = MakeSpeedButton(this, this, "SpeedButton2", 176, 64, 145, 41, "Otkazi",
-                                   Bind(this, &TForm3::SpeedButton2Click));
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 8, 64, 145, 41, "Primeni", Bind(this, &TForm3::SpeedButton1Click));
+    SpeedButton2 =
+        MakeSpeedButton(this, this, "SpeedButton2", 176, 64, 145, 41, "Otkazi", Bind(this, &TForm3::SpeedButton2Click));
 }
 
 void TForm3::SpeedButton1Click(TObject*) {

@@ -13,10 +13,10 @@ TForm4::TForm4(TComponent* owner) : TForm(owner) {
     SetUpDialog(*this, "Drive restrikcija...", 316, 93);
     OnPaint = Bind(this, &TForm4::FormPaint);
     Label1 = MakeLabel(this, this, "Label1", 8, 16, "Ovim ce te sakriti sve medijume koji se nalaze na vasem kompu!");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 8, 48, 137, 33, "Potvrdi",
-                                   Bind(this, &TForm4::SpeedButton1Click));
-    SpeedButton2 = MakeSpeedButton(this, this, "SpeedButton2", 168, 48, 137, 33, "Otkazi",
-                                   Bind(this, &TForm4::SpeedButton2Click));
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 8, 48, 137, 33, "Potvrdi", Bind(this, &TForm4::SpeedButton1Click));
+    SpeedButton2 =
+        MakeSpeedButton(this, this, "SpeedButton2", 168, 48, 137, 33, "Otkazi", Bind(this, &TForm4::SpeedButton2Click));
 }
 
 void TForm4::SpeedButton1Click(TObject*) {

@@ -33,7 +33,8 @@ void SetUpMainWindow(TForm& form, const std::string& caption, int width, int hei
     SetUpFrame(form, caption, width, height, bsSingle, clBlack);
 }
 
-TLabel* MakeLabel(TComponent* owner, TWinControl* parent, const char* name, int left, int top, const std::string& text) {
+TLabel* MakeLabel(TComponent* owner, TWinControl* parent, const char* name, int left, int top,
+                  const std::string& text) {
     auto* label = Place(new TLabel(owner), parent, name, left, top);
     label->SetCaption(text);
     return label;

@@ -45,10 +45,11 @@ bool StartScreenshotTourIfRequested() {
         TForm* dialog = TweakDialogForm(DialogForNode(index));
         if (!dialog) continue;
         const std::string name = dialog->ClassName();
-        tour.Then("open " + name, [index] {
-                ClickNode(index);
-                Form1->SpeedButton1->Click();  // blocks until the dialog closes
-            })
+        tour.Then("open " + name,
+                  [index] {
+                      ClickNode(index);
+                      Form1->SpeedButton1->Click();  // blocks until the dialog closes
+                  })
             .WaitUntil(name + " shown", [dialog] { return IsShown(dialog) && TopModalForm() == dialog; })
             .Then("capture " + name, [folder, dialog, name] { Capture(folder, dialog->Handle(), name); })
             .Then("close " + name, [dialog] { dialog->SetModalResult(mrCancel); })

@@ -12,9 +12,10 @@ TForm7::TForm7(TComponent* owner) : TForm(owner) {
     SetName("Form7");
     SetUpDialog(*this, "No ShutDown!", 317, 94);
     OnPaint = Bind(this, &TForm7::FormPaint);
-    Label1 = MakeLabel(this, this, "Label1", 8, 16, "Ovim ce te zabraniti opciju za gasenje racunara iz Start menija !");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 8, 48, 137, 33, "Potvrdi",
-                                   Bind(this, &TForm7::SpeedButton1Click));
+    Label1 =
+        MakeLabel(this, this, "Label1", 8, 16, "Ovim ce te zabraniti opciju za gasenje racunara iz Start menija !");
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 8, 48, 137, 33, "Potvrdi", Bind(this, &TForm7::SpeedButton1Click));
     SpeedButton2 = MakeSpeedButton(this, this, "SpeedButton2", 168, 48, 137, 33, "Odustani",
                                    Bind(this, &TForm7::SpeedButton2Click));
 }

@@ -14,10 +14,10 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     OnPaint = Bind(this, &TForm2::FormPaint);
     Label1 = MakeLabel(this, this, "Label1", 8, 16, "Unesi adresu koja zelis da bude pocetna u Internet Exploreru");
     Edit1 = MakeEdit(this, this, "Edit1", 8, 40, 289, 21, "about:blank");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 8, 80, 137, 33, "Potvrdi",
-                                   Bind(this, &TForm2::SpeedButton1Click));
-    SpeedButton2 = MakeSpeedButton(this, this, "SpeedButton2", 160, 80, 137, 33, "Otkazi",
-                                   Bind(this, &TForm2::SpeedButton2Click));
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 8, 80, 137, 33, "Potvrdi", Bind(this, &TForm2::SpeedButton1Click));
+    SpeedButton2 =
+        MakeSpeedButton(this, this, "SpeedButton2", 160, 80, 137, 33, "Otkazi", Bind(this, &TForm2::SpeedButton2Click));
 }
 
 void TForm2::SpeedButton1Click(TObject*) {

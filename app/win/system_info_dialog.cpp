@@ -12,8 +12,8 @@ TForm13::TForm13(TComponent* owner) : TForm(owner) {
     SetUpDialog(*this, "Informacije o hardveru...", 398, 202);
     OnPaint = Bind(this, &TForm13::FormPaint);
     OnCreate = Bind(this, &TForm13::FormCreate);
-    GroupBox1 = MakeGroupBox(this, this, "GroupBox1", 16, 16, 369, 129,
-                             "  Osnovne informacije o hardveru koji posedujete  ");
+    GroupBox1 =
+        MakeGroupBox(this, this, "GroupBox1", 16, 16, 369, 129, "  Osnovne informacije o hardveru koji posedujete  ");
     GroupBox2 = MakeGroupBox(this, GroupBox1, "GroupBox2", 16, 32, 161, 89, "  Hardver  ");
     Label1 = MakeLabel(this, GroupBox2, "Label1", 16, 16, "Procesor:");
     Label2 = MakeLabel(this, GroupBox2, "Label2", 16, 32, "Naziv procesora...");
@@ -24,8 +24,8 @@ TForm13::TForm13(TComponent* owner) : TForm(owner) {
     Label7 = MakeLabel(this, GroupBox3, "Label7", 16, 32, "Info o vlasniku...");
     Label6 = MakeLabel(this, GroupBox3, "Label6", 16, 53, "Kompanija:");
     Label8 = MakeLabel(this, GroupBox3, "Label8", 16, 69, "Info o kompaniji...");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 16, 152, 369, 41, "Nazad",
-                                   Bind(this, &TForm13::SpeedButton1Click));
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 16, 152, 369, 41, "Nazad", Bind(this, &TForm13::SpeedButton1Click));
 }
 
 void TForm13::FormCreate(TObject*) {

@@ -16,8 +16,8 @@ TForm9::TForm9(TComponent* owner) : TForm(owner) {
     Label2 = MakeLabel(this, GroupBox1, "Label2", 8, 20, "Budite pazljivi prilikom koriscenja ove opcije jer ce vam");
     Label3 = MakeLabel(this, GroupBox1, "Label3", 8, 36, "onemoguiti TaskManager!!!");
     Label4 = MakeLabel(this, this, "Label4", 8, 88, "Da li ste sigurni da zelite da uporebite ovu opciju?");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 8, 112, 129, 33, "Potvrdi",
-                                   Bind(this, &TForm9::SpeedButton1Click));
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 8, 112, 129, 33, "Potvrdi", Bind(this, &TForm9::SpeedButton1Click));
     SpeedButton2 = MakeSpeedButton(this, this, "SpeedButton2", 152, 112, 129, 33, "Otkazi",
                                    Bind(this, &TForm9::SpeedButton2Click));
 }

@@ -37,9 +37,8 @@ public:
         for (int attempt = 0; attempt < 4; ++attempt) {
             if (size > kMaxValueSize) return std::nullopt;
             value.data.resize(size);
-            const LONG result =
-                RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type, value.data.empty() ? nullptr : value.data.data(),
-                                 &size);
+            const LONG result = RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type,
+                                                 value.data.empty() ? nullptr : value.data.data(), &size);
             if (result == ERROR_SUCCESS) {
                 value.data.resize(std::min<std::size_t>(size, value.data.size()));
                 value.type = type;
@@ -74,8 +73,8 @@ std::unique_ptr<RegistryKey> WinRegistry::OpenKey(RegRoot root, std::string_view
 std::unique_ptr<RegistryKey> WinRegistry::CreateKey(RegRoot root, std::string_view path, std::uint32_t access) {
     const std::string subKey(path);
     HKEY key = nullptr;
-    if (RegCreateKeyExA(RootHandle(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        access | KEY_WOW64_64KEY, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(RootHandle(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access | KEY_WOW64_64KEY,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
         return nullptr;
     return std::make_unique<WinKey>(key);
 }

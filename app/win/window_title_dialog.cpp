@@ -14,10 +14,10 @@ TForm5::TForm5(TComponent* owner) : TForm(owner) {
     OnPaint = Bind(this, &TForm5::FormPaint);
     Label1 = MakeLabel(this, this, "Label1", 8, 8, "Unesi sadrzaj koji zelis da se prikaze kao Title u IE-u");
     Edit1 = MakeEdit(this, this, "Edit1", 8, 32, 257, 21, "");
-    SpeedButton1 = MakeSpeedButton(this, this, "SpeedButton1", 8, 72, 121, 33, "Potvrdi",
-                                   Bind(this, &TForm5::SpeedButton1Click));
-    SpeedButton2 = MakeSpeedButton(this, this, "SpeedButton2", 144, 72, 121, 33, "Otkazi",
-                                   Bind(this, &TForm5::SpeedButton2Click));
+    SpeedButton1 =
+        MakeSpeedButton(this, this, "SpeedButton1", 8, 72, 121, 33, "Potvrdi", Bind(this, &TForm5::SpeedButton1Click));
+    SpeedButton2 =
+        MakeSpeedButton(this, this, "SpeedButton2", 144, 72, 121, 33, "Otkazi", Bind(this, &TForm5::SpeedButton2Click));
 }
 
 void TForm5::SpeedButton1Click(TObject*) {

@@ -39,7 +39,9 @@ private:
 
 namespace detail {
 template <typename Handle>
-void DeleteGdiObject(Handle handle) { ::DeleteObject(handle); }
+void DeleteGdiObject(Handle handle) {
+    ::DeleteObject(handle);
+}
 inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
 inline void DestroyMenuHandle(HMENU menu) { ::DestroyMenu(menu); }
 inline void CloseRegistryKey(HKEY key) { ::RegCloseKey(key); }

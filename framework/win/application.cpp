@@ -21,8 +21,7 @@ struct FrameworkGlobals {
 FrameworkGlobals g_globals;
 
 // The nearest framework control of a window or of one of its parents.
-TWinControl* FindControlOrAncestor(HWND hwnd)
-{
+TWinControl* FindControlOrAncestor(HWND hwnd) {
     for (HWND h = hwnd; h != nullptr; h = GetParent(h)) {
         if (TWinControl* control = FindControl(h)) return control;
     }
@@ -36,19 +35,14 @@ TScreen* Screen = &g_globals.screen;
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
 
-TApplication::~TApplication()
-{
+TApplication::~TApplication() {
     DestroyComponents();
     if (handle_ != nullptr) DestroyWindow(handle_);
 }
 
-HINSTANCE TApplication::Instance() const
-{
-    return GetModuleHandleW(nullptr);
-}
+HINSTANCE TApplication::Instance() const { return GetModuleHandleW(nullptr); }
 
-void TApplication::Initialize()
-{
+void TApplication::Initialize() {
     if (initialized_) return;
     initialized_ = true;
     INITCOMMONCONTROLSEX init{};
@@ -69,8 +63,7 @@ void TApplication::Initialize()
                               nullptr, nullptr, Instance(), nullptr);
 }
 
-void TApplication::FormCreated(TCustomForm* form)
-{
+void TApplication::FormCreated(TCustomForm* form) {
     if (mainForm_ == nullptr) {
         mainForm_ = form;
         form->FreeNotification(this);
@@ -79,14 +72,12 @@ void TApplication::FormCreated(TCustomForm* form)
     framework_internal::Guarded(form, [form] { form->HandleNeeded(); });
 }
 
-void TApplication::Notification(TComponent* component, TOperation operation)
-{
+void TApplication::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
     if (operation == opRemove && component == mainForm_) mainForm_ = nullptr;
 }
 
-void TApplication::Run()
-{
+void TApplication::Run() {
     terminated_ = false;
     if (mainForm_ != nullptr) {
         framework_internal::Guarded(mainForm_, [this] { mainForm_->Show(); });
@@ -94,19 +85,14 @@ void TApplication::Run()
     while (!terminated_) HandleMessage();
 }
 
-void TApplication::Terminate()
-{
-    PostQuitMessage(0);
-}
+void TApplication::Terminate() { PostQuitMessage(0); }
 
-bool TApplication::IsKeyMsg(MSG& msg)
-{
-    if (msg.message == WM_KEYDOWN &&
-        (msg.wParam == VK_TAB || msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
-        const auto code = static_cast<UINT>(SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam,
-                                                         reinterpret_cast<LPARAM>(&msg)));
-        const bool wanted = (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0 ||
-                            (msg.wParam == VK_TAB && (code & DLGC_WANTTAB) != 0);
+bool TApplication::IsKeyMsg(MSG& msg) {
+    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_TAB || msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
+        const auto code =
+            static_cast<UINT>(SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)));
+        const bool wanted =
+            (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0 || (msg.wParam == VK_TAB && (code & DLGC_WANTTAB) != 0);
         if (wanted) return false;
         TWinControl* control = FindControlOrAncestor(msg.hwnd);
         TCustomForm* form = control != nullptr ? GetParentForm(control) : nullptr;
@@ -120,8 +106,7 @@ bool TApplication::IsKeyMsg(MSG& msg)
     return false;
 }
 
-bool TApplication::ProcessMessage(MSG& msg)
-{
+bool TApplication::ProcessMessage(MSG& msg) {
     if (msg.message == WM_QUIT) {
         terminated_ = true;
         return true;
@@ -135,14 +120,12 @@ bool TApplication::ProcessMessage(MSG& msg)
     return true;
 }
 
-void TApplication::ProcessMessages()
-{
+void TApplication::ProcessMessages() {
     MSG msg;
     while (!terminated_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ProcessMessage(msg);
 }
 
-void TApplication::HandleMessage()
-{
+void TApplication::HandleMessage() {
     MSG msg;
     const BOOL result = GetMessageW(&msg, nullptr, 0, 0);
     if (result == -1) {
@@ -152,8 +135,7 @@ void TApplication::HandleMessage()
     ProcessMessage(msg);
 }
 
-void TApplication::HandleException(TObject* sender)
-{
+void TApplication::HandleException(TObject* sender) {
     try {
         throw;
     } catch (const std::exception& error) {
@@ -172,8 +154,7 @@ void TApplication::HandleException(TObject* sender)
     }
 }
 
-void TApplication::ShowException(const std::exception& error)
-{
+void TApplication::ShowException(const std::exception& error) {
     HWND owner = GetActiveWindow();
     MessageBoxW(owner, WidenText(error.what()).c_str(), WidenText(title_).c_str(), MB_OK | MB_ICONSTOP);
 }
@@ -182,23 +163,17 @@ TScreen::TScreen(TComponent* owner) : TComponent(owner) {}
 
 TScreen::~TScreen() = default;
 
-void TScreen::AddForm(TCustomForm* form)
-{
+void TScreen::AddForm(TCustomForm* form) {
     if (std::find(forms_.begin(), forms_.end(), form) == forms_.end()) forms_.push_back(form);
 }
 
-void TScreen::RemoveForm(TCustomForm* form)
-{
+void TScreen::RemoveForm(TCustomForm* form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
 }
 
-TCustomForm* TScreen::ActiveForm() const
-{
-    return dynamic_cast<TCustomForm*>(FindControl(GetActiveWindow()));
-}
+TCustomForm* TScreen::ActiveForm() const { return dynamic_cast<TCustomForm*>(FindControl(GetActiveWindow())); }
 
-TFont* TScreen::MenuFont()
-{
+TFont* TScreen::MenuFont() {
     if (!menuFont_) {
         menuFont_ = std::make_unique<TFont>();
         NONCLIENTMETRICSW metrics{};
@@ -211,12 +186,6 @@ TFont* TScreen::MenuFont()
     return menuFont_.get();
 }
 
-int TScreen::Width() const
-{
-    return GetSystemMetrics(SM_CXSCREEN);
-}
+int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
 
-int TScreen::Height() const
-{
-    return GetSystemMetrics(SM_CYSCREEN);
-}
+int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }

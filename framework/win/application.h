@@ -21,8 +21,7 @@ public:
     // Creates a form owned by the application, stores it in `reference`, runs its OnCreate and
     // creates its window. The first form created becomes the main form.
     template <class F>
-    void CreateForm(F*& reference)
-    {
+    void CreateForm(F*& reference) {
         F* form = new F(this);
         reference = form;
         FormCreated(form);

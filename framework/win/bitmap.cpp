@@ -11,34 +11,31 @@
 
 namespace {
 
-TPixelFormat FormatFromBits(int bits)
-{
+TPixelFormat FormatFromBits(int bits) {
     switch (bits) {
-    case 1: return pf1bit;
-    case 4: return pf4bit;
-    case 8: return pf8bit;
-    case 16: return pf16bit;
-    case 24: return pf24bit;
-    case 32: return pf32bit;
-    default: return pfDevice;
+        case 1: return pf1bit;
+        case 4: return pf4bit;
+        case 8: return pf8bit;
+        case 16: return pf16bit;
+        case 24: return pf24bit;
+        case 32: return pf32bit;
+        default: return pfDevice;
     }
 }
 
 // A blank top-down DIB section of 24 or 32 bits per pixel.
-base::win::UniqueHBitmap CreateDib(int width, int height, int bits)
-{
+base::win::UniqueHBitmap CreateDib(int width, int height, int bits) {
     base::win::UniqueHBitmap bitmap = base::win::CreateTopDownDib(width, height, bits);
     if (!bitmap) throw std::runtime_error("Out of system resources: cannot create a bitmap");
     return bitmap;
 }
 
-int BitsFor(TPixelFormat format)
-{
+int BitsFor(TPixelFormat format) {
     switch (format) {
-    case pf24bit: return 24;
-    case pf32bit:
-    case pfDevice: return 32;
-    default: throw std::invalid_argument("Unsupported pixel format for a new bitmap");
+        case pf24bit: return 24;
+        case pf32bit:
+        case pfDevice: return 32;
+        default: throw std::invalid_argument("Unsupported pixel format for a new bitmap");
     }
 }
 
@@ -46,32 +43,27 @@ int BitsFor(TPixelFormat format)
 
 TBitmap::TBitmap() = default;
 
-TBitmap::~TBitmap()
-{
+TBitmap::~TBitmap() {
     canvas_.reset();
     selection_.reset();
 }
 
-void TBitmap::Deselect()
-{
+void TBitmap::Deselect() {
     // Take the bitmap out of the canvas's DC before it is deleted or handed out.
     if (canvas_) canvas_->SetHandle(nullptr);
     selection_.reset();
 }
 
-void TBitmap::Select()
-{
+void TBitmap::Select() {
     selection_.emplace(memoryDc_.Get(), bitmap_.Get());
     if (canvas_) canvas_->SetHandle(memoryDc_.Get());
 }
 
-void TBitmap::Changed()
-{
+void TBitmap::Changed() {
     if (OnChange) OnChange(this);
 }
 
-void TBitmap::ReplaceBitmap(HBITMAP bitmap, int width, int height, TPixelFormat format)
-{
+void TBitmap::ReplaceBitmap(HBITMAP bitmap, int width, int height, TPixelFormat format) {
     Deselect();
     bitmap_.Reset(bitmap);
     width_ = bitmap != nullptr ? width : 0;
@@ -81,8 +73,7 @@ void TBitmap::ReplaceBitmap(HBITMAP bitmap, int width, int height, TPixelFormat 
     Changed();
 }
 
-void TBitmap::SetSize(int width, int height)
-{
+void TBitmap::SetSize(int width, int height) {
     if (width < 0 || height < 0 || !base::Bitmap::SizeAllowed(width, height)) {
         throw std::invalid_argument("Invalid bitmap size");
     }
@@ -94,8 +85,7 @@ void TBitmap::SetSize(int width, int height)
     ReplaceBitmap(CreateDib(width, height, BitsFor(format)).Release(), width, height, format);
 }
 
-void TBitmap::SetPixelFormat(TPixelFormat format)
-{
+void TBitmap::SetPixelFormat(TPixelFormat format) {
     if (format == format_) return;
     if (Empty()) {
         format_ = format;
@@ -113,8 +103,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format)
     ReplaceBitmap(converted.Release(), width_, height_, format);
 }
 
-void TBitmap::SetHandle(HBITMAP bitmap)
-{
+void TBitmap::SetHandle(HBITMAP bitmap) {
     if (bitmap == nullptr) {
         ReplaceBitmap(nullptr, 0, 0, pfDevice);
         return;
@@ -131,16 +120,14 @@ void TBitmap::SetHandle(HBITMAP bitmap)
     ReplaceBitmap(bitmap, bm.bmWidth, bm.bmHeight, format);
 }
 
-HBITMAP TBitmap::ReleaseHandle()
-{
+HBITMAP TBitmap::ReleaseHandle() {
     Deselect();
     HBITMAP result = bitmap_.Release();
     width_ = height_ = 0;
     return result;
 }
 
-TCanvas* TBitmap::Canvas()
-{
+TCanvas* TBitmap::Canvas() {
     if (!canvas_) {
         canvas_ = std::make_unique<TCanvas>();
     }
@@ -152,24 +139,21 @@ TCanvas* TBitmap::Canvas()
     return canvas_.get();
 }
 
-void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name)
-{
+void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name) {
     const std::wstring wide = WidenText(name);
     auto* bitmap = static_cast<HBITMAP>(LoadImageW(instance, wide.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (bitmap == nullptr) throw std::runtime_error("Bitmap resource not found: " + name);
     SetHandle(bitmap);
 }
 
-void TBitmap::LoadFromResourceID(HINSTANCE instance, int id)
-{
+void TBitmap::LoadFromResourceID(HINSTANCE instance, int id) {
     auto* bitmap =
         static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (bitmap == nullptr) throw std::runtime_error("Bitmap resource not found: " + std::to_string(id));
     SetHandle(bitmap);
 }
 
-void TBitmap::LoadFromMemory(const void* data, std::size_t size)
-{
+void TBitmap::LoadFromMemory(const void* data, std::size_t size) {
     if (data == nullptr && size != 0) throw std::invalid_argument("Bitmap data missing");
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     base::BmpReadResult read = base::ReadBmp(std::span<const std::uint8_t>(bytes, size));
@@ -199,8 +183,7 @@ void TBitmap::LoadFromMemory(const void* data, std::size_t size)
     ReplaceBitmap(dib.Release(), width, height, pf24bit);
 }
 
-TColor TBitmap::TransparentColor() const
-{
+TColor TBitmap::TransparentColor() const {
     if (transparentColor_ != clNone) return transparentColor_;
     if (Empty()) return clNone;
     if (selection_) {
@@ -212,8 +195,7 @@ TColor TBitmap::TransparentColor() const
     return GetPixel(dc.Get(), 0, height_ - 1) & 0xFFFFFF;
 }
 
-void TBitmap::Assign(const TPersistent* source)
-{
+void TBitmap::Assign(const TPersistent* source) {
     if (source == nullptr) {
         ReplaceBitmap(nullptr, 0, 0, pfDevice);
         return;

@@ -5,8 +5,7 @@
 
 #include <stdexcept>
 
-TCanvas::TCanvas()
-{
+TCanvas::TCanvas() {
     font_.OnChange = [this](TObject*) {
         if (dc_ != nullptr) SelectFont();
     };
@@ -18,13 +17,9 @@ TCanvas::TCanvas()
     };
 }
 
-TCanvas::~TCanvas()
-{
-    Deselect();
-}
+TCanvas::~TCanvas() { Deselect(); }
 
-void TCanvas::SetHandle(HDC dc)
-{
+void TCanvas::SetHandle(HDC dc) {
     if (dc == dc_) return;
     Deselect();
     dc_ = dc;
@@ -35,15 +30,13 @@ void TCanvas::SetHandle(HDC dc)
     }
 }
 
-void TCanvas::SelectFont()
-{
+void TCanvas::SelectFont() {
     HGDIOBJ previous = SelectObject(dc_, font_.Handle());
     if (oldFont_ == nullptr) oldFont_ = previous;
     SetTextColor(dc_, ColorToRGB(font_.Color()));
 }
 
-void TCanvas::SelectBrush()
-{
+void TCanvas::SelectBrush() {
     HGDIOBJ previous = SelectObject(dc_, brush_.Handle());
     if (oldBrush_ == nullptr) oldBrush_ = previous;
     if (brush_.Style() == bsClear) {
@@ -54,14 +47,12 @@ void TCanvas::SelectBrush()
     }
 }
 
-void TCanvas::SelectPen()
-{
+void TCanvas::SelectPen() {
     HGDIOBJ previous = SelectObject(dc_, pen_.Handle());
     if (oldPen_ == nullptr) oldPen_ = previous;
 }
 
-void TCanvas::Deselect()
-{
+void TCanvas::Deselect() {
     if (dc_ == nullptr) return;
     // Put the DC's own objects back so ours can be deleted and the DC is left as it was given.
     if (oldFont_ != nullptr) SelectObject(dc_, oldFont_);
@@ -71,57 +62,48 @@ void TCanvas::Deselect()
     dc_ = nullptr;
 }
 
-void TCanvas::RequireHandle()
-{
+void TCanvas::RequireHandle() {
     if (dc_ == nullptr) CreateHandle();
     if (dc_ == nullptr) throw std::runtime_error("Canvas does not allow drawing");
 }
 
-void TCanvas::MoveTo(int x, int y)
-{
+void TCanvas::MoveTo(int x, int y) {
     RequireHandle();
     MoveToEx(dc_, x, y, nullptr);
 }
 
-void TCanvas::LineTo(int x, int y)
-{
+void TCanvas::LineTo(int x, int y) {
     RequireHandle();
     ::LineTo(dc_, x, y);
 }
 
-void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
-{
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     RequireHandle();
     ::Rectangle(dc_, x1, y1, x2, y2);
 }
 
-void TCanvas::FillRect(const RECT& rect)
-{
+void TCanvas::FillRect(const RECT& rect) {
     RequireHandle();
     ::FillRect(dc_, &rect, brush_.Handle());
 }
 
-void TCanvas::FrameRect(const RECT& rect)
-{
+void TCanvas::FrameRect(const RECT& rect) {
     RequireHandle();
     ::FrameRect(dc_, &rect, brush_.Handle());
 }
 
-void TCanvas::DrawFocusRect(const RECT& rect)
-{
+void TCanvas::DrawFocusRect(const RECT& rect) {
     RequireHandle();
     ::DrawFocusRect(dc_, &rect);
 }
 
-void TCanvas::TextOut(int x, int y, const std::string& text)
-{
+void TCanvas::TextOut(int x, int y, const std::string& text) {
     RequireHandle();
     const std::wstring w = WidenText(text);
     ExtTextOutW(dc_, x, y, 0, nullptr, w.c_str(), static_cast<UINT>(w.size()), nullptr);
 }
 
-void TCanvas::TextRect(const RECT& rect, int x, int y, const std::string& text)
-{
+void TCanvas::TextRect(const RECT& rect, int x, int y, const std::string& text) {
     RequireHandle();
     const std::wstring w = WidenText(text);
     UINT options = ETO_CLIPPED;
@@ -129,15 +111,13 @@ void TCanvas::TextRect(const RECT& rect, int x, int y, const std::string& text)
     ExtTextOutW(dc_, x, y, options, &rect, w.c_str(), static_cast<UINT>(w.size()), nullptr);
 }
 
-int TCanvas::DrawText(const std::string& text, RECT& rect, UINT format)
-{
+int TCanvas::DrawText(const std::string& text, RECT& rect, UINT format) {
     RequireHandle();
     std::wstring w = WidenText(text);
     return ::DrawTextW(dc_, w.c_str(), static_cast<int>(w.size()), &rect, format);
 }
 
-SIZE TCanvas::TextExtent(const std::string& text)
-{
+SIZE TCanvas::TextExtent(const std::string& text) {
     RequireHandle();
     const std::wstring w = WidenText(text);
     SIZE size{0, 0};
@@ -145,14 +125,12 @@ SIZE TCanvas::TextExtent(const std::string& text)
     return size;
 }
 
-void TCanvas::Draw(int x, int y, const TBitmap* bitmap)
-{
+void TCanvas::Draw(int x, int y, const TBitmap* bitmap) {
     if (bitmap == nullptr || bitmap->Empty()) return;
     StretchDraw(RECT{x, y, x + bitmap->Width(), y + bitmap->Height()}, bitmap);
 }
 
-void TCanvas::StretchDraw(const RECT& rect, const TBitmap* bitmap)
-{
+void TCanvas::StretchDraw(const RECT& rect, const TBitmap* bitmap) {
     if (bitmap == nullptr || bitmap->Empty()) return;
     RequireHandle();
     base::win::UniqueMemoryDc source(CreateCompatibleDC(dc_));
@@ -163,8 +141,7 @@ void TCanvas::StretchDraw(const RECT& rect, const TBitmap* bitmap)
                bitmap->Width(), bitmap->Height(), SRCCOPY);
 }
 
-void TCanvas::CopyRect(const RECT& dest, TCanvas* source, const RECT& sourceRect)
-{
+void TCanvas::CopyRect(const RECT& dest, TCanvas* source, const RECT& sourceRect) {
     if (source == nullptr) return;
     RequireHandle();
     source->RequireHandle();
@@ -173,13 +150,9 @@ void TCanvas::CopyRect(const RECT& dest, TCanvas* source, const RECT& sourceRect
                sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, SRCCOPY);
 }
 
-COLORREF TCanvas::Pixel(int x, int y) const
-{
-    return dc_ != nullptr ? GetPixel(dc_, x, y) : CLR_INVALID;
-}
+COLORREF TCanvas::Pixel(int x, int y) const { return dc_ != nullptr ? GetPixel(dc_, x, y) : CLR_INVALID; }
 
-void TCanvas::SetPixel(int x, int y, TColor color)
-{
+void TCanvas::SetPixel(int x, int y, TColor color) {
     RequireHandle();
     ::SetPixelV(dc_, x, y, ColorToRGB(color));
 }

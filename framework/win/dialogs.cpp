@@ -15,8 +15,7 @@ constexpr int kButtonHeight = 25;
 
 }  // namespace
 
-TMessageForm::TMessageForm(TComponent* owner, const std::string& message) : TForm(owner), message_(message)
-{
+TMessageForm::TMessageForm(TComponent* owner, const std::string& message) : TForm(owner), message_(message) {
     SetName("MessageForm");
     SetCaption("Information");
     SetBorderStyle(bsDialog);
@@ -61,15 +60,14 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& message) : TFor
     SetClientSize(clientWidth, kMargin + blockHeight + kMargin + kButtonHeight + kMargin);
 }
 
-void TMessageForm::PaintWindow(HDC dc)
-{
+void TMessageForm::PaintWindow(HDC dc) {
     TForm::PaintWindow(dc);
     HICON icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_INFORMATION));
-    if (icon != nullptr) DrawIconEx(dc, iconRect_.left, iconRect_.top, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    if (icon != nullptr)
+        DrawIconEx(dc, iconRect_.left, iconRect_.top, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
 }
 
-void ShowMessage(const std::string& message)
-{
+void ShowMessage(const std::string& message) {
     auto* form = new TMessageForm(nullptr, message);
     try {
         form->ShowModal();

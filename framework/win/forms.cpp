@@ -13,22 +13,19 @@ namespace {
 // Disables the thread's other enabled top-level windows for a modal loop; enables them again.
 class DisabledWindows {
 public:
-    explicit DisabledWindows(HWND keep) : keep_(keep)
-    {
+    explicit DisabledWindows(HWND keep) : keep_(keep) {
         EnumThreadWindows(GetCurrentThreadId(), &DisabledWindows::Visit, reinterpret_cast<LPARAM>(this));
     }
     DisabledWindows(const DisabledWindows&) = delete;
     DisabledWindows& operator=(const DisabledWindows&) = delete;
-    ~DisabledWindows()
-    {
+    ~DisabledWindows() {
         for (HWND hwnd : windows_) {
             if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
         }
     }
 
 private:
-    static BOOL CALLBACK Visit(HWND hwnd, LPARAM self)
-    {
+    static BOOL CALLBACK Visit(HWND hwnd, LPARAM self) {
         auto* me = reinterpret_cast<DisabledWindows*>(self);
         if (hwnd != me->keep_ && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
             me->windows_.push_back(hwnd);
@@ -45,57 +42,44 @@ private:
 
 TScrollingWinControl::TScrollingWinControl(TComponent* owner) : TWinControl(owner) {}
 
-TPropList TScrollingWinControl::Published()
-{
+TPropList TScrollingWinControl::Published() {
     return {
         propdef::Boolean<TScrollingWinControl>("AutoScroll", &TScrollingWinControl::AutoScroll,
                                                &TScrollingWinControl::SetAutoScroll),
     };
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner)
-{
+TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
     TControl::SetVisible(false);
     TControl::SetBounds(0, 0, 320, 240);
     SetParentFont(false);
     Screen->AddForm(this);
 }
 
-TCustomForm::~TCustomForm()
-{
-    Screen->RemoveForm(this);
-}
+TCustomForm::~TCustomForm() { Screen->RemoveForm(this); }
 
-void TCustomForm::BeforeDestruction()
-{
+void TCustomForm::BeforeDestruction() {
     if (Destroying()) return;
     if (OnDestroy) framework_internal::Guarded(this, [this] { OnDestroy(this); });
     Screen->RemoveForm(this);
     TScrollingWinControl::BeforeDestruction();
 }
 
-void TCustomForm::CreateParams(TCreateParams& params)
-{
+void TCustomForm::CreateParams(TCreateParams& params) {
     TScrollingWinControl::CreateParams(params);
     params.Style = WS_CLIPCHILDREN;
     params.ExStyle = 0;
     if (!Enabled()) params.Style |= WS_DISABLED;
     switch (borderStyle_) {
-    case bsNone:
-        params.Style |= WS_POPUP;
-        break;
-    case bsSingle:
-    case bsToolWindow:
-        params.Style |= WS_CAPTION | WS_BORDER;
-        break;
-    case bsSizeable:
-    case bsSizeToolWin:
-        params.Style |= WS_CAPTION | WS_THICKFRAME;
-        break;
-    case bsDialog:
-        params.Style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-        params.ExStyle |= WS_EX_DLGMODALFRAME;
-        break;
+        case bsNone: params.Style |= WS_POPUP; break;
+        case bsSingle:
+        case bsToolWindow: params.Style |= WS_CAPTION | WS_BORDER; break;
+        case bsSizeable:
+        case bsSizeToolWin: params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+        case bsDialog:
+            params.Style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+            params.ExStyle |= WS_EX_DLGMODALFRAME;
+            break;
     }
     if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin) params.ExStyle |= WS_EX_TOOLWINDOW;
     if (borderStyle_ != bsNone) {
@@ -117,19 +101,16 @@ void TCustomForm::CreateParams(TCreateParams& params)
     params.ClassStyle = CS_DBLCLKS;
 }
 
-void TCustomForm::CreateWnd()
-{
+void TCustomForm::CreateWnd() {
     if (menu_ != nullptr) ::SetMenu(Handle(), menu_->Handle());
 }
 
-void TCustomForm::DestroyWnd()
-{
+void TCustomForm::DestroyWnd() {
     // Windows destroys a window's menu with the window; the menu belongs to its TMainMenu.
     if (GetMenu(Handle()) != nullptr) ::SetMenu(Handle(), nullptr);
 }
 
-void TCustomForm::ApplyStyles()
-{
+void TCustomForm::ApplyStyles() {
     if (!HandleAllocated()) return;
     TCreateParams params;
     CreateParams(params);
@@ -140,22 +121,19 @@ void TCustomForm::ApplyStyles()
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void TCustomForm::SetBorderStyle(TBorderStyle style)
-{
+void TCustomForm::SetBorderStyle(TBorderStyle style) {
     if (style == borderStyle_) return;
     borderStyle_ = style;
     ApplyStyles();
 }
 
-void TCustomForm::SetBorderIcons(TBorderIcons icons)
-{
+void TCustomForm::SetBorderIcons(TBorderIcons icons) {
     if (icons == borderIcons_) return;
     borderIcons_ = icons;
     ApplyStyles();
 }
 
-void TCustomForm::SetMenu(TMainMenu* menu)
-{
+void TCustomForm::SetMenu(TMainMenu* menu) {
     if (menu == menu_) return;
     if (menu_ != nullptr) menu_->RemoveFreeNotification(this);
     menu_ = menu;
@@ -166,16 +144,14 @@ void TCustomForm::SetMenu(TMainMenu* menu)
     }
 }
 
-void TCustomForm::MenuChanged()
-{
+void TCustomForm::MenuChanged() {
     if (!HandleAllocated()) return;
     if (menu_ != nullptr && GetMenu(Handle()) != menu_->Handle()) ::SetMenu(Handle(), menu_->Handle());
     Perform(CM_MENUCHANGED);
     DrawMenuBar(Handle());
 }
 
-void TCustomForm::Notification(TComponent* component, TOperation operation)
-{
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
     TScrollingWinControl::Notification(component, operation);
     if (operation != opRemove) return;
     if (component == menu_) {
@@ -185,21 +161,16 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
     if (component == activeControl_) activeControl_ = nullptr;
 }
 
-void TCustomForm::SetActiveControl(TWinControl* control)
-{
+void TCustomForm::SetActiveControl(TWinControl* control) {
     if (control == activeControl_) return;
     if (activeControl_ != nullptr) activeControl_->RemoveFreeNotification(this);
     activeControl_ = control;
     if (activeControl_ != nullptr) activeControl_->FreeNotification(this);
 }
 
-bool TCustomForm::Active() const
-{
-    return HandleAllocated() && GetActiveWindow() == Handle();
-}
+bool TCustomForm::Active() const { return HandleAllocated() && GetActiveWindow() == Handle(); }
 
-void TCustomForm::CenterOnScreen()
-{
+void TCustomForm::CenterOnScreen() {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + ((work.right - work.left) - Width()) / 2;
@@ -207,8 +178,7 @@ void TCustomForm::CenterOnScreen()
     SetBounds(x < work.left ? work.left : x, y < work.top ? work.top : y, Width(), Height());
 }
 
-void TCustomForm::VisibleChanged()
-{
+void TCustomForm::VisibleChanged() {
     if (Visible()) {
         HandleNeeded();
         if (!positioned_) {
@@ -231,8 +201,7 @@ void TCustomForm::VisibleChanged()
     }
 }
 
-TModalResult TCustomForm::ShowModal()
-{
+TModalResult TCustomForm::ShowModal() {
     if (Visible() || modal_) throw std::logic_error("Cannot make a visible window modal");
     HandleNeeded();
     HWND previousActive = GetActiveWindow();
@@ -266,15 +235,13 @@ TModalResult TCustomForm::ShowModal()
     return modalResult_;
 }
 
-bool TCustomForm::CloseQuery()
-{
+bool TCustomForm::CloseQuery() {
     bool canClose = true;
     if (OnCloseQuery) OnCloseQuery(this, canClose);
     return canClose;
 }
 
-void TCustomForm::Close()
-{
+void TCustomForm::Close() {
     if (!CloseQuery()) return;
     const bool isMain = Application->MainForm() == this;
     TCloseAction action = modal_ ? caHide : (isMain ? caFree : caHide);
@@ -297,8 +264,7 @@ void TCustomForm::Close()
     }
 }
 
-void TCustomForm::Release()
-{
+void TCustomForm::Release() {
     if (HandleAllocated()) {
         PostMessageW(Handle(), CM_RELEASE, 0, 0);
     } else {
@@ -306,21 +272,18 @@ void TCustomForm::Release()
     }
 }
 
-void TCustomForm::DoCreate()
-{
+void TCustomForm::DoCreate() {
     if (OnCreate) OnCreate(this);
 }
 
-void TCustomForm::PaintWindow(HDC dc)
-{
+void TCustomForm::PaintWindow(HDC dc) {
     TCanvas::PaintScope scope(canvas_, dc);
     canvas_.Font()->Assign(Font());
     canvas_.Brush()->SetColor(Color());
     if (OnPaint) OnPaint(this);
 }
 
-void TCustomForm::HandleMenuMessage(TMessage& message)
-{
+void TCustomForm::HandleMenuMessage(TMessage& message) {
     TCanvas canvas;
     if (message.Msg == WM_DRAWITEM) {
         auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
@@ -356,88 +319,86 @@ void TCustomForm::HandleMenuMessage(TMessage& message)
     message.Result = TRUE;
 }
 
-void TCustomForm::WndProc(TMessage& message)
-{
+void TCustomForm::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case CM_RELEASE:
-        Free();  // nothing of this form runs after this message
-        return;
-    case WM_CLOSE:
-        Close();
-        message.Result = 0;
-        return;
-    case WM_COMMAND:
-        if (message.LParam == 0 && HIWORD(message.WParam) == 0) {
-            if (TMenuItem* item = TMenuItem::FindByCommand(LOWORD(message.WParam))) {
-                item->Click();
-                message.Result = 0;
+        case CM_RELEASE:
+            Free();  // nothing of this form runs after this message
+            return;
+        case WM_CLOSE:
+            Close();
+            message.Result = 0;
+            return;
+        case WM_COMMAND:
+            if (message.LParam == 0 && HIWORD(message.WParam) == 0) {
+                if (TMenuItem* item = TMenuItem::FindByCommand(LOWORD(message.WParam))) {
+                    item->Click();
+                    message.Result = 0;
+                    return;
+                }
+            }
+            break;
+        case WM_DRAWITEM:
+            if (message.WParam == 0 && reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU) {
+                HandleMenuMessage(message);
                 return;
             }
-        }
-        break;
-    case WM_DRAWITEM:
-        if (message.WParam == 0 && reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU) {
-            HandleMenuMessage(message);
-            return;
-        }
-        break;
-    case WM_MEASUREITEM:
-        if (message.WParam == 0 && reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU) {
-            HandleMenuMessage(message);
-            return;
-        }
-        break;
-    case WM_ACTIVATE:
-        DefaultHandler(message);
-        if (LOWORD(message.WParam) != WA_INACTIVE) {
-            if (activeControl_ != nullptr && activeControl_->CanFocus()) {
-                ::SetFocus(activeControl_->Handle());
-            } else {
-                SelectNext(nullptr, true);
+            break;
+        case WM_MEASUREITEM:
+            if (message.WParam == 0 &&
+                reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU) {
+                HandleMenuMessage(message);
+                return;
             }
-            if (OnActivate) OnActivate(this);
-        } else if (OnDeactivate) {
-            OnDeactivate(this);
-        }
-        return;
-    case CM_DIALOGKEY: {
-        // wParam: virtual key the focused control did not want.
-        const auto key = static_cast<UINT>(message.WParam);
-        TWinControl* focused = FindControl(GetFocus());
-        if (key == VK_TAB) {
-            SelectNext(focused, GetKeyState(VK_SHIFT) >= 0);
-            message.Result = 1;
+            break;
+        case WM_ACTIVATE:
+            DefaultHandler(message);
+            if (LOWORD(message.WParam) != WA_INACTIVE) {
+                if (activeControl_ != nullptr && activeControl_->CanFocus()) {
+                    ::SetFocus(activeControl_->Handle());
+                } else {
+                    SelectNext(nullptr, true);
+                }
+                if (OnActivate) OnActivate(this);
+            } else if (OnDeactivate) {
+                OnDeactivate(this);
+            }
             return;
-        }
-        if (key == VK_RETURN || key == VK_ESCAPE) {
-            std::vector<TWinControl*> list;
-            GetTabOrderList(list);
-            if (auto* button = dynamic_cast<TButton*>(focused); button != nullptr && key == VK_RETURN) {
-                button->Click();
+        case CM_DIALOGKEY: {
+            // wParam: virtual key the focused control did not want.
+            const auto key = static_cast<UINT>(message.WParam);
+            TWinControl* focused = FindControl(GetFocus());
+            if (key == VK_TAB) {
+                SelectNext(focused, GetKeyState(VK_SHIFT) >= 0);
                 message.Result = 1;
                 return;
             }
-            for (TWinControl* c : list) {
-                auto* button = dynamic_cast<TButton*>(c);
-                if (button == nullptr || !button->CanFocus()) continue;
-                if ((key == VK_RETURN && button->Default()) || (key == VK_ESCAPE && button->Cancel())) {
+            if (key == VK_RETURN || key == VK_ESCAPE) {
+                std::vector<TWinControl*> list;
+                GetTabOrderList(list);
+                if (auto* button = dynamic_cast<TButton*>(focused); button != nullptr && key == VK_RETURN) {
                     button->Click();
                     message.Result = 1;
                     return;
                 }
+                for (TWinControl* c : list) {
+                    auto* button = dynamic_cast<TButton*>(c);
+                    if (button == nullptr || !button->CanFocus()) continue;
+                    if ((key == VK_RETURN && button->Default()) || (key == VK_ESCAPE && button->Cancel())) {
+                        button->Click();
+                        message.Result = 1;
+                        return;
+                    }
+                }
             }
+            message.Result = 0;
+            return;
         }
-        message.Result = 0;
-        return;
-    }
-    default:
-        break;
+        default: break;
     }
     TScrollingWinControl::WndProc(message);
 }
 
-TPropList TCustomForm::Published()
-{
+TPropList TCustomForm::Published() {
     return {
         propdef::Enumeration<TCustomForm, TBorderStyle>(
             "BorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"},
@@ -453,8 +414,7 @@ TPropList TCustomForm::Published()
     };
 }
 
-TCustomForm* GetParentForm(const TControl* control)
-{
+TCustomForm* GetParentForm(const TControl* control) {
     const TControl* top = control;
     while (top != nullptr && top->Parent() != nullptr) top = top->Parent();
     if (top == nullptr) return nullptr;

@@ -4,74 +4,61 @@
 
 #include <cmath>
 
-COLORREF ColorToRGB(TColor color)
-{
+COLORREF ColorToRGB(TColor color) {
     if ((color & 0xFF000000u) == clSystemColor) return GetSysColor(static_cast<int>(color & 0xFFu));
     return color & 0x00FFFFFFu;
 }
 
-void TGraphicsObject::Changed()
-{
+void TGraphicsObject::Changed() {
     if (OnChange) OnChange(this);
 }
 
 TFont::TFont() = default;
 
-void TFont::Modified()
-{
+void TFont::Modified() {
     // The old handle stays alive until listeners (canvases) have selected the new one.
     const base::win::UniqueHFont old = std::move(handle_);
     Changed();
 }
 
-void TFont::SetName(const std::string& name)
-{
+void TFont::SetName(const std::string& name) {
     if (name == name_ || name.empty()) return;
     name_ = name;
     Modified();
 }
 
-void TFont::SetHeight(int height)
-{
+void TFont::SetHeight(int height) {
     if (height == height_) return;
     height_ = height;
     Modified();
 }
 
-int TFont::Size() const
-{
+int TFont::Size() const {
     // Points at 96 pixels per inch, rounded like MulDiv.
     return static_cast<int>(std::lround(-height_ * 72.0 / 96.0));
 }
 
-void TFont::SetSize(int points)
-{
-    SetHeight(-static_cast<int>(std::lround(points * 96.0 / 72.0)));
-}
+void TFont::SetSize(int points) { SetHeight(-static_cast<int>(std::lround(points * 96.0 / 72.0))); }
 
-void TFont::SetColor(TColor color)
-{
+void TFont::SetColor(TColor color) {
     if (color == color_) return;
     color_ = color;
     Changed();  // the handle does not depend on the color
 }
 
-void TFont::SetStyle(TFontStyles style)
-{
+void TFont::SetStyle(TFontStyles style) {
     if (style == style_) return;
     style_ = style;
     Modified();
 }
 
-void TFont::SetCharset(BYTE charset)
-{
+void TFont::SetCharset(BYTE charset) {
     if (charset == charset_) return;
     charset_ = charset;
     Modified();
 }
 
-HFONT TFont::Handle() const
-{
+HFONT TFont::Handle() const {
     if (!handle_) {
         LOGFONTW lf{};
         lf.lfHeight = height_;
@@ -91,8 +78,7 @@ HFONT TFont::Handle() const
     return handle_.Get();
 }
 
-void TFont::SetFromLogFont(const LOGFONTW& logFont)
-{
+void TFont::SetFromLogFont(const LOGFONTW& logFont) {
     name_ = NarrowText(logFont.lfFaceName);
     height_ = logFont.lfHeight;
     style_ = (logFont.lfWeight >= FW_BOLD ? fsBold : 0) | (logFont.lfItalic ? fsItalic : 0) |
@@ -101,14 +87,12 @@ void TFont::SetFromLogFont(const LOGFONTW& logFont)
     Modified();
 }
 
-bool TFont::SameAs(const TFont& other) const
-{
+bool TFont::SameAs(const TFont& other) const {
     return name_ == other.name_ && height_ == other.height_ && color_ == other.color_ && style_ == other.style_ &&
            charset_ == other.charset_;
 }
 
-void TFont::Assign(const TPersistent* source)
-{
+void TFont::Assign(const TPersistent* source) {
     if (const auto* other = dynamic_cast<const TFont*>(source)) {
         if (other == this || SameAs(*other)) return;
         name_ = other->name_;
@@ -122,8 +106,7 @@ void TFont::Assign(const TPersistent* source)
     TPersistent::Assign(source);
 }
 
-TPropList TFont::Published()
-{
+TPropList TFont::Published() {
     return {
         propdef::String<TFont>("Name", &TFont::Name, &TFont::SetName),
         propdef::Integer<TFont>("Height", &TFont::Height, &TFont::SetHeight),
@@ -134,36 +117,31 @@ TPropList TFont::Published()
     };
 }
 
-void TBrush::ReplaceHandle()
-{
+void TBrush::ReplaceHandle() {
     const base::win::UniqueHBrush old = std::move(handle_);
     Changed();
 }
 
-void TBrush::SetColor(TColor color)
-{
+void TBrush::SetColor(TColor color) {
     if (color == color_ && style_ == bsSolid) return;
     color_ = color;
     style_ = bsSolid;
     ReplaceHandle();
 }
 
-void TBrush::SetStyle(TBrushStyle style)
-{
+void TBrush::SetStyle(TBrushStyle style) {
     if (style == style_) return;
     style_ = style;
     ReplaceHandle();
 }
 
-HBRUSH TBrush::Handle() const
-{
+HBRUSH TBrush::Handle() const {
     if (style_ == bsClear) return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
     if (!handle_) handle_.Reset(CreateSolidBrush(ColorToRGB(color_)));
     return handle_.Get();
 }
 
-void TBrush::Assign(const TPersistent* source)
-{
+void TBrush::Assign(const TPersistent* source) {
     if (const auto* other = dynamic_cast<const TBrush*>(source)) {
         color_ = other->color_;
         style_ = other->style_;
@@ -173,34 +151,29 @@ void TBrush::Assign(const TPersistent* source)
     TPersistent::Assign(source);
 }
 
-void TPen::ReplaceHandle()
-{
+void TPen::ReplaceHandle() {
     const base::win::UniqueHPen old = std::move(handle_);
     Changed();
 }
 
-void TPen::SetColor(TColor color)
-{
+void TPen::SetColor(TColor color) {
     if (color == color_) return;
     color_ = color;
     ReplaceHandle();
 }
 
-void TPen::SetWidth(int width)
-{
+void TPen::SetWidth(int width) {
     if (width == width_ || width < 0) return;
     width_ = width;
     ReplaceHandle();
 }
 
-HPEN TPen::Handle() const
-{
+HPEN TPen::Handle() const {
     if (!handle_) handle_.Reset(CreatePen(PS_SOLID, width_, ColorToRGB(color_)));
     return handle_.Get();
 }
 
-void TPen::Assign(const TPersistent* source)
-{
+void TPen::Assign(const TPersistent* source) {
     if (const auto* other = dynamic_cast<const TPen*>(source)) {
         color_ = other->color_;
         width_ = other->width_;

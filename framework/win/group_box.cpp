@@ -1,12 +1,8 @@
 #include "framework/win/std_ctrls.h"
 
-TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner)
-{
-    TControl::SetBounds(0, 0, 185, 105);
-}
+TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) { TControl::SetBounds(0, 0, 185, 105); }
 
-void TCustomGroupBox::Paint()
-{
+void TCustomGroupBox::Paint() {
     TCanvas* canvas = Canvas();
     const SIZE text = canvas->TextExtent(Caption().empty() ? std::string("0") : Caption());
     RECT frame = ClientRect();

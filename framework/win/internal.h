@@ -25,8 +25,7 @@ void Guarded(TObject* sender, F&& body);
 #include "framework/win/application.h"
 
 template <class F>
-void framework_internal::Guarded(TObject* sender, F&& body)
-{
+void framework_internal::Guarded(TObject* sender, F&& body) {
     try {
         body();
     } catch (...) {

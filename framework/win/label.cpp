@@ -3,14 +3,12 @@
 #include "framework/win/text.h"
 #include "framework/win/win_control.h"
 
-TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner)
-{
+TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
     TControl::SetBounds(0, 0, 65, 17);
     SetParentColor(true);
 }
 
-UINT TCustomLabel::DrawTextFormat() const
-{
+UINT TCustomLabel::DrawTextFormat() const {
     UINT format = DT_EXPANDTABS | DT_NOPREFIX;
     format |= wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE;
     if (alignment_ == taCenter) format |= DT_CENTER;
@@ -18,8 +16,7 @@ UINT TCustomLabel::DrawTextFormat() const
     return format;
 }
 
-void TCustomLabel::AdjustBounds()
-{
+void TCustomLabel::AdjustBounds() {
     if (!autoSize_) return;
     base::win::WindowDc screen(nullptr);
     if (!screen) return;
@@ -32,49 +29,42 @@ void TCustomLabel::AdjustBounds()
     SetBounds(left, Top(), r.right, r.bottom);
 }
 
-void TCustomLabel::SetTextValue(const std::string& text)
-{
+void TCustomLabel::SetTextValue(const std::string& text) {
     TGraphicControl::SetTextValue(text);
     AdjustBounds();
 }
 
-void TCustomLabel::FontChanged()
-{
+void TCustomLabel::FontChanged() {
     TGraphicControl::FontChanged();
     AdjustBounds();
 }
 
-void TCustomLabel::SetAutoSize(bool value)
-{
+void TCustomLabel::SetAutoSize(bool value) {
     if (value == autoSize_) return;
     autoSize_ = value;
     AdjustBounds();
 }
 
-void TCustomLabel::SetTransparent(bool value)
-{
+void TCustomLabel::SetTransparent(bool value) {
     if (value == transparent_) return;
     transparent_ = value;
     Invalidate();
 }
 
-void TCustomLabel::SetAlignment(TAlignment value)
-{
+void TCustomLabel::SetAlignment(TAlignment value) {
     if (value == alignment_) return;
     alignment_ = value;
     Invalidate();
 }
 
-void TCustomLabel::SetWordWrap(bool value)
-{
+void TCustomLabel::SetWordWrap(bool value) {
     if (value == wordWrap_) return;
     wordWrap_ = value;
     AdjustBounds();
     Invalidate();
 }
 
-void TCustomLabel::Paint()
-{
+void TCustomLabel::Paint() {
     TCanvas* canvas = Canvas();
     RECT r = ClientRect();
     if (!transparent_) {
@@ -93,8 +83,7 @@ void TCustomLabel::Paint()
     canvas->DrawText(Caption(), r, DrawTextFormat());
 }
 
-TPropList TCustomLabel::Published()
-{
+TPropList TCustomLabel::Published() {
     return {
         propdef::Boolean<TCustomLabel>("AutoSize", &TCustomLabel::AutoSize, &TCustomLabel::SetAutoSize),
         propdef::Boolean<TCustomLabel>("Transparent", &TCustomLabel::Transparent, &TCustomLabel::SetTransparent),

@@ -11,23 +11,20 @@
 
 namespace {
 
-std::map<UINT, TMenuItem*>& Commands()
-{
+std::map<UINT, TMenuItem*>& Commands() {
     // Never destroyed: menu items owned by the application are freed after
     // function-local statics at program exit.
     static auto* commands = new std::map<UINT, TMenuItem*>;
     return *commands;
 }
 
-std::unordered_set<const TMenuItem*>& LiveItems()
-{
+std::unordered_set<const TMenuItem*>& LiveItems() {
     static auto* items = new std::unordered_set<const TMenuItem*>;  // never destroyed, as above
     return *items;
 }
 
 // Next free menu command identifier (1..0xFFFF; WM_COMMAND carries 16 bits).
-UINT AllocateCommand(TMenuItem* item)
-{
+UINT AllocateCommand(TMenuItem* item) {
     static UINT next = 0;
     auto& commands = Commands();
     if (commands.size() >= 0xFFFF) throw std::runtime_error("Too many menu items");
@@ -40,19 +37,16 @@ UINT AllocateCommand(TMenuItem* item)
 
 }  // namespace
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner)
-{
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {
     command_ = AllocateCommand(this);
     LiveItems().insert(this);
 }
 
-TMenuItem::~TMenuItem()
-{
+TMenuItem::~TMenuItem() {
     if (LiveItems().count(this) != 0) TMenuItem::BeforeDestruction();
 }
 
-void TMenuItem::BeforeDestruction()
-{
+void TMenuItem::BeforeDestruction() {
     if (Destroying()) return;
     while (!items_.empty()) {
         TMenuItem* child = items_.back();
@@ -66,64 +60,50 @@ void TMenuItem::BeforeDestruction()
     TComponent::BeforeDestruction();
 }
 
-TMenuItem* TMenuItem::FindByCommand(UINT command)
-{
+TMenuItem* TMenuItem::FindByCommand(UINT command) {
     auto it = Commands().find(command);
     return it != Commands().end() ? it->second : nullptr;
 }
 
-bool TMenuItem::IsLive(const TMenuItem* item)
-{
-    return LiveItems().count(item) != 0;
-}
+bool TMenuItem::IsLive(const TMenuItem* item) { return LiveItems().count(item) != 0; }
 
-void TMenuItem::SetCaption(const std::string& caption)
-{
+void TMenuItem::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
     Changed();
 }
 
-void TMenuItem::SetEnabled(bool value)
-{
+void TMenuItem::SetEnabled(bool value) {
     if (value == enabled_) return;
     enabled_ = value;
     Changed();
 }
 
-void TMenuItem::SetVisible(bool value)
-{
+void TMenuItem::SetVisible(bool value) {
     if (value == visible_) return;
     visible_ = value;
     Changed();
 }
 
-void TMenuItem::SetChecked(bool value)
-{
+void TMenuItem::SetChecked(bool value) {
     if (value == checked_) return;
     checked_ = value;
     Changed();
 }
 
-void TMenuItem::SetOnDrawItem(TDrawItemEvent handler)
-{
+void TMenuItem::SetOnDrawItem(TDrawItemEvent handler) {
     onDrawItem_ = std::move(handler);
     Changed();
 }
 
-void TMenuItem::SetOnMeasureItem(TMeasureItemEvent handler)
-{
+void TMenuItem::SetOnMeasureItem(TMeasureItemEvent handler) {
     onMeasureItem_ = std::move(handler);
     Changed();
 }
 
-void TMenuItem::Add(TMenuItem* item)
-{
-    Insert(Count(), item);
-}
+void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
 
-void TMenuItem::Insert(int index, TMenuItem* item)
-{
+void TMenuItem::Insert(int index, TMenuItem* item) {
     if (item == nullptr) return;
     if (item->parent_ != nullptr) throw std::logic_error("Menu item already has a parent");
     for (const TMenuItem* p = this; p != nullptr; p = p->parent_) {
@@ -136,8 +116,7 @@ void TMenuItem::Insert(int index, TMenuItem* item)
     if (TMenu* menu = GetParentMenu()) menu->MenuChanged();
 }
 
-void TMenuItem::Remove(TMenuItem* item)
-{
+void TMenuItem::Remove(TMenuItem* item) {
     auto it = std::find(items_.begin(), items_.end(), item);
     if (it == items_.end()) return;
     items_.erase(it);
@@ -146,28 +125,24 @@ void TMenuItem::Remove(TMenuItem* item)
     if (TMenu* menu = GetParentMenu()) menu->MenuChanged();
 }
 
-int TMenuItem::IndexOf(const TMenuItem* item) const
-{
+int TMenuItem::IndexOf(const TMenuItem* item) const {
     auto it = std::find(items_.begin(), items_.end(), item);
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-TMenu* TMenuItem::GetParentMenu() const
-{
+TMenu* TMenuItem::GetParentMenu() const {
     const TMenuItem* root = this;
     while (root->parent_ != nullptr) root = root->parent_;
     return root->menu_;
 }
 
-bool TMenuItem::OwnerDrawn() const
-{
+bool TMenuItem::OwnerDrawn() const {
     if (onDrawItem_ || onMeasureItem_) return true;
     const TMenu* menu = GetParentMenu();
     return menu != nullptr && menu->OwnerDraw();
 }
 
-HMENU TMenuItem::Handle()
-{
+HMENU TMenuItem::Handle() {
     if (!handle_ && (menu_ != nullptr || !items_.empty())) {
         handle_.Reset(menu_ != nullptr ? menu_->CreateMenuHandle() : CreatePopupMenu());
         if (!handle_) throw std::runtime_error("Out of system resources: cannot create a menu");
@@ -176,8 +151,7 @@ HMENU TMenuItem::Handle()
     return handle_.Get();
 }
 
-void TMenuItem::RebuildHandle()
-{
+void TMenuItem::RebuildHandle() {
     if (!handle_) return;
     // Entries are removed, not deleted: sub-menus belong to their items.
     while (GetMenuItemCount(handle_.Get()) > 0) RemoveMenu(handle_.Get(), 0, MF_BYPOSITION);
@@ -200,27 +174,23 @@ void TMenuItem::RebuildHandle()
     }
 }
 
-void TMenuItem::FreeHandle()
-{
+void TMenuItem::FreeHandle() {
     if (!handle_) return;
     // Detach the submenus first: they belong to the child items and must outlive this handle.
     while (GetMenuItemCount(handle_.Get()) > 0) RemoveMenu(handle_.Get(), 0, MF_BYPOSITION);
     handle_.Reset();
 }
 
-void TMenuItem::Changed()
-{
+void TMenuItem::Changed() {
     if (parent_ != nullptr) parent_->RebuildHandle();
     if (TMenu* menu = GetParentMenu()) menu->MenuChanged();
 }
 
-void TMenuItem::Click()
-{
+void TMenuItem::Click() {
     if (OnClick) OnClick(this);
 }
 
-void TMenuItem::DoDrawItem(TCanvas* canvas, const RECT& rect, bool selected)
-{
+void TMenuItem::DoDrawItem(TCanvas* canvas, const RECT& rect, bool selected) {
     if (onDrawItem_) {
         onDrawItem_(this, canvas, rect, selected);
         return;
@@ -235,8 +205,7 @@ void TMenuItem::DoDrawItem(TCanvas* canvas, const RECT& rect, bool selected)
     canvas->DrawText(caption_, text, DT_SINGLELINE | DT_VCENTER);
 }
 
-void TMenuItem::DoMeasureItem(TCanvas* canvas, int& width, int& height)
-{
+void TMenuItem::DoMeasureItem(TCanvas* canvas, int& width, int& height) {
     if (onMeasureItem_) {
         onMeasureItem_(this, canvas, width, height);
         return;
@@ -246,8 +215,7 @@ void TMenuItem::DoMeasureItem(TCanvas* canvas, int& width, int& height)
     height = IsLine() ? 8 : size.cy + 4;
 }
 
-TPropList TMenuItem::Published()
-{
+TPropList TMenuItem::Published() {
     return {
         propdef::String<TMenuItem>("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption),
         propdef::Boolean<TMenuItem>("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled),
@@ -256,22 +224,17 @@ TPropList TMenuItem::Published()
     };
 }
 
-TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(this))
-{
-    items_->menu_ = this;
-}
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(this)) { items_->menu_ = this; }
 
 TMenu::~TMenu() = default;
 
-void TMenu::BeforeDestruction()
-{
+void TMenu::BeforeDestruction() {
     if (Destroying()) return;
     TComponent::BeforeDestruction();  // frees the root item and with it every item
     items_ = nullptr;
 }
 
-void TMenu::SetOwnerDraw(bool value)
-{
+void TMenu::SetOwnerDraw(bool value) {
     if (value == ownerDraw_) return;
     ownerDraw_ = value;
     std::function<void(TMenuItem*)> rebuild = [&](TMenuItem* item) {
@@ -282,14 +245,12 @@ void TMenu::SetOwnerDraw(bool value)
     MenuChanged();
 }
 
-TMenuItem* TMenu::FindItem(UINT command) const
-{
+TMenuItem* TMenu::FindItem(UINT command) const {
     TMenuItem* item = TMenuItem::FindByCommand(command);
     return item != nullptr && item->GetParentMenu() == this ? item : nullptr;
 }
 
-TMenuItem* TMenu::FindItemByHandle(HMENU menu) const
-{
+TMenuItem* TMenu::FindItemByHandle(HMENU menu) const {
     std::function<TMenuItem*(TMenuItem*)> find = [&](TMenuItem* item) -> TMenuItem* {
         if (item->handle_.Get() == menu) return item;
         for (TMenuItem* child : item->items_) {
@@ -300,23 +261,20 @@ TMenuItem* TMenu::FindItemByHandle(HMENU menu) const
     return menu != nullptr && items_ != nullptr ? find(items_) : nullptr;
 }
 
-TPropList TMenu::Published()
-{
+TPropList TMenu::Published() {
     return {
         propdef::Boolean<TMenu>("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw),
     };
 }
 
-void TMainMenu::MenuChanged()
-{
+void TMainMenu::MenuChanged() {
     if (Screen == nullptr) return;
     for (int i = 0; i < Screen->FormCount(); ++i) {
         if (Screen->Forms(i)->Menu() == this) Screen->Forms(i)->MenuChanged();
     }
 }
 
-void TPopupMenu::Popup(int x, int y)
-{
+void TPopupMenu::Popup(int x, int y) {
     if (OnPopup) OnPopup(this);
     HWND owner = nullptr;
     if (TCustomForm* form = Screen->ActiveForm()) owner = form->Handle();

@@ -10,8 +10,7 @@ namespace {
 
 // Controls whose parent is painting for them right now: the parent's painting must not paint
 // them again (a windowless control's skin would otherwise recurse without end).
-std::vector<const TControl*>& ControlsInProgress()
-{
+std::vector<const TControl*>& ControlsInProgress() {
     static auto* controls = new std::vector<const TControl*>;  // never destroyed, as the others
     return *controls;
 }
@@ -20,16 +19,14 @@ std::vector<const TControl*>& ControlsInProgress()
 
 namespace framework_internal {
 
-bool PaintingParentBackgroundFor(const TControl* control)
-{
+bool PaintingParentBackgroundFor(const TControl* control) {
     const auto& list = ControlsInProgress();
     return std::find(list.begin(), list.end(), control) != list.end();
 }
 
 }  // namespace framework_internal
 
-void PaintParentBackground(TControl* control, HDC dc, bool invalidate)
-{
+void PaintParentBackground(TControl* control, HDC dc, bool invalidate) {
     if (control == nullptr || dc == nullptr) return;
     TWinControl* parent = control->Parent();
     if (parent == nullptr) return;

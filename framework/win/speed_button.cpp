@@ -6,8 +6,7 @@
 #include <algorithm>
 
 TButtonLayoutResult CalcButtonLayout(const RECT& client, SIZE glyph, SIZE text, TButtonLayout layout, int margin,
-                                     int spacing)
-{
+                                     int spacing) {
     const int clientWidth = client.right - client.left;
     const int clientHeight = client.bottom - client.top;
     const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
@@ -37,22 +36,22 @@ TButtonLayoutResult CalcButtonLayout(const RECT& client, SIZE glyph, SIZE text, 
         spacing = (clientExtent - (margin + glyphExtent) - textExtent) / 2;
     }
     switch (layout) {
-    case blGlyphLeft:
-        glyphPos.x = margin;
-        textPos.x = glyphPos.x + glyph.cx + spacing;
-        break;
-    case blGlyphRight:
-        glyphPos.x = clientWidth - margin - glyph.cx;
-        textPos.x = glyphPos.x - spacing - text.cx;
-        break;
-    case blGlyphTop:
-        glyphPos.y = margin;
-        textPos.y = glyphPos.y + glyph.cy + spacing;
-        break;
-    case blGlyphBottom:
-        glyphPos.y = clientHeight - margin - glyph.cy;
-        textPos.y = glyphPos.y - spacing - text.cy;
-        break;
+        case blGlyphLeft:
+            glyphPos.x = margin;
+            textPos.x = glyphPos.x + glyph.cx + spacing;
+            break;
+        case blGlyphRight:
+            glyphPos.x = clientWidth - margin - glyph.cx;
+            textPos.x = glyphPos.x - spacing - text.cx;
+            break;
+        case blGlyphTop:
+            glyphPos.y = margin;
+            textPos.y = glyphPos.y + glyph.cy + spacing;
+            break;
+        case blGlyphBottom:
+            glyphPos.y = clientHeight - margin - glyph.cy;
+            textPos.y = glyphPos.y - spacing - text.cy;
+            break;
     }
     TButtonLayoutResult result;
     result.GlyphPos = POINT{glyphPos.x + client.left, glyphPos.y + client.top};
@@ -61,59 +60,49 @@ TButtonLayoutResult CalcButtonLayout(const RECT& client, SIZE glyph, SIZE text, 
     return result;
 }
 
-TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>())
-{
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
     TControl::SetBounds(0, 0, 23, 22);
     glyph_->OnChange = [this](TObject*) { Invalidate(); };
 }
 
 TSpeedButton::~TSpeedButton() = default;
 
-void TSpeedButton::SetGlyph(TBitmap* glyph)
-{
-    glyph_->Assign(glyph);
-}
+void TSpeedButton::SetGlyph(TBitmap* glyph) { glyph_->Assign(glyph); }
 
-void TSpeedButton::SetNumGlyphs(int value)
-{
+void TSpeedButton::SetNumGlyphs(int value) {
     value = std::clamp(value, 1, 4);
     if (value == numGlyphs_) return;
     numGlyphs_ = value;
     Invalidate();
 }
 
-void TSpeedButton::SetLayout(TButtonLayout value)
-{
+void TSpeedButton::SetLayout(TButtonLayout value) {
     if (value == layout_) return;
     layout_ = value;
     Invalidate();
 }
 
-void TSpeedButton::SetMargin(int value)
-{
+void TSpeedButton::SetMargin(int value) {
     if (value < -1) value = -1;
     if (value == margin_) return;
     margin_ = value;
     Invalidate();
 }
 
-void TSpeedButton::SetSpacing(int value)
-{
+void TSpeedButton::SetSpacing(int value) {
     if (value < -1) value = -1;
     if (value == spacing_) return;
     spacing_ = value;
     Invalidate();
 }
 
-void TSpeedButton::SetFlat(bool value)
-{
+void TSpeedButton::SetFlat(bool value) {
     if (value == flat_) return;
     flat_ = value;
     Invalidate();
 }
 
-void TSpeedButton::SetDown(bool value)
-{
+void TSpeedButton::SetDown(bool value) {
     if (groupIndex_ == 0) value = false;
     if (value == down_) return;
     down_ = value;
@@ -130,8 +119,7 @@ void TSpeedButton::SetDown(bool value)
     Invalidate();
 }
 
-void TSpeedButton::DrawGlyph(HDC dc, int x, int y, int index)
-{
+void TSpeedButton::DrawGlyph(HDC dc, int x, int y, int index) {
     if (glyph_->Empty()) return;
     const int width = glyph_->Width() / numGlyphs_;
     const int height = glyph_->Height();
@@ -142,8 +130,7 @@ void TSpeedButton::DrawGlyph(HDC dc, int x, int y, int index)
                    ColorToRGB(glyph_->TransparentColor()));
 }
 
-void TSpeedButton::Paint()
-{
+void TSpeedButton::Paint() {
     TCanvas* canvas = Canvas();
     HDC dc = canvas->Handle();
     RECT r = ClientRect();
@@ -196,16 +183,14 @@ void TSpeedButton::Paint()
     }
 }
 
-void TSpeedButton::WndProc(TMessage& message)
-{
+void TSpeedButton::WndProc(TMessage& message) {
     TGraphicControl::WndProc(message);
     if (message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE || message.Msg == CM_ENABLEDCHANGED) {
         if (flat_ || pressed_) Invalidate();
     }
 }
 
-void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
+void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TGraphicControl::MouseDown(button, shift, x, y);
     if (button == TMouseButton::mbLeft && Enabled()) {
         pressed_ = true;
@@ -213,8 +198,7 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     }
 }
 
-void TSpeedButton::MouseMove(TShiftState shift, int x, int y)
-{
+void TSpeedButton::MouseMove(TShiftState shift, int x, int y) {
     TGraphicControl::MouseMove(shift, x, y);
     if (!clicked_) return;
     const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
@@ -224,8 +208,7 @@ void TSpeedButton::MouseMove(TShiftState shift, int x, int y)
     }
 }
 
-void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
+void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     const bool wasPressed = pressed_;
     pressed_ = false;
     if (wasPressed) {
@@ -237,8 +220,7 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     if (button == TMouseButton::mbLeft && wasPressed && inside && Enabled()) Click();
 }
 
-TPropList TSpeedButton::Published()
-{
+TPropList TSpeedButton::Published() {
     return {
         propdef::Object<TSpeedButton, TBitmap>("Glyph", &TSpeedButton::Glyph, &TSpeedButton::SetGlyph),
         propdef::Integer<TSpeedButton>("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs),

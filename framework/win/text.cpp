@@ -6,8 +6,7 @@ namespace {
 constexpr UINT kCodePage = 1252;
 }
 
-std::wstring WidenText(std::string_view text)
-{
+std::wstring WidenText(std::string_view text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(kCodePage, 0, text.data(), size, nullptr, 0);
@@ -16,8 +15,7 @@ std::wstring WidenText(std::string_view text)
     return result;
 }
 
-std::string NarrowText(std::wstring_view text)
-{
+std::string NarrowText(std::wstring_view text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
     const int length = WideCharToMultiByte(kCodePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);

@@ -6,8 +6,7 @@
 
 namespace {
 
-std::map<UINT_PTR, TTimer*>& Timers()
-{
+std::map<UINT_PTR, TTimer*>& Timers() {
     // Never destroyed: timers owned by the application are freed after function-local statics at exit.
     static auto* timers = new std::map<UINT_PTR, TTimer*>;
     return *timers;
@@ -15,32 +14,23 @@ std::map<UINT_PTR, TTimer*>& Timers()
 
 }  // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner)
-{
-    UpdateTimer();
-}
+TTimer::TTimer(TComponent* owner) : TComponent(owner) { UpdateTimer(); }
 
-TTimer::~TTimer()
-{
-    KillIt();
-}
+TTimer::~TTimer() { KillIt(); }
 
-void TTimer::BeforeDestruction()
-{
+void TTimer::BeforeDestruction() {
     KillIt();
     TComponent::BeforeDestruction();
 }
 
-void TTimer::KillIt()
-{
+void TTimer::KillIt() {
     if (id_ == 0) return;
     KillTimer(nullptr, id_);
     Timers().erase(id_);
     id_ = 0;
 }
 
-void TTimer::UpdateTimer()
-{
+void TTimer::UpdateTimer() {
     KillIt();
     if (!enabled_ || interval_ == 0 || Destroying()) return;
     id_ = SetTimer(nullptr, 0, interval_, &TTimer::TimerProc);
@@ -48,30 +38,26 @@ void TTimer::UpdateTimer()
     Timers()[id_] = this;
 }
 
-void TTimer::SetEnabled(bool value)
-{
+void TTimer::SetEnabled(bool value) {
     if (value == enabled_) return;
     enabled_ = value;
     UpdateTimer();
 }
 
-void TTimer::SetInterval(unsigned value)
-{
+void TTimer::SetInterval(unsigned value) {
     if (value == interval_) return;
     interval_ = value;
     UpdateTimer();
 }
 
-void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
-{
+void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     auto it = Timers().find(id);
     if (it == Timers().end()) return;
     TTimer* timer = it->second;
     if (timer->OnTimer) framework_internal::Guarded(timer, [timer] { timer->OnTimer(timer); });
 }
 
-TPropList TTimer::Published()
-{
+TPropList TTimer::Published() {
     return {
         propdef::Boolean<TTimer>("Enabled", &TTimer::Enabled, &TTimer::SetEnabled),
         propdef::Integer<TTimer>("Interval", &TTimer::Interval, &TTimer::SetInterval),

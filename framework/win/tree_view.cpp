@@ -8,8 +8,7 @@ namespace {
 
 void ForEachNode(const std::vector<std::unique_ptr<TTreeNode>>& nodes, const std::function<bool(TTreeNode*)>& visit);
 
-bool VisitSubtree(TTreeNode* node, const std::function<bool(TTreeNode*)>& visit)
-{
+bool VisitSubtree(TTreeNode* node, const std::function<bool(TTreeNode*)>& visit) {
     if (!visit(node)) return false;
     for (int i = 0; i < node->Count(); ++i) {
         if (!VisitSubtree(node->Item(i), visit)) return false;
@@ -18,8 +17,7 @@ bool VisitSubtree(TTreeNode* node, const std::function<bool(TTreeNode*)>& visit)
 }
 
 // Depth-first walk; stops when `visit` returns false.
-void ForEachNode(const std::vector<std::unique_ptr<TTreeNode>>& nodes, const std::function<bool(TTreeNode*)>& visit)
-{
+void ForEachNode(const std::vector<std::unique_ptr<TTreeNode>>& nodes, const std::function<bool(TTreeNode*)>& visit) {
     for (const auto& node : nodes) {
         if (!VisitSubtree(node.get(), visit)) return;
     }
@@ -28,14 +26,11 @@ void ForEachNode(const std::vector<std::unique_ptr<TTreeNode>>& nodes, const std
 }  // namespace
 
 TTreeNode::TTreeNode(TCustomTreeView* owner, TTreeNode* parent, const std::string& text)
-    : owner_(owner), parent_(parent), text_(text)
-{
-}
+    : owner_(owner), parent_(parent), text_(text) {}
 
 TTreeNode::~TTreeNode() = default;
 
-void TTreeNode::SetText(const std::string& text)
-{
+void TTreeNode::SetText(const std::string& text) {
     text_ = text;
     if (item_ != nullptr && owner_->HandleAllocated()) {
         std::wstring wide = WidenText(text);
@@ -47,8 +42,7 @@ void TTreeNode::SetText(const std::string& text)
     }
 }
 
-int TTreeNode::Index() const
-{
+int TTreeNode::Index() const {
     const auto& siblings = parent_ != nullptr ? parent_->children_ : owner_->Items()->Roots();
     for (std::size_t i = 0; i < siblings.size(); ++i) {
         if (siblings[i].get() == this) return static_cast<int>(i);
@@ -56,8 +50,7 @@ int TTreeNode::Index() const
     return -1;
 }
 
-int TTreeNode::AbsoluteIndex() const
-{
+int TTreeNode::AbsoluteIndex() const {
     int index = -1;
     int counter = 0;
     ForEachNode(owner_->Items()->Roots(), [&](TTreeNode* node) {
@@ -71,20 +64,15 @@ int TTreeNode::AbsoluteIndex() const
     return index;
 }
 
-int TTreeNode::Level() const
-{
+int TTreeNode::Level() const {
     int level = 0;
     for (const TTreeNode* p = parent_; p != nullptr; p = p->parent_) ++level;
     return level;
 }
 
-bool TTreeNode::Selected() const
-{
-    return owner_->Selected() == this;
-}
+bool TTreeNode::Selected() const { return owner_->Selected() == this; }
 
-void TTreeNode::SetSelected(bool value)
-{
+void TTreeNode::SetSelected(bool value) {
     if (value) {
         owner_->SetSelected(this);
     } else if (Selected()) {
@@ -92,8 +80,7 @@ void TTreeNode::SetSelected(bool value)
     }
 }
 
-bool TTreeNode::Expanded() const
-{
+bool TTreeNode::Expanded() const {
     if (item_ != nullptr && owner_->HandleAllocated()) {
         const auto state = static_cast<UINT>(
             SendMessageW(owner_->Handle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item_), TVIS_EXPANDED));
@@ -102,8 +89,7 @@ bool TTreeNode::Expanded() const
     return expanded_;
 }
 
-void TTreeNode::Expand(bool recurse)
-{
+void TTreeNode::Expand(bool recurse) {
     expanded_ = true;
     if (item_ != nullptr && owner_->HandleAllocated()) {
         SendMessageW(owner_->Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item_));
@@ -113,8 +99,7 @@ void TTreeNode::Expand(bool recurse)
     }
 }
 
-void TTreeNode::Collapse(bool recurse)
-{
+void TTreeNode::Collapse(bool recurse) {
     expanded_ = false;
     if (item_ != nullptr && owner_->HandleAllocated()) {
         SendMessageW(owner_->Handle(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
@@ -126,8 +111,7 @@ void TTreeNode::Collapse(bool recurse)
 
 TTreeNodes::~TTreeNodes() = default;
 
-int TTreeNodes::Count() const
-{
+int TTreeNodes::Count() const {
     int count = 0;
     ForEachNode(roots_, [&](TTreeNode*) {
         ++count;
@@ -136,8 +120,7 @@ int TTreeNodes::Count() const
     return count;
 }
 
-TTreeNode* TTreeNodes::Item(int absoluteIndex) const
-{
+TTreeNode* TTreeNodes::Item(int absoluteIndex) const {
     TTreeNode* found = nullptr;
     int counter = 0;
     ForEachNode(roots_, [&](TTreeNode* node) {
@@ -151,13 +134,11 @@ TTreeNode* TTreeNodes::Item(int absoluteIndex) const
     return found;
 }
 
-TTreeNode* TTreeNodes::Add(TTreeNode* sibling, const std::string& text)
-{
+TTreeNode* TTreeNodes::Add(TTreeNode* sibling, const std::string& text) {
     return AddChild(sibling != nullptr ? sibling->Parent() : nullptr, text);
 }
 
-TTreeNode* TTreeNodes::AddChild(TTreeNode* parent, const std::string& text)
-{
+TTreeNode* TTreeNodes::AddChild(TTreeNode* parent, const std::string& text) {
     auto node = std::make_unique<TTreeNode>(owner_, parent, text);
     TTreeNode* raw = node.get();
     if (parent != nullptr) {
@@ -169,16 +150,14 @@ TTreeNode* TTreeNodes::AddChild(TTreeNode* parent, const std::string& text)
     return raw;
 }
 
-void TTreeNodes::Clear()
-{
-    if (owner_->HandleAllocated()) SendMessageW(owner_->Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+void TTreeNodes::Clear() {
+    if (owner_->HandleAllocated())
+        SendMessageW(owner_->Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     owner_->savedSelection_ = nullptr;
     roots_.clear();
 }
 
-TCustomTreeView::TCustomTreeView(TComponent* owner)
-    : TWinControl(owner), items_(std::make_unique<TTreeNodes>(this))
-{
+TCustomTreeView::TCustomTreeView(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TTreeNodes>(this)) {
     TControl::SetBounds(0, 0, 121, 97);
     SetColor(clWindow);
     SetTabStop(true);
@@ -186,8 +165,7 @@ TCustomTreeView::TCustomTreeView(TComponent* owner)
 
 TCustomTreeView::~TCustomTreeView() = default;
 
-void TCustomTreeView::CreateParams(TCreateParams& params)
-{
+void TCustomTreeView::CreateParams(TCreateParams& params) {
     static const bool initialized = [] {
         INITCOMMONCONTROLSEX init{};
         init.dwSize = sizeof(init);
@@ -206,8 +184,7 @@ void TCustomTreeView::CreateParams(TCreateParams& params)
     params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TCustomTreeView::CreateWnd()
-{
+void TCustomTreeView::CreateWnd() {
     SendMessageW(Handle(), TVM_SETINDENT, static_cast<WPARAM>(indent_), 0);
     SendMessageW(Handle(), TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
     SendMessageW(Handle(), TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font()->Color())));
@@ -219,8 +196,7 @@ void TCustomTreeView::CreateWnd()
     }
 }
 
-void TCustomTreeView::DestroyWnd()
-{
+void TCustomTreeView::DestroyWnd() {
     savedSelection_ = Selected();
     ForEachNode(items_->roots_, [](TTreeNode* node) {
         node->expanded_ = node->Expanded();
@@ -229,8 +205,7 @@ void TCustomTreeView::DestroyWnd()
     });
 }
 
-void TCustomTreeView::InsertItem(TTreeNode* node)
-{
+void TCustomTreeView::InsertItem(TTreeNode* node) {
     std::wstring text = WidenText(node->text_);
     TVINSERTSTRUCTW insert{};
     insert.hParent = node->parent_ != nullptr ? node->parent_->item_ : TVI_ROOT;
@@ -238,19 +213,17 @@ void TCustomTreeView::InsertItem(TTreeNode* node)
     insert.item.mask = TVIF_TEXT | TVIF_PARAM;
     insert.item.pszText = text.data();
     insert.item.lParam = reinterpret_cast<LPARAM>(node);
-    node->item_ = reinterpret_cast<HTREEITEM>(
-        SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    node->item_ =
+        reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-void TCustomTreeView::InsertSubtree(TTreeNode* node)
-{
+void TCustomTreeView::InsertSubtree(TTreeNode* node) {
     InsertItem(node);
     for (auto& child : node->children_) InsertSubtree(child.get());
     if (node->expanded_) SendMessageW(Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node->item_));
 }
 
-TTreeNode* TCustomTreeView::NodeFromItem(HTREEITEM item) const
-{
+TTreeNode* TCustomTreeView::NodeFromItem(HTREEITEM item) const {
     if (item == nullptr || !HandleAllocated()) return nullptr;
     TVITEMW data{};
     data.mask = TVIF_PARAM;
@@ -259,133 +232,119 @@ TTreeNode* TCustomTreeView::NodeFromItem(HTREEITEM item) const
     return reinterpret_cast<TTreeNode*>(data.lParam);
 }
 
-TTreeNode* TCustomTreeView::Selected() const
-{
+TTreeNode* TCustomTreeView::Selected() const {
     if (!HandleAllocated()) return savedSelection_;
     auto item = reinterpret_cast<HTREEITEM>(SendMessageW(TWinControl::Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
     return NodeFromItem(item);
 }
 
-void TCustomTreeView::SetSelected(TTreeNode* node)
-{
+void TCustomTreeView::SetSelected(TTreeNode* node) {
     if (!HandleAllocated()) {
         savedSelection_ = node;
         return;
     }
-    SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node != nullptr ? node->item_ : nullptr));
+    SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET,
+                 reinterpret_cast<LPARAM>(node != nullptr ? node->item_ : nullptr));
 }
 
-TTreeNode* TCustomTreeView::GetNodeAt(int x, int y) const
-{
+TTreeNode* TCustomTreeView::GetNodeAt(int x, int y) const {
     if (!HandleAllocated()) return nullptr;
     TVHITTESTINFO hit{};
     hit.pt = POINT{x, y};
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(TWinControl::Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    auto item = reinterpret_cast<HTREEITEM>(
+        SendMessageW(TWinControl::Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     if ((hit.flags & (TVHT_ONITEM | TVHT_ONITEMBUTTON)) == 0) return nullptr;
     return NodeFromItem(item);
 }
 
-void TCustomTreeView::ApplyStyle()
-{
+void TCustomTreeView::ApplyStyle() {
     if (!HandleAllocated()) return;
     TCreateParams params;
     CreateParams(params);
     const LONG_PTR keep = GetWindowLongPtrW(Handle(), GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
-    SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(params.Style & ~static_cast<DWORD>(WS_VISIBLE | WS_DISABLED)) | keep);
+    SetWindowLongPtrW(Handle(), GWL_STYLE,
+                      static_cast<LONG_PTR>(params.Style & ~static_cast<DWORD>(WS_VISIBLE | WS_DISABLED)) | keep);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void TCustomTreeView::SetReadOnly(bool value)
-{
+void TCustomTreeView::SetReadOnly(bool value) {
     readOnly_ = value;
     ApplyStyle();
 }
 
-void TCustomTreeView::SetAutoExpand(bool value)
-{
+void TCustomTreeView::SetAutoExpand(bool value) {
     autoExpand_ = value;
     ApplyStyle();
 }
 
-void TCustomTreeView::SetIndent(int value)
-{
+void TCustomTreeView::SetIndent(int value) {
     indent_ = value;
     if (HandleAllocated()) SendMessageW(Handle(), TVM_SETINDENT, static_cast<WPARAM>(value), 0);
 }
 
-void TCustomTreeView::SetShowLines(bool value)
-{
+void TCustomTreeView::SetShowLines(bool value) {
     showLines_ = value;
     ApplyStyle();
 }
 
-void TCustomTreeView::SetShowRoot(bool value)
-{
+void TCustomTreeView::SetShowRoot(bool value) {
     showRoot_ = value;
     ApplyStyle();
 }
 
-void TCustomTreeView::SetShowButtons(bool value)
-{
+void TCustomTreeView::SetShowButtons(bool value) {
     showButtons_ = value;
     ApplyStyle();
 }
 
-void TCustomTreeView::SetHideSelection(bool value)
-{
+void TCustomTreeView::SetHideSelection(bool value) {
     hideSelection_ = value;
     ApplyStyle();
 }
 
-void TCustomTreeView::WndProc(TMessage& message)
-{
+void TCustomTreeView::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        // The tree view tracks the press itself and selects on the way; the click is reported
-        // once the selection has been made.
-        clickPending_ = false;
-        TWinControl::WndProc(message);
-        if (clickPending_) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // The tree view tracks the press itself and selects on the way; the click is reported
+            // once the selection has been made.
             clickPending_ = false;
-            Click();
-        }
-        return;
-    case CN_NOTIFY: {
-        const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
-        switch (header->code) {
-        case NM_CLICK:
-            clickPending_ = true;
-            message.Result = 0;
-            return;
-        case TVN_SELCHANGEDW:
-            if (OnChange) OnChange(this);
-            message.Result = 0;
-            return;
-        case TVN_BEGINLABELEDITW:
-            message.Result = readOnly_ ? TRUE : FALSE;
-            return;
-        case TVN_ENDLABELEDITW: {
-            const auto* info = reinterpret_cast<const NMTVDISPINFOW*>(message.LParam);
-            if (info->item.pszText != nullptr) {
-                if (TTreeNode* node = reinterpret_cast<TTreeNode*>(info->item.lParam)) node->text_ = NarrowText(info->item.pszText);
-                message.Result = TRUE;
+            TWinControl::WndProc(message);
+            if (clickPending_) {
+                clickPending_ = false;
+                Click();
             }
             return;
+        case CN_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+            switch (header->code) {
+                case NM_CLICK:
+                    clickPending_ = true;
+                    message.Result = 0;
+                    return;
+                case TVN_SELCHANGEDW:
+                    if (OnChange) OnChange(this);
+                    message.Result = 0;
+                    return;
+                case TVN_BEGINLABELEDITW: message.Result = readOnly_ ? TRUE : FALSE; return;
+                case TVN_ENDLABELEDITW: {
+                    const auto* info = reinterpret_cast<const NMTVDISPINFOW*>(message.LParam);
+                    if (info->item.pszText != nullptr) {
+                        if (TTreeNode* node = reinterpret_cast<TTreeNode*>(info->item.lParam))
+                            node->text_ = NarrowText(info->item.pszText);
+                        message.Result = TRUE;
+                    }
+                    return;
+                }
+                default: message.Result = 0; return;
+            }
         }
-        default:
-            message.Result = 0;
-            return;
-        }
-    }
-    default:
-        break;
+        default: break;
     }
     TWinControl::WndProc(message);
 }
 
-TPropList TCustomTreeView::Published()
-{
+TPropList TCustomTreeView::Published() {
     return {
         propdef::Boolean<TCustomTreeView>("ReadOnly", &TCustomTreeView::ReadOnly, &TCustomTreeView::SetReadOnly),
         propdef::Boolean<TCustomTreeView>("AutoExpand", &TCustomTreeView::AutoExpand, &TCustomTreeView::SetAutoExpand),

@@ -101,8 +101,16 @@ constexpr TBorderIcons biMinimize = 2;
 constexpr TBorderIcons biMaximize = 4;
 constexpr TBorderIcons biHelp = 8;
 
-enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
-                 poMainFormCenter, poOwnerFormCenter };
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
@@ -125,7 +133,6 @@ using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
 // Binds a method of an object as an event handler: OnClick = Bind(this, &TForm1::Button1Click).
 template <class C, class R, class... A>
-std::function<R(A...)> Bind(C* self, R (C::*method)(A...))
-{
+std::function<R(A...)> Bind(C* self, R (C::*method)(A...)) {
     return [self, method](A... args) -> R { return (self->*method)(args...); };
 }

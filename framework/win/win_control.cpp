@@ -14,8 +14,7 @@ using framework_internal::SetMouseControl;
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
-TWinControl::~TWinControl()
-{
+TWinControl::~TWinControl() {
     if (handle_ != nullptr) {
         // Deleted without Free: the window must not outlive the object.
         HWND hwnd = handle_;
@@ -24,8 +23,7 @@ TWinControl::~TWinControl()
     }
 }
 
-void TWinControl::BeforeDestruction()
-{
+void TWinControl::BeforeDestruction() {
     if (Destroying()) return;
     DestroyHandle();
     while (!controls_.empty()) {
@@ -36,27 +34,23 @@ void TWinControl::BeforeDestruction()
     TControl::BeforeDestruction();
 }
 
-HWND TWinControl::Handle()
-{
+HWND TWinControl::Handle() {
     if (handle_ == nullptr) CreateHandle();
     return handle_;
 }
 
-void TWinControl::AttachWindow(HWND hwnd)
-{
+void TWinControl::AttachWindow(HWND hwnd) {
     handle_ = hwnd;
     SetPropW(hwnd, ControlAtomKey(), this);
 }
 
-void TWinControl::DetachWindow()
-{
+void TWinControl::DetachWindow() {
     if (handle_ == nullptr) return;
     RemovePropW(handle_, ControlAtomKey());
     handle_ = nullptr;
 }
 
-void TWinControl::CreateParams(TCreateParams& params)
-{
+void TWinControl::CreateParams(TCreateParams& params) {
     params.Caption = WidenText(caption_);
     params.Style = WS_CHILD | WS_CLIPSIBLINGS;
     if (Visible()) params.Style |= WS_VISIBLE;
@@ -70,8 +64,7 @@ void TWinControl::CreateParams(TCreateParams& params)
     params.WinClassName = WidenText(ClassName());
 }
 
-void TWinControl::CreateHandle()
-{
+void TWinControl::CreateHandle() {
     if (handle_ != nullptr) return;
     if (Parent() != nullptr) {
         // The parent's creation makes every child window, this one included.
@@ -98,8 +91,7 @@ void TWinControl::CreateHandle()
     }
 }
 
-void TWinControl::DestroyHandle()
-{
+void TWinControl::DestroyHandle() {
     if (handle_ == nullptr) return;
     for (TControl* child : controls_) {
         if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->DestroyHandle();
@@ -111,15 +103,13 @@ void TWinControl::DestroyHandle()
     if (handle_ != nullptr) DetachWindow();
 }
 
-void TWinControl::RecreateWnd()
-{
+void TWinControl::RecreateWnd() {
     if (handle_ == nullptr) return;
     DestroyHandle();
     CreateHandle();
 }
 
-void TWinControl::DefaultHandler(TMessage& message)
-{
+void TWinControl::DefaultHandler(TMessage& message) {
     if (handle_ == nullptr || defWndProc_ == nullptr) {
         message.Result = 0;
         return;
@@ -127,8 +117,7 @@ void TWinControl::DefaultHandler(TMessage& message)
     message.Result = CallWindowProcW(defWndProc_, handle_, message.Msg, message.WParam, message.LParam);
 }
 
-std::string TWinControl::GetTextValue() const
-{
+std::string TWinControl::GetTextValue() const {
     if (handle_ == nullptr) return caption_;
     const int length = GetWindowTextLengthW(handle_);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -137,8 +126,7 @@ std::string TWinControl::GetTextValue() const
     return NarrowText(text);
 }
 
-void TWinControl::SetTextValue(const std::string& text)
-{
+void TWinControl::SetTextValue(const std::string& text) {
     if (handle_ != nullptr) {
         if (GetTextValue() == text) return;
         caption_ = text;
@@ -150,8 +138,7 @@ void TWinControl::SetTextValue(const std::string& text)
     Perform(CM_TEXTCHANGED);
 }
 
-void TWinControl::InsertControl(TControl* control)
-{
+void TWinControl::InsertControl(TControl* control) {
     if (control == nullptr || control->parent_ == this) return;
     controls_.push_back(control);
     control->parent_ = this;
@@ -165,8 +152,7 @@ void TWinControl::InsertControl(TControl* control)
     }
 }
 
-void TWinControl::RemoveControl(TControl* control)
-{
+void TWinControl::RemoveControl(TControl* control) {
     auto it = std::find(controls_.begin(), controls_.end(), control);
     if (it == controls_.end()) return;
     control->Invalidate();
@@ -179,16 +165,14 @@ void TWinControl::RemoveControl(TControl* control)
     control->parent_ = nullptr;
 }
 
-bool TWinControl::ContainsControl(const TControl* control) const
-{
+bool TWinControl::ContainsControl(const TControl* control) const {
     for (const TControl* c = control; c != nullptr; c = c->Parent()) {
         if (c == this) return true;
     }
     return false;
 }
 
-TControl* TWinControl::ControlAtPos(POINT p, bool allowDisabled) const
-{
+TControl* TWinControl::ControlAtPos(POINT p, bool allowDisabled) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
         if (!c->Visible() || (!allowDisabled && !c->Enabled())) continue;
@@ -198,16 +182,14 @@ TControl* TWinControl::ControlAtPos(POINT p, bool allowDisabled) const
     return nullptr;
 }
 
-int TWinControl::TabOrder() const
-{
+int TWinControl::TabOrder() const {
     if (Parent() == nullptr) return -1;
     const auto& list = Parent()->tabList_;
     auto it = std::find(list.begin(), list.end(), this);
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
-void TWinControl::SetTabOrder(int order)
-{
+void TWinControl::SetTabOrder(int order) {
     if (Parent() == nullptr) return;
     auto& list = Parent()->tabList_;
     auto it = std::find(list.begin(), list.end(), this);
@@ -217,8 +199,7 @@ void TWinControl::SetTabOrder(int order)
     list.insert(list.begin() + order, this);
 }
 
-void TWinControl::SetTabStop(bool value)
-{
+void TWinControl::SetTabStop(bool value) {
     if (value == tabStop_) return;
     tabStop_ = value;
     if (handle_ != nullptr) {
@@ -228,16 +209,14 @@ void TWinControl::SetTabStop(bool value)
     }
 }
 
-void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
-{
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
     for (TWinControl* child : tabList_) {
         list.push_back(child);
         child->GetTabOrderList(list);
     }
 }
 
-void TWinControl::SelectNext(TWinControl* current, bool forward)
-{
+void TWinControl::SelectNext(TWinControl* current, bool forward) {
     std::vector<TWinControl*> list;
     GetTabOrderList(list);
     std::vector<TWinControl*> stops;
@@ -256,42 +235,34 @@ void TWinControl::SelectNext(TWinControl* current, bool forward)
     stops[next]->SetFocus();
 }
 
-bool TWinControl::Focused() const
-{
-    return handle_ != nullptr && GetFocus() == handle_;
-}
+bool TWinControl::Focused() const { return handle_ != nullptr && GetFocus() == handle_; }
 
-bool TWinControl::CanFocus() const
-{
+bool TWinControl::CanFocus() const {
     for (const TControl* c = this; c != nullptr; c = c->Parent()) {
         if (!c->Visible() || !c->Enabled()) return false;
     }
     return true;
 }
 
-void TWinControl::SetFocus()
-{
+void TWinControl::SetFocus() {
     if (TCustomForm* form = GetParentForm(this); form != nullptr && form != this) form->SetActiveControl(this);
     ::SetFocus(Handle());
 }
 
-void TWinControl::SetParentBackground(bool value)
-{
+void TWinControl::SetParentBackground(bool value) {
     if (value == parentBackground_) return;
     parentBackground_ = value;
     Invalidate();
 }
 
-void TWinControl::Broadcast(TMessage& message)
-{
+void TWinControl::Broadcast(TMessage& message) {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         controls_[i]->WindowProc(message);
         if (message.Result != 0) return;
     }
 }
 
-void TWinControl::PaintControls(HDC dc)
-{
+void TWinControl::PaintControls(HDC dc) {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         TControl* c = controls_[i];
         if (dynamic_cast<TWinControl*>(c) != nullptr || !c->Visible()) continue;
@@ -305,8 +276,7 @@ void TWinControl::PaintControls(HDC dc)
     }
 }
 
-void TWinControl::SetBounds(int left, int top, int width, int height)
-{
+void TWinControl::SetBounds(int left, int top, int width, int height) {
     if (handle_ == nullptr) {
         TControl::SetBounds(left, top, width, height);
         return;
@@ -316,23 +286,20 @@ void TWinControl::SetBounds(int left, int top, int width, int height)
     SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-RECT TWinControl::ClientRect() const
-{
+RECT TWinControl::ClientRect() const {
     RECT r{0, 0, width_, height_};
     if (handle_ != nullptr) GetClientRect(handle_, &r);
     return r;
 }
 
-POINT TWinControl::ClientOrigin() const
-{
+POINT TWinControl::ClientOrigin() const {
     if (handle_ == nullptr) return TControl::ClientOrigin();
     POINT p{0, 0};
     ::ClientToScreen(handle_, &p);
     return p;
 }
 
-void TWinControl::SetClientSize(int width, int height)
-{
+void TWinControl::SetClientSize(int width, int height) {
     if (handle_ == nullptr) {
         // Applied again once the window exists, when the frame is known exactly.
         clientSizeRequested_ = true;
@@ -353,13 +320,11 @@ void TWinControl::SetClientSize(int width, int height)
               (window.bottom - window.top) - client.bottom + height);
 }
 
-void TWinControl::Invalidate()
-{
+void TWinControl::Invalidate() {
     if (handle_ != nullptr) InvalidateRect(handle_, nullptr, TRUE);
 }
 
-HBRUSH TWinControl::ColorBrush()
-{
+HBRUSH TWinControl::ColorBrush() {
     if (!colorBrush_ || colorBrushColor_ != Color()) {
         colorBrush_.Reset(CreateSolidBrush(ColorToRGB(Color())));
         colorBrushColor_ = Color();
@@ -367,8 +332,7 @@ HBRUSH TWinControl::ColorBrush()
     return colorBrush_.Get();
 }
 
-bool TWinControl::EraseBackground(HDC dc)
-{
+bool TWinControl::EraseBackground(HDC dc) {
     if (!ownClass_ || dc == nullptr) return false;
     if (parentBackground_ && Parent() != nullptr) {
         PaintParentBackground(this, dc, false);
@@ -380,14 +344,12 @@ bool TWinControl::EraseBackground(HDC dc)
     return true;
 }
 
-void TWinControl::PaintWindow(HDC dc)
-{
+void TWinControl::PaintWindow(HDC dc) {
     TMessage message{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
     DefaultHandler(message);
 }
 
-void TWinControl::PaintHandler(TMessage& message)
-{
+void TWinControl::PaintHandler(TMessage& message) {
     auto given = reinterpret_cast<HDC>(message.WParam);
     if (given != nullptr) {
         PaintWindow(given);
@@ -402,8 +364,8 @@ void TWinControl::PaintHandler(TMessage& message)
         RECT client{};
         GetClientRect(handle_, &client);
         base::win::UniqueMemoryDc memory(CreateCompatibleDC(dc));
-        base::win::UniqueHBitmap bitmap(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
-                                                               std::max<LONG>(client.bottom, 1)));
+        base::win::UniqueHBitmap bitmap(
+            CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
         if (memory && bitmap) {
             base::win::ScopedSelectObject select(memory.Get(), bitmap.Get());
             auto memoryDc = reinterpret_cast<WPARAM>(memory.Get());
@@ -420,33 +382,30 @@ void TWinControl::PaintHandler(TMessage& message)
     message.Result = 0;
 }
 
-bool TWinControl::ReflectToChild(TMessage& message)
-{
+bool TWinControl::ReflectToChild(TMessage& message) {
     HWND child = nullptr;
     switch (message.Msg) {
-    case WM_COMMAND:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-        child = reinterpret_cast<HWND>(message.LParam);
-        break;
-    case WM_NOTIFY:
-        if (message.LParam != 0) child = reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
-        break;
-    case WM_DRAWITEM:
-        if (message.WParam != 0 && message.LParam != 0) {
-            child = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
-        }
-        break;
-    case WM_MEASUREITEM:
-        if (message.WParam != 0 && handle_ != nullptr) child = GetDlgItem(handle_, static_cast<int>(message.WParam));
-        break;
-    default:
-        return false;
+        case WM_COMMAND:
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR: child = reinterpret_cast<HWND>(message.LParam); break;
+        case WM_NOTIFY:
+            if (message.LParam != 0) child = reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
+            break;
+        case WM_DRAWITEM:
+            if (message.WParam != 0 && message.LParam != 0) {
+                child = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
+            }
+            break;
+        case WM_MEASUREITEM:
+            if (message.WParam != 0 && handle_ != nullptr)
+                child = GetDlgItem(handle_, static_cast<int>(message.WParam));
+            break;
+        default: return false;
     }
     TWinControl* target = child != nullptr && child != handle_ ? FindControl(child) : nullptr;
     if (target != nullptr) {
@@ -457,8 +416,7 @@ bool TWinControl::ReflectToChild(TMessage& message)
     return true;
 }
 
-void TWinControl::UpdateMouseControl(TControl* control)
-{
+void TWinControl::UpdateMouseControl(TControl* control) {
     if (handle_ != nullptr) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof(track);
@@ -469,8 +427,7 @@ void TWinControl::UpdateMouseControl(TControl* control)
     SetMouseControl(control);
 }
 
-bool TWinControl::RouteMouseToGraphic(TMessage& message)
-{
+bool TWinControl::RouteMouseToGraphic(TMessage& message) {
     if (controls_.empty() && captureControl_ == nullptr) return false;
     const POINT p{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
     TControl* target = captureControl_;
@@ -479,8 +436,8 @@ bool TWinControl::RouteMouseToGraphic(TMessage& message)
         if (hit != nullptr && dynamic_cast<TWinControl*>(hit) == nullptr) target = hit;
     }
     if (target == nullptr) return false;
-    const bool down = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN ||
-                      message.Msg == WM_MBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK;
+    const bool down = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN || message.Msg == WM_MBUTTONDOWN ||
+                      message.Msg == WM_LBUTTONDBLCLK;
     const bool up = message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP || message.Msg == WM_MBUTTONUP;
     if (down && captureControl_ == nullptr) {
         captureControl_ = target;
@@ -496,187 +453,178 @@ bool TWinControl::RouteMouseToGraphic(TMessage& message)
     return true;
 }
 
-void TWinControl::WndProc(TMessage& message)
-{
+void TWinControl::WndProc(TMessage& message) {
     if (ReflectToChild(message)) return;
     switch (message.Msg) {
-    case WM_PAINT:
-        if ((message.WParam == 0 && doubleBuffered_) || ownClass_ || !controls_.empty()) {
-            PaintHandler(message);
-        } else {
-            DefaultHandler(message);
-        }
-        return;
-    case WM_ERASEBKGND:
-        if (EraseBackground(reinterpret_cast<HDC>(message.WParam))) {
-            message.Result = 1;
-        } else {
-            DefaultHandler(message);
-        }
-        return;
-    case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORSTATIC:
-    case CN_CTLCOLORBTN:
-    case CN_BASE + WM_CTLCOLORLISTBOX: {
-        auto dc = reinterpret_cast<HDC>(message.WParam);
-        SetTextColor(dc, ColorToRGB(Font()->Color()));
-        SetBkColor(dc, ColorToRGB(Color()));
-        message.Result = reinterpret_cast<LRESULT>(ColorBrush());
-        return;
-    }
-    case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(message.WParam) == handle_ && LOWORD(message.LParam) == HTCLIENT) {
-            POINT p{};
-            GetCursorPos(&p);
-            ::ScreenToClient(handle_, &p);
-            TControl* hit = captureControl_ != nullptr ? captureControl_ : ControlAtPos(p, true);
-            if (hit == nullptr || dynamic_cast<TWinControl*>(hit) != nullptr) hit = this;
-            TCursor cursor = hit->Cursor();
-            if (cursor == crDefault && hit != this) cursor = Cursor();
-            if (cursor != crDefault) {
-                const wchar_t* id = cursor == crHandPoint ? reinterpret_cast<LPCWSTR>(IDC_HAND)
-                                    : cursor == crIBeam   ? reinterpret_cast<LPCWSTR>(IDC_IBEAM)
-                                                          : reinterpret_cast<LPCWSTR>(IDC_ARROW);
-                ::SetCursor(LoadCursorW(nullptr, id));
-                message.Result = TRUE;
-                return;
+        case WM_PAINT:
+            if ((message.WParam == 0 && doubleBuffered_) || ownClass_ || !controls_.empty()) {
+                PaintHandler(message);
+            } else {
+                DefaultHandler(message);
             }
-        }
-        DefaultHandler(message);
-        return;
-    case WM_MOUSEMOVE: {
-        const POINT p{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
-        TControl* hit = captureControl_;
-        if (hit == nullptr) {
-            hit = ControlAtPos(p);
-            if (hit == nullptr || dynamic_cast<TWinControl*>(hit) != nullptr) hit = this;
-        }
-        UpdateMouseControl(hit);
-        if (RouteMouseToGraphic(message)) return;
-        break;
-    }
-    case WM_MOUSELEAVE: {
-        TControl* current = MouseControl();
-        if (current == this || (current != nullptr && current->Parent() == this &&
-                                dynamic_cast<TWinControl*>(current) == nullptr)) {
-            SetMouseControl(nullptr);
-        }
-        DefaultHandler(message);
-        return;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_MBUTTONUP:
-        if (RouteMouseToGraphic(message)) return;
-        break;
-    case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(message.LParam) != handle_) captureControl_ = nullptr;
-        break;
-    case WM_SETFOCUS:
-        if (TCustomForm* form = GetParentForm(this); form != nullptr && form != this) {
-            form->SetActiveControl(this);
-        }
-        DefaultHandler(message);
-        if (OnEnter) OnEnter(this);
-        return;
-    case WM_KILLFOCUS:
-        DefaultHandler(message);
-        if (OnExit) OnExit(this);
-        return;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_KEYUP:
-    case WM_SYSKEYUP: {
-        const bool downKey = message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN;
-        const TKeyEvent& handler = downKey ? OnKeyDown : OnKeyUp;
-        if (handler) {
-            WORD key = static_cast<WORD>(message.WParam);
-            TShiftState shift = (GetKeyState(VK_SHIFT) < 0 ? ssShift : 0) |
-                                (GetKeyState(VK_CONTROL) < 0 ? ssCtrl : 0) | (GetKeyState(VK_MENU) < 0 ? ssAlt : 0);
-            handler(this, key, shift);
-            if (key == 0) return;
-            message.WParam = key;
-        }
-        DefaultHandler(message);
-        return;
-    }
-    case WM_CHAR:
-        if (OnKeyPress) {
-            const std::string narrow = NarrowText(std::wstring(1, static_cast<wchar_t>(message.WParam)));
-            char key = narrow.empty() ? '\0' : narrow[0];
-            OnKeyPress(this, key);
-            if (key == '\0') return;
-            message.WParam = WidenText(std::string(1, key)).front();
-        }
-        DefaultHandler(message);
-        return;
-    case WM_WINDOWPOSCHANGED: {
-        DefaultHandler(message);
-        RECT r{};
-        GetWindowRect(handle_, &r);
-        if ((GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD) != 0) {
-            MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
-        }
-        if (r.left != left_ || r.top != top_ || r.right - r.left != width_ || r.bottom - r.top != height_) {
-            left_ = r.left;
-            top_ = r.top;
-            width_ = r.right - r.left;
-            height_ = r.bottom - r.top;
-            BoundsChanged();
-        }
-        return;
-    }
-    case CM_DIALOGCHAR:
-        Broadcast(message);
-        return;
-    default:
-        if (message.Msg >= CN_BASE && message.Msg < CN_BASE + 0x400) {
-            message.Result = 0;  // reflected notifications nobody handled
+            return;
+        case WM_ERASEBKGND:
+            if (EraseBackground(reinterpret_cast<HDC>(message.WParam))) {
+                message.Result = 1;
+            } else {
+                DefaultHandler(message);
+            }
+            return;
+        case CN_CTLCOLOREDIT:
+        case CN_CTLCOLORSTATIC:
+        case CN_CTLCOLORBTN:
+        case CN_BASE + WM_CTLCOLORLISTBOX: {
+            auto dc = reinterpret_cast<HDC>(message.WParam);
+            SetTextColor(dc, ColorToRGB(Font()->Color()));
+            SetBkColor(dc, ColorToRGB(Color()));
+            message.Result = reinterpret_cast<LRESULT>(ColorBrush());
             return;
         }
-        break;
+        case WM_SETCURSOR:
+            if (reinterpret_cast<HWND>(message.WParam) == handle_ && LOWORD(message.LParam) == HTCLIENT) {
+                POINT p{};
+                GetCursorPos(&p);
+                ::ScreenToClient(handle_, &p);
+                TControl* hit = captureControl_ != nullptr ? captureControl_ : ControlAtPos(p, true);
+                if (hit == nullptr || dynamic_cast<TWinControl*>(hit) != nullptr) hit = this;
+                TCursor cursor = hit->Cursor();
+                if (cursor == crDefault && hit != this) cursor = Cursor();
+                if (cursor != crDefault) {
+                    const wchar_t* id = cursor == crHandPoint ? reinterpret_cast<LPCWSTR>(IDC_HAND)
+                                        : cursor == crIBeam   ? reinterpret_cast<LPCWSTR>(IDC_IBEAM)
+                                                              : reinterpret_cast<LPCWSTR>(IDC_ARROW);
+                    ::SetCursor(LoadCursorW(nullptr, id));
+                    message.Result = TRUE;
+                    return;
+                }
+            }
+            DefaultHandler(message);
+            return;
+        case WM_MOUSEMOVE: {
+            const POINT p{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+            TControl* hit = captureControl_;
+            if (hit == nullptr) {
+                hit = ControlAtPos(p);
+                if (hit == nullptr || dynamic_cast<TWinControl*>(hit) != nullptr) hit = this;
+            }
+            UpdateMouseControl(hit);
+            if (RouteMouseToGraphic(message)) return;
+            break;
+        }
+        case WM_MOUSELEAVE: {
+            TControl* current = MouseControl();
+            if (current == this ||
+                (current != nullptr && current->Parent() == this && dynamic_cast<TWinControl*>(current) == nullptr)) {
+                SetMouseControl(nullptr);
+            }
+            DefaultHandler(message);
+            return;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+        case WM_MBUTTONUP:
+            if (RouteMouseToGraphic(message)) return;
+            break;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(message.LParam) != handle_) captureControl_ = nullptr;
+            break;
+        case WM_SETFOCUS:
+            if (TCustomForm* form = GetParentForm(this); form != nullptr && form != this) {
+                form->SetActiveControl(this);
+            }
+            DefaultHandler(message);
+            if (OnEnter) OnEnter(this);
+            return;
+        case WM_KILLFOCUS:
+            DefaultHandler(message);
+            if (OnExit) OnExit(this);
+            return;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_KEYUP:
+        case WM_SYSKEYUP: {
+            const bool downKey = message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN;
+            const TKeyEvent& handler = downKey ? OnKeyDown : OnKeyUp;
+            if (handler) {
+                WORD key = static_cast<WORD>(message.WParam);
+                TShiftState shift = (GetKeyState(VK_SHIFT) < 0 ? ssShift : 0) |
+                                    (GetKeyState(VK_CONTROL) < 0 ? ssCtrl : 0) | (GetKeyState(VK_MENU) < 0 ? ssAlt : 0);
+                handler(this, key, shift);
+                if (key == 0) return;
+                message.WParam = key;
+            }
+            DefaultHandler(message);
+            return;
+        }
+        case WM_CHAR:
+            if (OnKeyPress) {
+                const std::string narrow = NarrowText(std::wstring(1, static_cast<wchar_t>(message.WParam)));
+                char key = narrow.empty() ? '\0' : narrow[0];
+                OnKeyPress(this, key);
+                if (key == '\0') return;
+                message.WParam = WidenText(std::string(1, key)).front();
+            }
+            DefaultHandler(message);
+            return;
+        case WM_WINDOWPOSCHANGED: {
+            DefaultHandler(message);
+            RECT r{};
+            GetWindowRect(handle_, &r);
+            if ((GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD) != 0) {
+                MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+            }
+            if (r.left != left_ || r.top != top_ || r.right - r.left != width_ || r.bottom - r.top != height_) {
+                left_ = r.left;
+                top_ = r.top;
+                width_ = r.right - r.left;
+                height_ = r.bottom - r.top;
+                BoundsChanged();
+            }
+            return;
+        }
+        case CM_DIALOGCHAR: Broadcast(message); return;
+        default:
+            if (message.Msg >= CN_BASE && message.Msg < CN_BASE + 0x400) {
+                message.Result = 0;  // reflected notifications nobody handled
+                return;
+            }
+            break;
     }
     TControl::WndProc(message);
 }
 
-void TWinControl::FontChanged()
-{
+void TWinControl::FontChanged() {
     TControl::FontChanged();
     if (handle_ != nullptr) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
     for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->Perform(CM_PARENTFONTCHANGED);
 }
 
-void TWinControl::ColorChanged()
-{
+void TWinControl::ColorChanged() {
     TControl::ColorChanged();
     Invalidate();
     for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->Perform(CM_PARENTCOLORCHANGED);
 }
 
-void TWinControl::VisibleChanged()
-{
+void TWinControl::VisibleChanged() {
     if (handle_ != nullptr) ShowWindow(handle_, Visible() ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
-void TWinControl::EnabledChanged()
-{
+void TWinControl::EnabledChanged() {
     if (handle_ != nullptr) EnableWindow(handle_, Enabled() ? TRUE : FALSE);
     Invalidate();
 }
 
-TPropList TWinControl::Published()
-{
+TPropList TWinControl::Published() {
     return {
         propdef::Integer<TWinControl>("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder),
         propdef::Boolean<TWinControl>("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop),
-        propdef::Boolean<TWinControl>("DoubleBuffered", &TWinControl::DoubleBuffered,
-                                      &TWinControl::SetDoubleBuffered),
+        propdef::Boolean<TWinControl>("DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered),
         propdef::Boolean<TWinControl>("ParentBackground", &TWinControl::ParentBackground,
                                       &TWinControl::SetParentBackground),
     };
@@ -684,8 +632,7 @@ TPropList TWinControl::Published()
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
-void TCustomControl::PaintWindow(HDC dc)
-{
+void TCustomControl::PaintWindow(HDC dc) {
     TCanvas::PaintScope scope(canvas_, dc);
     canvas_.Font()->Assign(Font());
     canvas_.Brush()->SetColor(Color());

@@ -12,8 +12,7 @@
 namespace {
 
 // Window procedures of the Windows classes our classes are built on, by our class name.
-std::map<std::wstring, WNDPROC>& BaseProcs()
-{
+std::map<std::wstring, WNDPROC>& BaseProcs() {
     // Never destroyed: windows may be destroyed during static destruction at exit.
     static auto* procs = new std::map<std::wstring, WNDPROC>;
     return *procs;
@@ -21,15 +20,11 @@ std::map<std::wstring, WNDPROC>& BaseProcs()
 
 thread_local TWinControl* t_creatingControl = nullptr;
 
-HINSTANCE ModuleInstance()
-{
-    return GetModuleHandleW(nullptr);
-}
+HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
 
 }  // namespace
 
-std::wstring ControlAtomName()
-{
+std::wstring ControlAtomName() {
     wchar_t name[64];
     std::swprintf(name, 64, L"ControlOfs%.8llX%.8lX",
                   static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(ModuleInstance())),
@@ -37,22 +32,19 @@ std::wstring ControlAtomName()
     return name;
 }
 
-ATOM ControlAtom()
-{
+ATOM ControlAtom() {
     static const ATOM atom = GlobalAddAtomW(ControlAtomName().c_str());
     return atom;
 }
 
-TWinControl* FindControl(HWND window)
-{
+TWinControl* FindControl(HWND window) {
     if (window == nullptr) return nullptr;
     return static_cast<TWinControl*>(GetPropW(window, ControlAtomKey()));
 }
 
 namespace framework_internal {
 
-WNDPROC RegisterWindowClass(const TCreateParams& params)
-{
+WNDPROC RegisterWindowClass(const TCreateParams& params) {
     HINSTANCE instance = ModuleInstance();
     auto& procs = BaseProcs();
     auto known = procs.find(params.WinClassName);
@@ -84,21 +76,19 @@ WNDPROC RegisterWindowClass(const TCreateParams& params)
     return baseProc;
 }
 
-HWND CreateControlWindow(TWinControl* control, const TCreateParams& params)
-{
+HWND CreateControlWindow(TWinControl* control, const TCreateParams& params) {
     TWinControl* previous = t_creatingControl;
     t_creatingControl = control;
-    HWND hwnd = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                                params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr,
-                                ModuleInstance(), nullptr);
+    HWND hwnd =
+        CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
+                        params.Y, params.Width, params.Height, params.WndParent, nullptr, ModuleInstance(), nullptr);
     t_creatingControl = previous;
     return hwnd;
 }
 
 }  // namespace framework_internal
 
-LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     TWinControl* control = FindControl(hwnd);
     if (control == nullptr) {
         control = t_creatingControl;

@@ -7,22 +7,20 @@
 
 namespace skin {
 
-constexpr char AsciiLower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 inline std::string AsciiLower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = AsciiLower(c);
-  return out;
+    std::string out(text);
+    for (char& c : out) c = AsciiLower(c);
+    return out;
 }
 
 constexpr bool AsciiEqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+    }
+    return true;
 }
 
 }  // namespace skin

@@ -129,8 +129,6 @@ constexpr std::array<std::string_view, 117> kLines = {
 
 std::span<const std::string_view> DefaultSkin3rd() { return kLines; }
 
-std::vector<std::string> DefaultSkin3rdLines() {
-  return {kLines.begin(), kLines.end()};
-}
+std::vector<std::string> DefaultSkin3rdLines() { return {kLines.begin(), kLines.end()}; }
 
 }  // namespace skin

@@ -22,7 +22,7 @@ void ReadRGB(const TQuickIni& ini, std::string_view section, std::string_view pr
     const int blue = ReadInt(ini, section, p + "B", -1);
     if (red < 0 || green < 0 || blue < 0) return;
     color = MakeRgb(static_cast<std::uint8_t>(red & 0xFF), static_cast<std::uint8_t>(green & 0xFF),
-                     static_cast<std::uint8_t>(blue & 0xFF));
+                    static_cast<std::uint8_t>(blue & 0xFF));
 }
 
 }  // namespace skin

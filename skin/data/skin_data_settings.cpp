@@ -3,16 +3,16 @@
 namespace skin {
 
 std::string_view SkinStoreText(bool designing, bool holdsPackage) {
-  return designing && holdsPackage ? "(Good)" : "(none)";
+    return designing && holdsPackage ? "(Good)" : "(none)";
 }
 
 TSkinControls AdjustLoadedSkinControls(TSkinControls controls) {
-  if (controls.Contains(TSkinControlType::xcMainMenu)) {
-    controls.Exclude(TSkinControlType::xcMenuItem);
-  } else {
-    controls.Exclude(TSkinControlType::xcSystemMenu);
-  }
-  return controls;
+    if (controls.Contains(TSkinControlType::xcMainMenu)) {
+        controls.Exclude(TSkinControlType::xcMenuItem);
+    } else {
+        controls.Exclude(TSkinControlType::xcSystemMenu);
+    }
+    return controls;
 }
 
 }  // namespace skin

@@ -16,48 +16,46 @@ namespace skin {
 
 // Declaration order is the stored bit order; never reorder.
 enum class TSkinControlType : std::uint8_t {
-  xcMainMenu,
-  xcPopupMenu,
-  xcMenuItem,
-  xcToolbar,
-  xcControlbar,
-  xcCombo,
-  xcCheckBox,
-  xcRadioButton,
-  xcProgress,
-  xcScrollbar,
-  xcEdit,
-  xcButton,
-  xcBitBtn,
-  xcSpeedButton,
-  xcPanel,
-  xcGroupBox,
-  xcStatusBar,
-  xcTab,
-  xcSystemMenu,
-  xcFastReport,
+    xcMainMenu,
+    xcPopupMenu,
+    xcMenuItem,
+    xcToolbar,
+    xcControlbar,
+    xcCombo,
+    xcCheckBox,
+    xcRadioButton,
+    xcProgress,
+    xcScrollbar,
+    xcEdit,
+    xcButton,
+    xcBitBtn,
+    xcSpeedButton,
+    xcPanel,
+    xcGroupBox,
+    xcStatusBar,
+    xcTab,
+    xcSystemMenu,
+    xcFastReport,
 };
-inline constexpr std::size_t kSkinControlTypeCount =
-    static_cast<std::size_t>(TSkinControlType::xcFastReport) + 1;
+inline constexpr std::size_t kSkinControlTypeCount = static_cast<std::size_t>(TSkinControlType::xcFastReport) + 1;
 
 enum class TSkinOption : std::uint8_t {
-  xoMDIScrollbar,
-  xoMenuMerge,
-  xoNCPaint,
-  xoPreview,
-  xoParentBackGround,
-  xoNoFocusRect,
+    xoMDIScrollbar,
+    xoMenuMerge,
+    xoNCPaint,
+    xoPreview,
+    xoParentBackGround,
+    xoNoFocusRect,
 };
-inline constexpr std::size_t kSkinOptionCount =
-    static_cast<std::size_t>(TSkinOption::xoNoFocusRect) + 1;
+inline constexpr std::size_t kSkinOptionCount = static_cast<std::size_t>(TSkinOption::xoNoFocusRect) + 1;
 
 // Which windows a component applies to: every window, only its owner form, dialog boxes,
 // or the forms of a library.
 enum class TSkinFormType : std::uint8_t {
-  sfMainform,
-  sfOnlyThisForm,
-  sfDialog,
-  sfDLL,
+    sfMainform,
+    sfOnlyThisForm,
+    sfDialog,
+    sfDLL,
 };
 
 using TSkinControls = EnumSet<TSkinControlType, kSkinControlTypeCount>;
@@ -84,15 +82,15 @@ TSkinControls AdjustLoadedSkinControls(TSkinControls controls);
 
 // The published settings of one component, as a freshly placed component has them.
 struct TSkinDataSettings {
-  bool Active = false;
-  int DisableTag = kDefaultDisableTag;
-  TSkinControls SkinControls = kDefaultSkinControls;
-  TSkinOptions Options = kDefaultSkinOptions;
-  std::vector<std::string> Skin3rd = DefaultSkin3rdLines();
-  std::string SkinFile;
-  TSkinFormType SkinFormtype = TSkinFormType::sfMainform;
-  bool MenuUpdate = true;
-  bool MenuMerge = false;
+    bool Active = false;
+    int DisableTag = kDefaultDisableTag;
+    TSkinControls SkinControls = kDefaultSkinControls;
+    TSkinOptions Options = kDefaultSkinOptions;
+    std::vector<std::string> Skin3rd = DefaultSkin3rdLines();
+    std::string SkinFile;
+    TSkinFormType SkinFormtype = TSkinFormType::sfMainform;
+    bool MenuUpdate = true;
+    bool MenuMerge = false;
 };
 
 }  // namespace skin

@@ -59,8 +59,7 @@ void SynthesizeComboFrames(TSkinObjects& objects, int scrollArrowWidth) {
         // Each frame starts from a clean cell, so nothing of the previous
         // frame shows through transparent pixels.
         cell.Fill(kMagenta);
-        DrawSkinObject(cell, cellRect, sunkEdge.Map, false, false, sunkEdge.Trans != 0, frames, b,
-                       sunkEdge.Margins);
+        DrawSkinObject(cell, cellRect, sunkEdge.Map, false, false, sunkEdge.Trans != 0, frames, b, sunkEdge.Margins);
         DrawSkinObject(cell, buttonRect, comboButton.Map, false, false, true, comboButton.FrameCount, b,
                        comboButton.Margins);
         if (objects.ExtraImages) {

@@ -2,17 +2,16 @@
 
 namespace skin {
 
-bool FilterFormSkin(std::string_view className, bool doSkin, TSkinControls controls,
-                    const TOnFormSkin& onFormSkin) {
-  if (onFormSkin) {
-    onFormSkin(className, doSkin);
+bool FilterFormSkin(std::string_view className, bool doSkin, TSkinControls controls, const TOnFormSkin& onFormSkin) {
+    if (onFormSkin) {
+        onFormSkin(className, doSkin);
+        return doSkin;
+    }
+    if (className == "SysMonthCal32") return false;
+    if (controls.Contains(TSkinControlType::xcFastReport) && className.starts_with("Tfr")) {
+        return false;
+    }
     return doSkin;
-  }
-  if (className == "SysMonthCal32") return false;
-  if (controls.Contains(TSkinControlType::xcFastReport) && className.starts_with("Tfr")) {
-    return false;
-  }
-  return doSkin;
 }
 
 }  // namespace skin

@@ -16,7 +16,6 @@ using TOnFormSkin = std::function<void(std::string_view className, bool& doSkin)
 // Returns the final answer. An assigned handler alone decides. Without one, a month
 // calendar ("SysMonthCal32") is never skinned, and with xcFastReport set neither is any
 // window whose class begins with "Tfr" (FastReport's own windows). Both compare exactly.
-bool FilterFormSkin(std::string_view className, bool doSkin, TSkinControls controls,
-                    const TOnFormSkin& onFormSkin);
+bool FilterFormSkin(std::string_view className, bool doSkin, TSkinControls controls, const TOnFormSkin& onFormSkin);
 
 }  // namespace skin

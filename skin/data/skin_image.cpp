@@ -95,8 +95,8 @@ Bitmap BuildSkinImage(const Rect& target, const Bitmap& strip, const Rect& margi
     return image;
 }
 
-void DrawSkinObject(Bitmap& dest, const Rect& target, const Bitmap& strip, bool vertical, bool tile,
-                    bool transparent, int frameCount, int frameNumber, const Rect& margins) {
+void DrawSkinObject(Bitmap& dest, const Rect& target, const Bitmap& strip, bool vertical, bool tile, bool transparent,
+                    int frameCount, int frameNumber, const Rect& margins) {
     if (!Drawable(target, strip, frameCount) || !UsableMargins(margins)) return;
     const Rect frame = SkinFrameRect(strip, vertical, frameCount, frameNumber);
     Place(dest, target, transparent, [&](const internal::Surface& surface) {

@@ -73,8 +73,8 @@ Bitmap BuildSkinImage(const Rect& target, const Bitmap& strip, const Rect& margi
 
 // Draws the nine-part scaling of the frame at `target`, opaque or with magenta transparent.
 // Only the part of the target inside `dest` is computed, so huge targets cost nothing extra.
-void DrawSkinObject(Bitmap& dest, const Rect& target, const Bitmap& strip, bool vertical, bool tile,
-                    bool transparent, int frameCount, int frameNumber, const Rect& margins);
+void DrawSkinObject(Bitmap& dest, const Rect& target, const Bitmap& strip, bool vertical, bool tile, bool transparent,
+                    int frameCount, int frameNumber, const Rect& margins);
 
 // Repeats `sourceRect` of `source` over `target` starting at its top-left corner. Like the
 // drawing it is modelled on, the last row and column of tiles are not cut at the target's right
@@ -115,8 +115,7 @@ inline constexpr std::size_t kRegionGrowStep = 500;
 // Works on any height, including one row. Offsets beyond the draw range give no rectangles.
 using RegionRects = std::vector<std::vector<Rect>>;
 RegionRects CreateRegionFromBitmap(const Bitmap& bitmap, int dx, int dy, std::uint8_t blueTolerance,
-                                   std::uint8_t greenTolerance, std::uint8_t redTolerance,
-                                   std::uint32_t keyColor);
+                                   std::uint8_t greenTolerance, std::uint8_t redTolerance, std::uint32_t keyColor);
 
 // --- Transforms (in place) ---
 // Bitmaps are always 32 bits per pixel here, so the "24 bits per pixel" conversion the skin

@@ -12,7 +12,9 @@ namespace skin {
 namespace {
 
 // Enlarging: the source pixel under the centre of the destination pixel, rounded down.
-int EnlargedSource(std::int64_t i, std::int64_t s, std::int64_t d) { return static_cast<int>(((2 * i + 1) * s - 1) / (2 * d)); }
+int EnlargedSource(std::int64_t i, std::int64_t s, std::int64_t d) {
+    return static_cast<int>(((2 * i + 1) * s - 1) / (2 * d));
+}
 
 }  // namespace
 
@@ -109,9 +111,9 @@ void StretchInto(const Surface& surface, const Rect& destRect, const Bitmap& sou
 void TileInto(const Surface& surface, const Rect& destRect, const Bitmap& source, const Rect& sourceRect,
               const Rect& limit) {
     if (sourceRect.IsEmpty()) return;
-    const Rect visible = Intersect(Intersect(destRect.Offset(surface.OriginX, surface.OriginY),
-                                             limit.Offset(surface.OriginX, surface.OriginY)),
-                                   surface.Clip);
+    const Rect visible = Intersect(
+        Intersect(destRect.Offset(surface.OriginX, surface.OriginY), limit.Offset(surface.OriginX, surface.OriginY)),
+        surface.Clip);
     if (visible.IsEmpty()) return;
     Bitmap& dest = surface.Dest;
     const int tileW = sourceRect.Width();
@@ -161,8 +163,7 @@ struct ClippedCopy {
     int sy = 0;
 };
 
-std::optional<ClippedCopy> ClipCopy(const Bitmap& dest, int x, int y, const Bitmap& source,
-                                    const Rect& sourceRect) {
+std::optional<ClippedCopy> ClipCopy(const Bitmap& dest, int x, int y, const Bitmap& source, const Rect& sourceRect) {
     const Rect src = Intersect(sourceRect, source.Bounds());
     if (src.IsEmpty()) return std::nullopt;
     const int dx = x + (src.Left - sourceRect.Left);
@@ -179,8 +180,7 @@ void CopyPixels(Bitmap& dest, int x, int y, const Bitmap& source, const Rect& so
     if (!clip) return;
     const Rect& out = clip->out;
     for (int row = 0; row < out.Height(); ++row)
-        std::memmove(dest.Row(out.Top + row) + out.Left, source.Row(clip->sy + row) + clip->sx,
-                     Bytes(out.Width()));
+        std::memmove(dest.Row(out.Top + row) + out.Left, source.Row(clip->sy + row) + clip->sx, Bytes(out.Width()));
 }
 
 void CopyPixelsKeyed(Bitmap& dest, int x, int y, const Bitmap& source, const Rect& sourceRect, Pixel key) {
@@ -213,7 +213,8 @@ void CopyBitmapRect(Bitmap& dest, int x, int y, const Bitmap& source, const Rect
 }
 
 void StretchBitmap(Bitmap& dest, const Rect& destRect, const Bitmap& source, const Rect& sourceRect) {
-    if (destRect.IsEmpty() || sourceRect.IsEmpty() || !WithinDrawRange(destRect) || !WithinDrawRange(sourceRect)) return;
+    if (destRect.IsEmpty() || sourceRect.IsEmpty() || !WithinDrawRange(destRect) || !WithinDrawRange(sourceRect))
+        return;
     const internal::Surface surface = internal::SurfaceFor(dest, destRect);
     internal::StretchInto(surface, Rect{0, 0, destRect.Width(), destRect.Height()}, source, sourceRect);
 }

@@ -237,8 +237,8 @@ void AssignFrameCounts(TSkinObjects& o, const TQuickIni& ini) {
     SetFrameCount(o.VertScroll, 4);
     SetFrameCount(o.HorzScrollThumb, ReadInt(ini, "HorzScrollThumb", "FrameCount", 3));
     SetFrameCount(o.VertScrollThumb, ReadInt(ini, "VertScrollThumb", "FrameCount", 3));
-    for (auto* thumb : {&o.TrackThumbHorz, &o.TrackThumbVert, &o.TrackThumbLeft, &o.TrackThumbRight,
-                        &o.TrackThumbUp, &o.TrackThumbDown})
+    for (auto* thumb : {&o.TrackThumbHorz, &o.TrackThumbVert, &o.TrackThumbLeft, &o.TrackThumbRight, &o.TrackThumbUp,
+                        &o.TrackThumbDown})
         SetFrameCount(*thumb, 5);
     SetFrameCount(o.UpDownHorz, 8);
     SetFrameCount(o.UpDownVert, 8);

@@ -49,7 +49,7 @@ enum class TSkinLoadStatus {
 
 struct TSkinLoadResult {
     TSkinLoadStatus Status = TSkinLoadStatus::Ok;
-    std::string Reason;  // empty when Ok
+    std::string Reason;          // empty when Ok
     std::string DefinitionName;  // the member read as the definition (empty if none)
     bool Ok() const { return Status == TSkinLoadStatus::Ok; }
 };

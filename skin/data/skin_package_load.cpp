@@ -12,8 +12,7 @@ namespace {
 TSkinLoadResult FromOpenResult(const TSkinOpenResult& open) {
     TSkinLoadResult result;
     switch (open.Status) {
-        case TSkinOpenStatus::Ok:
-            break;
+        case TSkinOpenStatus::Ok: break;
         case TSkinOpenStatus::WrongVersion:
             result.Status = TSkinLoadStatus::WrongVersion;
             result.Reason = open.Reason.empty() ? std::string(kOlderSkinFileMessage) : open.Reason;

@@ -20,8 +20,8 @@ inline constexpr std::size_t kMaxSkinStreamLength = 64u << 20;
 inline constexpr std::size_t kSkinStreamLengthSize = 4;
 
 class SkinStreamError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // Reads one framed package from the front of `stored` and returns the number of bytes it
@@ -38,9 +38,8 @@ void WriteSkinStream(std::span<const std::uint8_t> package, std::vector<std::uin
                      std::size_t limit = kMaxSkinStreamLength);
 
 // Whether a skin file of `size` bytes may be read into memory whole.
-constexpr bool IsAcceptableSkinFileSize(std::uintmax_t size,
-                                        std::size_t limit = kMaxSkinStreamLength) {
-  return size <= limit;
+constexpr bool IsAcceptableSkinFileSize(std::uintmax_t size, std::size_t limit = kMaxSkinStreamLength) {
+    return size <= limit;
 }
 
 // Reads a whole skin file. A missing file yields nothing (the caller keeps its skin); a

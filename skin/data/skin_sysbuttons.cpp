@@ -59,8 +59,7 @@ std::unique_ptr<TDataSkinSysButton> LoadCaptionButton(const TSkinReader& reader,
 
 // The MDI buttons (minimise, restore, close of a maximised child): actions 7,
 // 8, 9. Their image is cut from a strip of 12 equal frames, four states each.
-void AppendMdiButtons(TSkinObjects& objects, const TSkinReader& reader, const TQuickIni& ini,
-                      TColor buttonTextColor) {
+void AppendMdiButtons(TSkinObjects& objects, const TSkinReader& reader, const TQuickIni& ini, TColor buttonTextColor) {
     constexpr std::array<const char*, 3> kNames = {"MDIMINIMIZE", "MDIRESTORE", "MDICLOSE"};
     const std::size_t first = objects.SysButtons.size();
     for (int i = 0; i < 3; ++i) {

@@ -10,8 +10,8 @@
 namespace skin::form {
 
 struct CaptionButtonPlacement {
-    int FrameWidth = 0;     // window width at the last frame paint
-    Rect CaptionTextRect;   // where the caption text went
+    int FrameWidth = 0;    // window width at the last frame paint
+    Rect CaptionTextRect;  // where the caption text went
     bool RightToLeft = false;
     FrameMetrics Metrics;
     int MenuBarMargin = 0;  // left margin of the skin's menu bar image, 0 without one

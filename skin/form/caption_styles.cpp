@@ -6,8 +6,7 @@ bool TaskbarNeedsCaptionStyle(const OsVersion& os) {
     return os.IsNT && (os.Major > 5 || (os.Major == 5 && os.Minor >= 1));
 }
 
-std::optional<CaptionStyleUpdate> UpdateCaptionStyles(std::uint32_t style, bool restore,
-                                                      const CaptionStyleContext& c) {
+std::optional<CaptionStyleUpdate> UpdateCaptionStyles(std::uint32_t style, bool restore, const CaptionStyleContext& c) {
     const bool mdiChild = c.Role == MdiRole::Child;
     if (!restore && mdiChild && c.MdiChildMaximized) return std::nullopt;
     if (restore && !mdiChild && c.IsChild) return std::nullopt;

@@ -8,7 +8,7 @@ namespace skin::form {
 
 struct CaptionTextOptions {
     bool RightToLeft = false;
-    bool PopupStyle = false;  // WS_POPUP: clip before the right-aligned caption buttons
+    bool PopupStyle = false;   // WS_POPUP: clip before the right-aligned caption buttons
     int RightButtonsLeft = 0;  // 0 until a right-aligned caption button was placed
     FrameKind Kind = FrameKind::Fixed;
 };

@@ -20,9 +20,7 @@ const TDataSkinBorder* EdgeObject(const TSkinObjects& objects, FrameEdge edge) {
     return nullptr;
 }
 
-int EdgeFrameNumber(const TDataSkinBorder& border, bool active) {
-    return (active || border.FrameCount <= 1) ? 1 : 2;
-}
+int EdgeFrameNumber(const TDataSkinBorder& border, bool active) { return (active || border.FrameCount <= 1) ? 1 : 2; }
 
 Bitmap RenderFrameEdge(const TDataSkinBorder* border, FrameEdge edge, int width, int height, bool active) {
     if (border == nullptr || width <= 0 || height <= 0) return {};

@@ -23,8 +23,8 @@ struct RegionBuilder {
         if (!inside.IsEmpty()) plain.push_back(inside);
     }
     void AddImage(const Bitmap& image, int x, int y) {
-        RegionRects part = CreateRegionFromBitmap(image, x, y, kKeyTolerance, kKeyTolerance, kKeyTolerance,
-                                                  kSkinTransparentColor);
+        RegionRects part =
+            CreateRegionFromBitmap(image, x, y, kKeyTolerance, kKeyTolerance, kKeyTolerance, kSkinTransparentColor);
         for (auto& batch : part) {
             std::erase_if(batch, [&](Rect& r) {
                 r = Intersect(r, window);
@@ -51,8 +51,8 @@ bool FrameHasTransparency(const TSkinObjects& objects) {
     return false;
 }
 
-RegionRects BuildFrameRegion(const TSkinObjects& objects, const FrameMetrics& m, FrameKind kind, bool active,
-                             int width, int height, const Bitmap& captionBitmap) {
+RegionRects BuildFrameRegion(const TSkinObjects& objects, const FrameMetrics& m, FrameKind kind, bool active, int width,
+                             int height, const Bitmap& captionBitmap) {
     if (width <= 0 || height <= 0) return {};
     if (!FrameHasTransparency(objects)) return {{Rect{0, 0, width, height}}};
 

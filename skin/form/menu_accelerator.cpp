@@ -19,7 +19,8 @@ wchar_t FoldAcceleratorCase(wchar_t c) {
     if (code == 0x130) return L'i';  // capital I with dot above has the plain i as its small letter
     // Latin Extended-A pairs capital and small letter; which of the pair is capital changes
     // where the dotless i and the kra break the rhythm.
-    const bool evenCapital = (code >= 0x100 && code <= 0x12F) || (code >= 0x132 && code <= 0x137) || (code >= 0x14A && code <= 0x177);
+    const bool evenCapital =
+        (code >= 0x100 && code <= 0x12F) || (code >= 0x132 && code <= 0x137) || (code >= 0x14A && code <= 0x177);
     const bool oddCapital = (code >= 0x139 && code <= 0x148) || (code >= 0x179 && code <= 0x17E);
     if ((evenCapital && code % 2 == 0) || (oddCapital && code % 2 == 1)) return static_cast<wchar_t>(code + 1);
     if (code == 0x178) return static_cast<wchar_t>(0xFF);  // Y with diaeresis pairs with Latin-1's small one

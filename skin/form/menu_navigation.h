@@ -15,8 +15,8 @@ enum class BarMove { None, Previous, Next };
 ArrowKey ArrowForLayout(ArrowKey pressed, bool rightToLeft);
 
 struct OpenMenuItem {
-    bool Exists = false;              // an item of the drop-down is selected
-    bool InOpenDropDown = false;      // the item, or its parent, is the open drop-down itself
+    bool Exists = false;          // an item of the drop-down is selected
+    bool InOpenDropDown = false;  // the item, or its parent, is the open drop-down itself
     bool HasSubItems = false;
 };
 

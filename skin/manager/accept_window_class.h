@@ -10,9 +10,9 @@ namespace skin::manager {
 
 // What the check reads of the default component (the first sfMainform one registered).
 struct WindowFilterSettings {
-  skin::TSkinOptions options;
-  skin::TSkinControls controls;
-  skin::TOnFormSkin onFormSkin;
+    skin::TSkinOptions options;
+    skin::TSkinControls controls;
+    skin::TOnFormSkin onFormSkin;
 };
 
 // Print-preview windows (class name containing "preview" in any case) are refused unless

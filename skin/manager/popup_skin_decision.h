@@ -23,23 +23,23 @@ bool IsTopLevelMenuWindow(std::string_view className, bool childStyle);
 bool MenuKindSkinned(std::int32_t menuContext, skin::TSkinControls controls);
 
 enum class PopupSkinVerdict {
-  SkinIt,
-  ManagerDisabled,
-  AnswersIsSkinned,
-  HasPopupSkin,
-  NoSkinData,
-  SkinDataEmpty,
-  MenuKindOff,
+    SkinIt,
+    ManagerDisabled,
+    AnswersIsSkinned,
+    HasPopupSkin,
+    NoSkinData,
+    SkinDataEmpty,
+    MenuKindOff,
 };
 
 struct PopupSkinFacts {
-  bool enabled = false;
-  bool answersIsSkinned = false;
-  bool hasPopupSkin = false;
-  bool skinDataFound = false;
-  bool skinDataEmpty = false;
-  std::int32_t menuContext = kMenuContextPopup;
-  skin::TSkinControls controls;  // of the component that applies
+    bool enabled = false;
+    bool answersIsSkinned = false;
+    bool hasPopupSkin = false;
+    bool skinDataFound = false;
+    bool skinDataEmpty = false;
+    std::int32_t menuContext = kMenuContextPopup;
+    skin::TSkinControls controls;  // of the component that applies
 };
 
 PopupSkinVerdict DecidePopupSkin(const PopupSkinFacts& facts);

@@ -13,9 +13,9 @@ namespace skin::manager {
 
 // What the choice reads of one component, taken at the time of the choice.
 struct SkinDataDescriptor {
-  skin::TSkinFormType formType = skin::TSkinFormType::sfMainform;
-  WindowId ownerWindow = 0;  // window of the component's owner form; 0 when it has none
-  bool empty = true;         // SkinEmpty; read by the caller, not by the choice
+    skin::TSkinFormType formType = skin::TSkinFormType::sfMainform;
+    WindowId ownerWindow = 0;  // window of the component's owner form; 0 when it has none
+    bool empty = true;         // SkinEmpty; read by the caller, not by the choice
 };
 
 // Index into `registered` (registration order) of the component for `window`:
@@ -23,7 +23,7 @@ struct SkinDataDescriptor {
 //   2. for a dialog box or a framework message dialog, an sfDialog component,
 //   3. an sfMainform component,
 // the last match winning in each, and else the first registered. None when empty.
-std::optional<std::size_t> SelectSkinData(std::span<const SkinDataDescriptor> registered,
-                                          WindowId window, std::string_view className);
+std::optional<std::size_t> SelectSkinData(std::span<const SkinDataDescriptor> registered, WindowId window,
+                                          std::string_view className);
 
 }  // namespace skin::manager

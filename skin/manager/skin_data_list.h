@@ -13,24 +13,24 @@
 namespace skin::manager {
 
 class SkinDataList {
- public:
-  // Registers a component and returns its handle. It becomes the default when there is no
-  // default and it is of kind sfMainform (the kind it has now; later changes do not count).
-  SkinDataId Add(skin::TSkinFormType formType);
+public:
+    // Registers a component and returns its handle. It becomes the default when there is no
+    // default and it is of kind sfMainform (the kind it has now; later changes do not count).
+    SkinDataId Add(skin::TSkinFormType formType);
 
-  // Unregisters; returns false for a handle that is not registered. Removing the default
-  // leaves no default, even when another sfMainform component remains: a later
-  // registration may take the place.
-  bool Remove(SkinDataId id);
+    // Unregisters; returns false for a handle that is not registered. Removing the default
+    // leaves no default, even when another sfMainform component remains: a later
+    // registration may take the place.
+    bool Remove(SkinDataId id);
 
-  bool Contains(SkinDataId id) const;
-  std::optional<SkinDataId> Default() const { return default_; }
-  std::span<const SkinDataId> InOrder() const { return ids_; }
+    bool Contains(SkinDataId id) const;
+    std::optional<SkinDataId> Default() const { return default_; }
+    std::span<const SkinDataId> InOrder() const { return ids_; }
 
- private:
-  std::vector<SkinDataId> ids_;
-  std::optional<SkinDataId> default_;
-  std::uint32_t nextId_ = 1;
+private:
+    std::vector<SkinDataId> ids_;
+    std::optional<SkinDataId> default_;
+    std::uint32_t nextId_ = 1;
 };
 
 }  // namespace skin::manager

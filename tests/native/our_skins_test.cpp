@@ -164,7 +164,8 @@ TEST(OurSkinsDiffer, CaptionsAndAccentsAreVisiblyDifferent) {
         return top.At(top.Width() / 2, top.Height() / 4);
     };
     const base::Pixel p = captionPixel(a.Objects), q = captionPixel(b.Objects);
-    const int distance = std::abs(base::PixelRed(p) - base::PixelRed(q)) + std::abs(base::PixelGreen(p) - base::PixelGreen(q)) +
+    const int distance = std::abs(base::PixelRed(p) - base::PixelRed(q)) +
+                         std::abs(base::PixelGreen(p) - base::PixelGreen(q)) +
                          std::abs(base::PixelBlue(p) - base::PixelBlue(q));
     EXPECT_GT(distance, 150);
     EXPECT_NE(a.Objects.HilightColor, b.Objects.HilightColor);
@@ -178,7 +179,8 @@ TEST(OurSkinsSources, TheGeneratorIsDeterministic) {
     const fs::path base = fs::temp_directory_path() / ("skingen_test_" + std::to_string(::getpid()));
     fs::remove_all(base);
     for (const char* run : {"a", "b"}) {
-        const std::string command = "'" + generator.string() + "' '" + params.string() + "' '" + (base / run).string() + "'";
+        const std::string command =
+            "'" + generator.string() + "' '" + params.string() + "' '" + (base / run).string() + "'";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
     std::size_t files = 0;
@@ -189,8 +191,8 @@ TEST(OurSkinsSources, TheGeneratorIsDeterministic) {
     EXPECT_GT(files, 30u);
     // A parameter file with a mistake stops the generator with an error, not a crash.
     std::ofstream(base / "bad.txt") << "[frame]\ncaption_height = tall\n";
-    const std::string bad = "'" + generator.string() + "' '" + (base / "bad.txt").string() + "' '" + (base / "c").string() +
-                            "' 2>/dev/null";
+    const std::string bad = "'" + generator.string() + "' '" + (base / "bad.txt").string() + "' '" +
+                            (base / "c").string() + "' 2>/dev/null";
     const int status = std::system(bad.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     fs::remove_all(base);

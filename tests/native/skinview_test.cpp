@@ -97,7 +97,9 @@ TEST(SkinViewTool, WritesAPngOfThePreview) {
     const fs::path tool = fs::path(TOOLS_BIN_DIR) / "skinview";
     const fs::path package = fs::path(BUILT_SKINS_DIR) / "graphite.skn";
     const fs::path out = fs::temp_directory_path() / ("skinview_test_" + std::to_string(::getpid()) + ".png");
-    ASSERT_EQ(RunTool("'" + tool.string() + "' '" + package.string() + "' '" + out.string() + "' --width 700 --height 500"), 0);
+    ASSERT_EQ(
+        RunTool("'" + tool.string() + "' '" + package.string() + "' '" + out.string() + "' --width 700 --height 500"),
+        0);
 
     png_image image{};
     image.version = PNG_IMAGE_VERSION;

@@ -199,7 +199,7 @@ TEST_F(AppTweaks, RestoreStopsAtAFailedDwordWriteBeforeItsMessage) {
         EXPECT_STREQ(e.what(), "Failed to set data for 'NoControlPanel'");
     }
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Dword(HKCU, kExplorer, "NoDrives"), 0u);    // before the failure
+    EXPECT_EQ(Dword(HKCU, kExplorer, "NoDrives"), 0u);      // before the failure
     EXPECT_FALSE(reg.Value(HKCU, kExplorer, "NoDesktop"));  // after it
     EXPECT_FALSE(reg.Value(HKCU, kSystem, "DisableTaskMgr"));
     EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data.size(), 0u);  // emptied, not removed
@@ -294,8 +294,8 @@ public:
 TEST(AppRestart, EnablesThePrivilegeAroundTheShutdownRequest) {
     RecordingPower power;
     EXPECT_TRUE(RestartWindows(power, kEwxReboot));
-    EXPECT_EQ(power.calls, (std::vector<std::string>{"enable SeShutdownPrivilege", "exit 2",
-                                                     "disable SeShutdownPrivilege"}));
+    EXPECT_EQ(power.calls,
+              (std::vector<std::string>{"enable SeShutdownPrivilege", "exit 2", "disable SeShutdownPrivilege"}));
     power.calls.clear();
     power.accept = false;
     EXPECT_FALSE(RestartWindows(power, kEwxReboot));

@@ -49,7 +49,8 @@ TEST(BitmapBasics, ViewWritesThroughToExternalMemoryAndHonoursStride) {
     EXPECT_TRUE(view.IsView());
     view.Fill(1u);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(memory[static_cast<std::size_t>(y * 5 + x)], x < 3 ? 1u : 9u) << x << "," << y;
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(memory[static_cast<std::size_t>(y * 5 + x)], x < 3 ? 1u : 9u) << x << "," << y;
 
     // Copies are owning and independent; moves keep the view.
     Bitmap copy = view;

@@ -31,8 +31,8 @@ struct BmpBuilder {
     std::uint16_t bitCount = 24;
     std::uint32_t compression = 0;
     std::uint32_t colorsUsed = 0;
-    std::vector<std::uint32_t> masks;          // written after a 40-byte header, or inside a larger one
-    std::vector<std::uint32_t> palette;        // 0x00RRGGBB
+    std::vector<std::uint32_t> masks;             // written after a 40-byte header, or inside a larger one
+    std::vector<std::uint32_t> palette;           // 0x00RRGGBB
     std::vector<std::vector<std::uint8_t>> rows;  // top-down
 
     Bytes Build() const {
@@ -74,7 +74,8 @@ struct BmpBuilder {
         }
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const std::size_t fileRow = topDown ? i : rows.size() - 1 - i;
-            std::copy(rows[i].begin(), rows[i].end(), b.begin() + static_cast<std::ptrdiff_t>(offset + fileRow * stride));
+            std::copy(rows[i].begin(), rows[i].end(),
+                      b.begin() + static_cast<std::ptrdiff_t>(offset + fileRow * stride));
         }
         return b;
     }
@@ -290,8 +291,8 @@ TEST(BmpReader, RejectsWhatItCannotRead) {
 }
 
 TEST(BmpReader, RefusesHugeDimensionsWithoutAllocating) {
-    for (const auto& [w, h] : {std::pair{100000, 1}, std::pair{1, -100000}, std::pair{30000, 30000},
-                               std::pair{0x7FFFFFFF, 0x7FFFFFFF}}) {
+    for (const auto& [w, h] :
+         {std::pair{100000, 1}, std::pair{1, -100000}, std::pair{30000, 30000}, std::pair{0x7FFFFFFF, 0x7FFFFFFF}}) {
         Bytes file = WriteBmp24(skin::testing::CoordImage(1, 1));
         Put32(file, 18, static_cast<std::uint32_t>(w));
         Put32(file, 22, static_cast<std::uint32_t>(h));

@@ -202,8 +202,15 @@ TEST(FormCaptionButtonHit, FirstVisibleClickableButtonContainingThePoint) {
         std::optional<std::size_t> hit;
     };
     const Case cases[] = {
-        {{10, 2}, 2},  {{19, 11}, 2}, {{20, 2}, 3},         {{29, 11}, 3},           {{30, 5}, std::nullopt},
-        {{9, 5}, std::nullopt}, {{15, 1}, std::nullopt}, {{15, 12}, std::nullopt}, {{50, 5}, std::nullopt},
+        {{10, 2}, 2},
+        {{19, 11}, 2},
+        {{20, 2}, 3},
+        {{29, 11}, 3},
+        {{30, 5}, std::nullopt},
+        {{9, 5}, std::nullopt},
+        {{15, 1}, std::nullopt},
+        {{15, 12}, std::nullopt},
+        {{50, 5}, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(HitCaptionButton(buttons, c.point), c.hit) << c.point.X << "," << c.point.Y;
 }

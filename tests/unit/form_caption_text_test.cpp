@@ -116,7 +116,8 @@ TEST(FormCaptionText, DialogFramesMoveLeftAlignedTextIntoTheIconsPlace) {
     for (const Case& c : cases) {
         CaptionTextOptions options;
         options.Kind = c.kind;
-        const CaptionTextLayout layout = LayoutCaptionText(*Title(c.alignment, 20, 0, 40, 10, 6), kArea, 100, 16, options);
+        const CaptionTextLayout layout =
+            LayoutCaptionText(*Title(c.alignment, 20, 0, 40, 10, 6), kArea, 100, 16, options);
         EXPECT_EQ(layout.TextRect.Left, c.expectedLeft) << c.what;
         EXPECT_EQ(layout.BackgroundRect.Left, c.expectedLeft) << c.what;
     }

@@ -8,8 +8,8 @@
 namespace skin::form {
 namespace {
 
-constexpr std::uint32_t kOverlapped = style::kCaption | style::kSystemMenu | style::kThickFrame |
-                                      style::kMinimizeBox | style::kMaximizeBox;
+constexpr std::uint32_t kOverlapped =
+    style::kCaption | style::kSystemMenu | style::kThickFrame | style::kMinimizeBox | style::kMaximizeBox;
 
 TEST(FormFrameKind, StyleExStyleAndClassDecideTheKind) {
     struct Case {

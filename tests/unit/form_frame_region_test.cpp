@@ -50,8 +50,8 @@ void MakeShapedFrame(TSkinObjects& objects) {
     formtest::SetEdge(*objects.BorderBottom, 16, 3, 2, true, kEdge);
     objects.BorderLeft->Margins = objects.BorderRight->Margins = {0, 5, 0, 5};
     objects.BorderTop->Margins = objects.BorderBottom->Margins = {5, 0, 5, 0};
-    for (TDataSkinBorder* b : {objects.BorderLeft.get(), objects.BorderRight.get(), objects.BorderTop.get(),
-                               objects.BorderBottom.get()}) {
+    for (TDataSkinBorder* b :
+         {objects.BorderLeft.get(), objects.BorderRight.get(), objects.BorderTop.get(), objects.BorderBottom.get()}) {
         b->Trans = 1;
         b->Tile = 1;
     }
@@ -85,8 +85,8 @@ TEST(FormFrameRegion, MagentaCornerPixelsAreCutExactly) {
         {"inactive uses the second frames", false, 40, 30, {{0, 0}}},
     };
     for (const Case& c : cases) {
-        const RegionRects region = BuildFrameRegion(objects, kMetrics, FrameKind::Sizable, c.active, c.width, c.height,
-                                                    Bitmap());
+        const RegionRects region =
+            BuildFrameRegion(objects, kMetrics, FrameKind::Sizable, c.active, c.width, c.height, Bitmap());
         EXPECT_EQ(Uncovered(region, c.width, c.height), c.holes) << c.what;
     }
 }
@@ -151,7 +151,8 @@ TEST(FormFrameRegion, OurSkinsRoundTheirCornersOnly) {
         const FrameMetrics m = MeasureFrame(*objects, FrameKind::Sizable, false, 0);
         constexpr int kWidth = 320, kHeight = 240;
         for (bool active : {true, false}) {
-            const RegionRects region = BuildFrameRegion(*objects, m, FrameKind::Sizable, active, kWidth, kHeight, Bitmap());
+            const RegionRects region =
+                BuildFrameRegion(*objects, m, FrameKind::Sizable, active, kWidth, kHeight, Bitmap());
             const PixelSet holes = Uncovered(region, kWidth, kHeight);
             EXPECT_TRUE(holes.contains({0, 0})) << name;
             EXPECT_TRUE(holes.contains({kWidth - 1, 0})) << name;

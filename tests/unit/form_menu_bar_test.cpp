@@ -39,7 +39,8 @@ TEST(FormMenuBarLayout, StartOffsets) {
         {"bar narrower than the start", &bar, false, 8, 12},
         {"right-to-left bar narrower than the start", &bar, true, 14, 12},
     };
-    for (const Case& c : cases) EXPECT_EQ(MenuBarStartOffset(c.object, c.rightToLeft, c.barWidth), c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(MenuBarStartOffset(c.object, c.rightToLeft, c.barWidth), c.expected) << c.what;
 }
 
 TEST(FormMenuBarLayout, ButtonsRunFromTheLeadingEdge) {
@@ -70,8 +71,14 @@ TEST(FormMenuBarHit, EdgesOfButtonsAndEmptyCaptions) {
         std::optional<std::size_t> hit;
     };
     const Case cases[] = {
-        {{6, 20}, 0}, {{45, 38}, 0}, {{46, 20}, 2}, {{83, 30}, 2}, {{5, 30}, std::nullopt},
-        {{84, 30}, std::nullopt}, {{20, 19}, std::nullopt}, {{20, 39}, std::nullopt},
+        {{6, 20}, 0},
+        {{45, 38}, 0},
+        {{46, 20}, 2},
+        {{83, 30}, 2},
+        {{5, 30}, std::nullopt},
+        {{84, 30}, std::nullopt},
+        {{20, 19}, std::nullopt},
+        {{20, 39}, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(HitMenuButton(buttons, c.point), c.hit) << c.point.X << "," << c.point.Y;
 
@@ -86,8 +93,8 @@ TEST(FormMenuAccelerator, CharacterAfterTheAmpersand) {
         std::optional<wchar_t> accelerator;
     };
     const Case cases[] = {
-        {L"Fi&le", L'l'}, {L"File", std::nullopt}, {L"File&", std::nullopt}, {L"A&&B", std::nullopt},
-        {L"A&&B&C", L'C'}, {L"&&&X", L'X'}, {L"&A&B", L'A'}, {L"&&", std::nullopt},
+        {L"Fi&le", L'l'},  {L"File", std::nullopt}, {L"File&", std::nullopt}, {L"A&&B", std::nullopt},
+        {L"A&&B&C", L'C'}, {L"&&&X", L'X'},         {L"&A&B", L'A'},          {L"&&", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(AcceleratorOf(c.caption), c.accelerator) << std::wstring(c.caption).size();
 }
@@ -95,7 +102,7 @@ TEST(FormMenuAccelerator, CharacterAfterTheAmpersand) {
 TEST(FormMenuAccelerator, CaseFoldingCoversLatinLetters) {
     // Capital and small letter pairs, including where Latin Extended-A switches parity.
     const std::pair<wchar_t, wchar_t> pairs[] = {
-        {L'Z', L'z'}, {L'\u00C0', L'\u00E0'}, {L'\u010C', L'\u010D'}, {L'\u0141', L'\u0142'},
+        {L'Z', L'z'},           {L'\u00C0', L'\u00E0'}, {L'\u010C', L'\u010D'}, {L'\u0141', L'\u0142'},
         {L'\u0160', L'\u0161'}, {L'\u017D', L'\u017E'}, {L'\u0130', L'i'},
     };
     for (const auto& [upper, lower] : pairs) {
@@ -108,9 +115,8 @@ TEST(FormMenuAccelerator, CaseFoldingCoversLatinLetters) {
 
 TEST(FormMenuAccelerator, FirstEnabledVisibleButtonWithTheKey) {
     const std::vector<MenuBarButton> buttons = {
-        Button(L"&File", 30),      Button(L"&Edit", 30, true, false), Button(L"&Extras", 30, false),
-        Button(L"&Edit 2", 30),    Button(L"A&&E", 30),               Button(L"&\u0160ablon", 30),
-        Button(L"&Edit 3", 30),
+        Button(L"&File", 30), Button(L"&Edit", 30, true, false), Button(L"&Extras", 30, false), Button(L"&Edit 2", 30),
+        Button(L"A&&E", 30),  Button(L"&\u0160ablon", 30),       Button(L"&Edit 3", 30),
     };
     struct Case {
         wchar_t key;
@@ -193,25 +199,10 @@ TEST(FormMenuSeparators, OnlySeparatorsBetweenVisibleItemsStay) {
         const char* after;
     };
     const Case cases[] = {
-        {"", ""},
-        {"i-i", "i-i"},
-        {"-i", ".i"},
-        {"--i-i", "..i-i"},
-        {"i-", "i."},
-        {"i-i--", "i-i.."},
-        {"i--i", "i.-i"},
-        {"i---i", "i..-i"},
-        {"i.-i", "i.-i"},
-        {"i-.i", "i.-i"},
-        {"i..i", "i.-i"},
-        {"i.i", "i-i"},
-        {"i-h-i", "i.h-i"},
-        {"h-i", "h.i"},
-        {"i-h", "i.h"},
-        {"--", ".."},
-        {"-h-", ".h."},
-        {"i-i-i", "i-i-i"},
-        {"-i--i-h-", ".i.-i.h."},
+        {"", ""},           {"i-i", "i-i"},   {"-i", ".i"},       {"--i-i", "..i-i"},       {"i-", "i."},
+        {"i-i--", "i-i.."}, {"i--i", "i.-i"}, {"i---i", "i..-i"}, {"i.-i", "i.-i"},         {"i-.i", "i.-i"},
+        {"i..i", "i.-i"},   {"i.i", "i-i"},   {"i-h-i", "i.h-i"}, {"h-i", "h.i"},           {"i-h", "i.h"},
+        {"--", ".."},       {"-h-", ".h."},   {"i-i-i", "i-i-i"}, {"-i--i-h-", ".i.-i.h."},
     };
     for (const Case& c : cases) {
         std::vector<MenuEntry> entries = Entries(c.before);

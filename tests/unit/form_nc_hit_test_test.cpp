@@ -30,7 +30,8 @@ TEST(FormNcHitTest, CaptionAndMenuBarAnswers) {
         {"sizing edge stays", kHtLeft, 10, &withMenu, kHtLeft},
         {"top sizing edge stays", kHtTop, 1, &withMenu, kHtTop},
     };
-    for (const Case& c : cases) EXPECT_EQ(AdjustNcHitTest(c.defaultAnswer, {50, c.y}, *c.metrics), c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(AdjustNcHitTest(c.defaultAnswer, {50, c.y}, *c.metrics), c.expected) << c.what;
 }
 
 TEST(FormNcHitTest, MaximizedActiveCaptionCannotBeDragged) {

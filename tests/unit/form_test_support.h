@@ -34,8 +34,8 @@ inline std::unique_ptr<skin::TSkinObjects> LoadBuiltSkin(const std::string& name
 // side), filled with `fill`.
 inline void SetEdge(skin::TDataSkinBorder& border, int frameWidth, int frameHeight, int frames, bool stacked,
                     skin::Pixel fill = 0x00405060u) {
-    border.Map = skin::Bitmap(stacked ? frameWidth : frameWidth * frames, stacked ? frameHeight * frames : frameHeight,
-                              fill);
+    border.Map =
+        skin::Bitmap(stacked ? frameWidth : frameWidth * frames, stacked ? frameHeight * frames : frameHeight, fill);
     border.FrameCount = frames;
 }
 

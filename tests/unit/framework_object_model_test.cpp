@@ -30,12 +30,11 @@ public:
     TComponent* Partner() { return partner_; }
     void SetPartner(TComponent* value) { partner_ = value; }
 
-    static TPropList Published()
-    {
+    static TPropList Published() {
         return {propdef::Boolean<TGadget>("Shiny", &TGadget::Shiny, &TGadget::SetShiny),
                 propdef::Integer<TGadget>("Size", &TGadget::Size, &TGadget::SetSize),
-                propdef::Enumeration<TGadget, TShape>("Shape", {"shCircle", "shSquare", "shTriangle"},
-                                                      &TGadget::Shape, &TGadget::SetShape),
+                propdef::Enumeration<TGadget, TShape>("Shape", {"shCircle", "shSquare", "shTriangle"}, &TGadget::Shape,
+                                                      &TGadget::SetShape),
                 propdef::String<TGadget>("Label", &TGadget::Label, &TGadget::SetLabel),
                 propdef::Object<TGadget, TStringList>("Notes", &TGadget::Notes, nullptr),
                 propdef::Object<TGadget, TComponent>("Partner", &TGadget::Partner, &TGadget::SetPartner)};
@@ -64,8 +63,7 @@ public:
     ~TProbe() override { log_->push_back("destroyed " + Name()); }
 
 protected:
-    void Notification(TComponent* component, TOperation operation) override
-    {
+    void Notification(TComponent* component, TOperation operation) override {
         TComponent::Notification(component, operation);
         if (operation == opRemove) log_->push_back(Name() + " told of " + component->Name());
     }
@@ -76,8 +74,7 @@ private:
 
 }  // namespace
 
-TEST(FrameworkClassInfo, NamesAndAncestryOfDeclaredClasses)
-{
+TEST(FrameworkClassInfo, NamesAndAncestryOfDeclaredClasses) {
     TBigGadget big(nullptr);
     EXPECT_EQ(big.ClassName(), "TBigGadget");
     EXPECT_EQ(std::string(big.ClassParentName()), "TGadget");
@@ -89,8 +86,7 @@ TEST(FrameworkClassInfo, NamesAndAncestryOfDeclaredClasses)
     EXPECT_FALSE(big.InheritsFrom("TControl"));
 }
 
-TEST(FrameworkProperties, EveryKindReadsAndWritesByName)
-{
+TEST(FrameworkProperties, EveryKindReadsAndWritesByName) {
     TBigGadget gadget(nullptr);  // properties of ancestors are found
     EXPECT_EQ(GetEnumProp(&gadget, "Shiny"), "False");
     EXPECT_TRUE(SetPropValue(&gadget, "shiny", "TRUE"));
@@ -129,8 +125,7 @@ TEST(FrameworkProperties, EveryKindReadsAndWritesByName)
     EXPECT_EQ(PropType(&gadget, "Shape"), TTypeKind::tkEnumeration);
 }
 
-TEST(FrameworkProperties, MissingPropertiesAndNullObjectsAreReportedAsMissing)
-{
+TEST(FrameworkProperties, MissingPropertiesAndNullObjectsAreReportedAsMissing) {
     TGadget gadget(nullptr);
     EXPECT_FALSE(IsPublishedProp(&gadget, "Glyph"));
     EXPECT_EQ(GetPropInfo(&gadget, "NoSuchProperty"), nullptr);
@@ -141,8 +136,7 @@ TEST(FrameworkProperties, MissingPropertiesAndNullObjectsAreReportedAsMissing)
     EXPECT_FALSE(SetPropValue(nullptr, "Tag", "1"));
 }
 
-TEST(FrameworkComponents, OwnerKeepsCreationOrderAndFreesLastFirst)
-{
+TEST(FrameworkComponents, OwnerKeepsCreationOrderAndFreesLastFirst) {
     std::vector<std::string> log;
     auto* owner = new TProbe(nullptr, &log);
     owner->SetName("Owner");
@@ -172,8 +166,7 @@ TEST(FrameworkComponents, OwnerKeepsCreationOrderAndFreesLastFirst)
     EXPECT_EQ(log, expected);
 }
 
-TEST(FrameworkComponents, FreeNotificationReachesTheWatcher)
-{
+TEST(FrameworkComponents, FreeNotificationReachesTheWatcher) {
     std::vector<std::string> log;
     auto* watcher = new TProbe(nullptr, &log);
     watcher->SetName("Watcher");
@@ -189,8 +182,7 @@ TEST(FrameworkComponents, FreeNotificationReachesTheWatcher)
     EXPECT_EQ(log, std::vector<std::string>{"destroyed Watcher"});
 }
 
-TEST(FrameworkStrings, LinesJoinWithCrLfAndSplitAtAnyBreak)
-{
+TEST(FrameworkStrings, LinesJoinWithCrLfAndSplitAtAnyBreak) {
     TStringList list;
     EXPECT_EQ(list.Text(), "");
     list.Add("a");
@@ -205,4 +197,3 @@ TEST(FrameworkStrings, LinesJoinWithCrLfAndSplitAtAnyBreak)
     EXPECT_EQ(list.Count(), 3);
     EXPECT_EQ(list[1], "");
 }
-

@@ -25,8 +25,7 @@ TEST(SkinColorParse, ComponentsKeepTheirLowEightBits) {
     // A run of digits far beyond 32 bits neither overflows nor fails: 10^30 mod 256.
     unsigned expected = 1;
     for (int i = 0; i < 30; ++i) expected = (expected * 10) % 256;
-    EXPECT_EQ(ParseColor("1000000000000000000000000000000 7 7"),
-              MakeRgb(static_cast<std::uint8_t>(expected), 7, 7));
+    EXPECT_EQ(ParseColor("1000000000000000000000000000000 7 7"), MakeRgb(static_cast<std::uint8_t>(expected), 7, 7));
 }
 
 TEST(SkinColorParse, NumberEndingTheTextCountsOnlyAsBlue) {
@@ -47,23 +46,27 @@ TEST(SkinColorParse, ExtraNumbersAndMissingDigits) {
     EXPECT_EQ(ParseColor("   "), clBlack);
     EXPECT_EQ(ParseColor("-5 -6 -7"), MakeRgb(5, 6, 7));
     // A byte 0 or high bytes are just separators.
-    EXPECT_EQ(ParseColor(std::string_view("9\0" "8\xff" "7", 5)), MakeRgb(9, 8, 7));
+    EXPECT_EQ(ParseColor(std::string_view("9\0"
+                                          "8\xff"
+                                          "7",
+                                          5)),
+              MakeRgb(9, 8, 7));
 }
 
 class SkinColorKeys : public ::testing::Test {
 protected:
     void SetUp() override {
-        ini_.LoadFromStream(std::string_view(
-            "[Colours]\n"
-            "Full=130 31 12\n"
-            "Empty=\n"
-            "Words=none\n"
-            "[Personality]\n"
-            "ActiveTextR=1\nActiveTextG=2\nActiveTextB=3\n"
-            "HalfR=1\nHalfG=2\n"
-            "NegR=1\nNegG=-2\nNegB=3\n"
-            "WideR=257\nWideG=0x1FF\nWideB=$10\n"
-            "BadR=1\nBadG=2\nBadB=3x\n"));
+        ini_.LoadFromStream(
+            std::string_view("[Colours]\n"
+                             "Full=130 31 12\n"
+                             "Empty=\n"
+                             "Words=none\n"
+                             "[Personality]\n"
+                             "ActiveTextR=1\nActiveTextG=2\nActiveTextB=3\n"
+                             "HalfR=1\nHalfG=2\n"
+                             "NegR=1\nNegG=-2\nNegB=3\n"
+                             "WideR=257\nWideG=0x1FF\nWideB=$10\n"
+                             "BadR=1\nBadG=2\nBadB=3x\n"));
     }
     skin::TQuickIni ini_;
 };

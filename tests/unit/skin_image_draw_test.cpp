@@ -90,7 +90,8 @@ TEST(SkinImageFrame, StretchesTheWholeFrameWithoutMargins) {
     EXPECT_TRUE(canvas.Intact());
     for (int y = 1; y < 7; ++y)
         for (int x = 1; x < 9; ++x)
-            EXPECT_EQ(canvas.Dest().At(x, y), Coord(3, StretchSourceColumn(x - 1, 4, 8), StretchSourceRow(y - 1, 3, 6)));
+            EXPECT_EQ(canvas.Dest().At(x, y),
+                      Coord(3, StretchSourceColumn(x - 1, 4, 8), StretchSourceRow(y - 1, 3, 6)));
     EXPECT_EQ(canvas.Dest().At(0, 0), kBack);
     EXPECT_EQ(canvas.Dest().At(9, 7), kBack);
 }
@@ -188,7 +189,8 @@ TEST(SkinImageCopy, StretchAndCopyClipToBothBitmaps) {
     EXPECT_TRUE(canvas.Intact());
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 6; ++x)
-            EXPECT_EQ(canvas.Dest().At(x, y), Coord(3, StretchSourceColumn(x + 4, 5, 10), StretchSourceRow(y + 4, 5, 10)));
+            EXPECT_EQ(canvas.Dest().At(x, y),
+                      Coord(3, StretchSourceColumn(x + 4, 5, 10), StretchSourceRow(y + 4, 5, 10)));
 
     GuardedCanvas copy(6, 6);
     CopyBitmapRect(copy.Dest(), 3, -1, source, {-2, 0, 3, 3});

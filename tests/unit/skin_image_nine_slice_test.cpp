@@ -43,7 +43,8 @@ Bitmap ReferenceNineSlice(int w, int h, const Bitmap& strip, Rect m, bool vertic
             for (int tx = d.Left; tx < d.Right; tx += s.Width())
                 for (int y = 0; y < s.Height(); ++y)
                     for (int x = 0; x < s.Width(); ++x)
-                        if (image.Contains(tx + x, ty + y)) image.At(tx + x, ty + y) = strip.Get(s.Left + x, s.Top + y, 0);
+                        if (image.Contains(tx + x, ty + y))
+                            image.At(tx + x, ty + y) = strip.Get(s.Left + x, s.Top + y, 0);
     };
     if (l * t > 0) stretch({0, 0, l, t}, {x0, y0, x0 + l, y0 + t});
     if (l * b > 0) stretch({0, h - b, l, h}, {x0, y0 + fh - b, x0 + l, y0 + fh});
@@ -81,8 +82,8 @@ TEST(SkinImageNineSlice, KeepsCornersAndStretchesTheMiddle) {
             EXPECT_EQ(image.At(x, y), Coord(1, sx, sy)) << x << "," << y;
         }
     for (int i = 5; i < 15; ++i) {
-        EXPECT_EQ(image.At(i, 0), Coord(1, 5 + (i - 5) / 5, 0));   // top edge: stretched across
-        EXPECT_EQ(image.At(0, i), Coord(1, 0, 5 + (i - 5) / 5));   // left edge: stretched down
+        EXPECT_EQ(image.At(i, 0), Coord(1, 5 + (i - 5) / 5, 0));  // top edge: stretched across
+        EXPECT_EQ(image.At(0, i), Coord(1, 0, 5 + (i - 5) / 5));  // left edge: stretched down
         EXPECT_EQ(image.At(19, i), Coord(1, 11, 5 + (i - 5) / 5));
         EXPECT_EQ(image.At(i, 19), Coord(1, 5 + (i - 5) / 5, 11));
     }
@@ -95,7 +96,7 @@ TEST(SkinImageNineSlice, NarrowTargetDropsLeftAndRightButKeepsTopAndBottom) {
     for (int x = 0; x < 8; ++x) {
         const int sx = StretchSourceColumn(x, 12, 8);  // the whole frame width squeezed into 8
         EXPECT_EQ(image.At(x, 0), Coord(1, sx, 0)) << x;
-        EXPECT_EQ(image.At(x, 2), Coord(1, sx, 2)) << x;   // top rows at their height
+        EXPECT_EQ(image.At(x, 2), Coord(1, sx, 2)) << x;    // top rows at their height
         EXPECT_EQ(image.At(x, 19), Coord(1, sx, 11)) << x;  // bottom rows at their height
         EXPECT_EQ(image.At(x, 10), Coord(1, sx, 3 + StretchSourceRow(7, 6, 14))) << x;
     }
@@ -191,8 +192,8 @@ TEST(SkinImageNineSlice, BadFramesAndSizesDrawNothingOrBackground) {
 
     GuardedCanvas canvas(10, 10);
     const Bitmap before = canvas.Dest();
-    DrawSkinObject(canvas.Dest(), {5, 5, 2, 9}, strip, false, false, false, 2, 1, {});     // negative width
-    DrawSkinObject(canvas.Dest(), {0, 0, 10, 10}, strip, false, false, false, 0, 1, {});   // no frames
+    DrawSkinObject(canvas.Dest(), {5, 5, 2, 9}, strip, false, false, false, 2, 1, {});    // negative width
+    DrawSkinObject(canvas.Dest(), {0, 0, 10, 10}, strip, false, false, false, 0, 1, {});  // no frames
     DrawSkinObject(canvas.Dest(), {0, 0, 10, 10}, Bitmap{}, false, false, false, 1, 1, {});
     DrawSkinObject(canvas.Dest(), {0, 0, 10, 10}, strip, false, false, false, 1, 1, {-1, 0, 0, 0});
     DrawSkinObject(canvas.Dest(), {20, 20, 30, 30}, strip, false, false, false, 2, 1, {});  // off the canvas
@@ -203,7 +204,7 @@ TEST(SkinImageNineSlice, BadFramesAndSizesDrawNothingOrBackground) {
 TEST(SkinImageNineSlice, TransparentDrawKeepsDestinationUnderExactMagentaOnly) {
     Bitmap strip(4, 1);
     strip.At(0, 0) = kMagenta;
-    strip.At(1, 0) = kMagenta ^ 1u;          // one bit off: drawn
+    strip.At(1, 0) = kMagenta ^ 1u;           // one bit off: drawn
     strip.At(2, 0) = kMagenta ^ 0x00010000u;  // one bit off in red: drawn
     strip.At(3, 0) = 0x00000000u;
     GuardedCanvas canvas(6, 1, 0x00777777u);

@@ -41,8 +41,10 @@ TEST(SkinImageStretch, EveryMappingStaysInsideTheSourceAndRunsForward) {
                     if (i > 0) {
                         // Enlarging never skips a source pixel; shrinking never repeats one.
                         const int step = map[static_cast<std::size_t>(i)] - map[static_cast<std::size_t>(i - 1)];
-                        if (source <= dest) ASSERT_TRUE(step == 0 || step == 1) << source << "->" << dest;
-                        else ASSERT_GE(step, 1) << source << "->" << dest;
+                        if (source <= dest)
+                            ASSERT_TRUE(step == 0 || step == 1) << source << "->" << dest;
+                        else
+                            ASSERT_GE(step, 1) << source << "->" << dest;
                     }
                 }
                 if (source <= dest) {

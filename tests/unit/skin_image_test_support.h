@@ -54,7 +54,9 @@ inline Bitmap RandomImage(int w, int h, std::mt19937& random) {
 class GuardedCanvas {
 public:
     GuardedCanvas(int w, int h, Pixel fill = 0x00123456u, int guard = 4)
-        : guard_(guard), stride_(w + 2 * guard), rows_(h + 2 * guard),
+        : guard_(guard),
+          stride_(w + 2 * guard),
+          rows_(h + 2 * guard),
           buffer_(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(rows_), kGuard),
           view_(Bitmap::View(buffer_.data() + guard * stride_ + guard, w, h, stride_)) {
         view_.Fill(fill);

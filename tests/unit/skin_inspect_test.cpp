@@ -22,7 +22,8 @@ std::vector<std::string> Lines(const std::string& text) {
 // The line starting with `prefix` followed by a blank or '=', or "" when there is none.
 std::string LineOf(const std::vector<std::string>& lines, const std::string& prefix) {
     for (const auto& l : lines)
-        if (l.rfind(prefix, 0) == 0 && (l.size() == prefix.size() || l[prefix.size()] == ' ' || l[prefix.size()] == '='))
+        if (l.rfind(prefix, 0) == 0 &&
+            (l.size() == prefix.size() || l[prefix.size()] == ' ' || l[prefix.size()] == '='))
             return l;
     return "";
 }
@@ -31,14 +32,16 @@ TEST(SkinInspect, EmptySkinListsEveryMemberInOrder) {
     skin::TSkinObjects objects;
     const auto lines = Lines(tools::DescribeSkinObjects(objects));
     const std::vector<std::string> members{
-        "Title",           "BorderLeft",      "BorderRight",    "BorderTop",      "BorderBottom",   "Buttons",
-        "Progress",        "MenuBar",         "GroupBoxEdge",   "GroupBox",       "Tabs",           "StatusBarEdges",
-        "ToolbarBackground", "Toolbars",      "ComboButton",    "SunkEdge",       "ExtraImages",    "HeaderBar",
-        "MenuItem",        "MenuBackground",  "ScrollBar",      "HorzScroll",     "VertScroll",     "HorzScrollThumb",
-        "VertScrollThumb", "TrackThumbHorz",  "TrackThumbVert", "TrackThumbLeft", "TrackThumbRight", "TrackThumbUp",
-        "TrackThumbDown",  "UpDownHorz",      "UpDownVert"};
+        "Title",          "BorderLeft",     "BorderRight",       "BorderTop",       "BorderBottom",
+        "Buttons",        "Progress",       "MenuBar",           "GroupBoxEdge",    "GroupBox",
+        "Tabs",           "StatusBarEdges", "ToolbarBackground", "Toolbars",        "ComboButton",
+        "SunkEdge",       "ExtraImages",    "HeaderBar",         "MenuItem",        "MenuBackground",
+        "ScrollBar",      "HorzScroll",     "VertScroll",        "HorzScrollThumb", "VertScrollThumb",
+        "TrackThumbHorz", "TrackThumbVert", "TrackThumbLeft",    "TrackThumbRight", "TrackThumbUp",
+        "TrackThumbDown", "UpDownHorz",     "UpDownVert"};
     ASSERT_GE(lines.size(), members.size());
-    for (std::size_t i = 0; i < members.size(); ++i) EXPECT_EQ(lines[i].rfind("object " + members[i] + " ", 0), 0u) << lines[i];
+    for (std::size_t i = 0; i < members.size(); ++i)
+        EXPECT_EQ(lines[i].rfind("object " + members[i] + " ", 0), 0u) << lines[i];
     // Objects a skin did not define are absent; the always-present ones show an empty image.
     EXPECT_EQ(LineOf(lines, "object Progress"), "object Progress absent");
     EXPECT_EQ(LineOf(lines, "object BorderTop"),

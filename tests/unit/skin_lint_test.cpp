@@ -46,7 +46,8 @@ std::vector<TLintFinding> Lint(const std::string& text, const Members& members =
 
 // The findings of one severity as "line:message-fragment" pairs are awkward to compare; tests
 // look for a finding on a line whose message contains a fragment.
-bool HasFinding(const std::vector<TLintFinding>& findings, TLintSeverity severity, int line, const std::string& fragment) {
+bool HasFinding(const std::vector<TLintFinding>& findings, TLintSeverity severity, int line,
+                const std::string& fragment) {
     return std::any_of(findings.begin(), findings.end(), [&](const TLintFinding& f) {
         return f.Severity == severity && f.Line == line && f.Message.find(fragment) != std::string::npos;
     });
@@ -60,8 +61,13 @@ std::string Dump(const std::vector<TLintFinding>& findings) {
 
 TEST(SkinLint, CleanDefinitionHasNoFindings) {
     Members m;
-    m.Image("left.bmp", 8, 40).Image("top.bmp", 30, 60).Image("button.bmp", 100, 20).Image("check.bmp", 52, 13)
-        .Image("close.bmp", 57, 18).Image("tabs.bmp", 100, 20).Image("border.bmp", 16, 16);
+    m.Image("left.bmp", 8, 40)
+        .Image("top.bmp", 30, 60)
+        .Image("button.bmp", 100, 20)
+        .Image("check.bmp", 52, 13)
+        .Image("close.bmp", 57, 18)
+        .Image("tabs.bmp", 100, 20)
+        .Image("border.bmp", 16, 16);
     const std::string text =
         "; comment\n[TitlebarSkin]\nSkinName=Test\n[Personality]\nLeft=left.bmp\nLeftFrame=2\nTop=top.bmp\n"
         "TopFrame=2\nLeftTopHeight=0x1F\nTopStretch=$1\n[Buttons]\nBitmap=button.bmp\nCheckButton=check.bmp\n"
@@ -113,8 +119,12 @@ TEST(SkinLint, ImageKeysNeedAnExistingReadableBmpMember) {
 
 TEST(SkinLint, ImageSizesMustHoldWholeFrames) {
     Members m;
-    m.Image("side.bmp", 9, 40).Image("top.bmp", 30, 61).Image("scroll.bmp", 23 * 16, 16).Image("tabs.bmp", 101, 20)
-        .Image("thumb.bmp", 40, 16).Image("mdi.bmp", 12 * 16, 16);
+    m.Image("side.bmp", 9, 40)
+        .Image("top.bmp", 30, 61)
+        .Image("scroll.bmp", 23 * 16, 16)
+        .Image("tabs.bmp", 101, 20)
+        .Image("thumb.bmp", 40, 16)
+        .Image("mdi.bmp", 12 * 16, 16);
     const auto findings = Lint(
         "[Personality]\nLeft=side.bmp\nLeftFrame=2\nTop=top.bmp\nTopFrame=2\n[Scrollbar]\nImage=scroll.bmp\n"
         "[Tabs]\nImage=tabs.bmp\n[HorzScrollThumb]\nImage=thumb.bmp\nFrameCount=4\n[MDICONTROLS]\nImage=mdi.bmp\n",
@@ -132,7 +142,10 @@ TEST(SkinLint, DerivedFrameCountsFollowTheLoader) {
     Members m;
     // 57 x 18 gives 3 frames (57 / 3 whole); 58 x 18 also 3 frames but not whole;
     // 120 x 18 gives 6 frames; a glyph strip 48 x 16 gives 4 frames (48 / 16, at least 4).
-    m.Image("three.bmp", 57, 18).Image("bad.bmp", 58, 18).Image("six.bmp", 120, 18).Image("radio.bmp", 48, 16)
+    m.Image("three.bmp", 57, 18)
+        .Image("bad.bmp", 58, 18)
+        .Image("six.bmp", 120, 18)
+        .Image("radio.bmp", 48, 16)
         .Image("check.bmp", 66, 13);
     const auto findings = Lint(
         "[BUTTON.A]\nAction=0\nButtonImage=three.bmp\n[BUTTON.B]\nAction=1\nButtonImage=bad.bmp\n"

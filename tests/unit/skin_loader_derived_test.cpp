@@ -118,8 +118,7 @@ TEST_F(ComboSynthesis, NeedsBothSunkEdgeAndComboButton) {
 
 TEST(SkinDerivedImages, ToolbarBackgroundFromFirstStatusBarFrame) {
     // Three frames of 10 x 12; margins L=2, T=3, R=1, B=4.
-    SkinPackage package(
-        "[StatusBarEdges]\nImage=status.bmp\nLeftWidth=2\nTopHeight=3\nRightWidth=1\nBottomHeight=4\n");
+    SkinPackage package("[StatusBarEdges]\nImage=status.bmp\nLeftWidth=2\nTopHeight=3\nRightWidth=1\nBottomHeight=4\n");
     const base::Bitmap status = Gradient(30, 12, 7);
     package.Image("status.bmp", status);
     skin::TSkinObjects objects;

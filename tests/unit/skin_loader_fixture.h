@@ -55,7 +55,8 @@ public:
 
     std::vector<tools::TPackageMember> Members() const {
         std::vector<tools::TPackageMember> all;
-        if (hasDefinition_) all.push_back({"skin.ini", std::vector<std::uint8_t>(definition_.begin(), definition_.end())});
+        if (hasDefinition_)
+            all.push_back({"skin.ini", std::vector<std::uint8_t>(definition_.begin(), definition_.end())});
         all.insert(all.end(), members_.begin(), members_.end());
         return all;
     }

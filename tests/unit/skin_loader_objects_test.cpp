@@ -35,8 +35,8 @@ TEST(SkinLoadImage, MemberNamesAndExtensions) {
     }
     // Unusable names, other formats, missing, empty or undecodable members all
     // leave an empty image, replacing what the target held.
-    for (const char* name : {"upper.BMP", "picture.tga", "missing.bmp", "broken.bmp", "empty.bmp", "", "dir\\",
-                             "edge.bmp.old", "edge"}) {
+    for (const char* name :
+         {"upper.BMP", "picture.tga", "missing.bmp", "broken.bmp", "empty.bmp", "", "dir\\", "edge.bmp.old", "edge"}) {
         target = Gradient(2, 2);
         EXPECT_FALSE(skin::LoadImage(target, reader, name)) << name;
         EXPECT_TRUE(target.Empty()) << name;
@@ -220,9 +220,9 @@ TEST(SkinLoadObjects, FrameCountsOfTheObjectTable) {
     std::string definition;
     SkinPackage package;
     const std::vector<std::pair<std::string, int>> sections = {
-        {"GroupBoxEdge", 2}, {"StatusBarEdges", 3}, {"ToolBarBackground", 1}, {"ToolBars", 5},
-        {"ExtraImages", 5}, {"Headerbar", 5}, {"MenuBackground", 1}, {"HorzScroll", 4},
-        {"VertScroll", 4}, {"Trackbar.ThumbLeft", 5}, {"UpDown.Vert", 8}};
+        {"GroupBoxEdge", 2}, {"StatusBarEdges", 3},     {"ToolBarBackground", 1}, {"ToolBars", 5},
+        {"ExtraImages", 5},  {"Headerbar", 5},          {"MenuBackground", 1},    {"HorzScroll", 4},
+        {"VertScroll", 4},   {"Trackbar.ThumbLeft", 5}, {"UpDown.Vert", 8}};
     for (const auto& [section, count] : sections) {
         definition += "[" + section + "]\nImage=" + section + ".bmp\n";
         package.Image(section + ".bmp", Gradient(count * 4, 4));
@@ -233,9 +233,9 @@ TEST(SkinLoadObjects, FrameCountsOfTheObjectTable) {
     skin::TSkinObjects objects;
     ASSERT_TRUE(package.LoadInto(objects).Ok());
     const std::vector<std::pair<const skin::TDataSkinObject*, int>> loaded = {
-        {objects.GroupBoxEdge.get(), 2}, {objects.StatusBarEdges.get(), 3}, {objects.ToolbarBackground.get(), 1},
-        {objects.Toolbars.get(), 5},     {objects.ExtraImages.get(), 5},    {objects.HeaderBar.get(), 5},
-        {objects.MenuBackground.get(), 1}, {objects.HorzScroll.get(), 4},   {objects.VertScroll.get(), 4},
+        {objects.GroupBoxEdge.get(), 2},   {objects.StatusBarEdges.get(), 3}, {objects.ToolbarBackground.get(), 1},
+        {objects.Toolbars.get(), 5},       {objects.ExtraImages.get(), 5},    {objects.HeaderBar.get(), 5},
+        {objects.MenuBackground.get(), 1}, {objects.HorzScroll.get(), 4},     {objects.VertScroll.get(), 4},
         {objects.TrackThumbLeft.get(), 5}, {objects.UpDownVert.get(), 8}};
     for (std::size_t i = 0; i < loaded.size(); ++i) {
         ASSERT_NE(loaded[i].first, nullptr) << sections[i].first;

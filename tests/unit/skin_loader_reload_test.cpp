@@ -61,10 +61,9 @@ TEST(SkinLoadPackage, ReloadReplacesThePreviousSkin) {
     ASSERT_TRUE(SkinPackage("[Personality]\nTextShift=2\n").LoadInto(objects).Ok());
     // Objects the new skin lacks are gone.
     const std::vector<const skin::TDataSkinObject*> gone = {
-        objects.Tabs.get(), objects.MenuBar.get(), objects.StatusBarEdges.get(),
-        objects.ToolbarBackground.get(), objects.SunkEdge.get(), objects.ComboButton.get()};
-    for (const skin::TDataSkinObject* object : gone)
-        EXPECT_EQ(object, nullptr);
+        objects.Tabs.get(),     objects.MenuBar.get(),    objects.StatusBarEdges.get(), objects.ToolbarBackground.get(),
+        objects.SunkEdge.get(), objects.ComboButton.get()};
+    for (const skin::TDataSkinObject* object : gone) EXPECT_EQ(object, nullptr);
     EXPECT_EQ(objects.SysButtons.size(), 3u);  // just the MDI buttons
     EXPECT_TRUE(objects.SectionColors.empty());
     EXPECT_EQ(objects.SkinName, "");

@@ -72,14 +72,13 @@ TEST(SkinLoadSysButtons, FrameCountFromImageShape) {
         bool keepsImage;
     };
     const Case cases[] = {
-        {57, 18, 0, 0, 3, true},    // ratio 3.17
-        {120, 18, 0, 0, 6, true},   // ratio 6.7
-        {76, 20, 0, 0, 3, true},    // ratio exactly 3.8
-        {77, 20, 0, 0, 6, true},    // just above 3.8
-        {57, 18, 3, 0, 3, false},   // close-like actions lose the image...
-        {57, 18, 11, 0, 3, false},
-        {57, 18, 3, 4, 4, true},    // ...unless the frame count is given
-        {57, 18, 11, -2, -2, true}, // out-of-range values are stored as they are
+        {57, 18, 0, 0, 3, true},                              // ratio 3.17
+        {120, 18, 0, 0, 6, true},                             // ratio 6.7
+        {76, 20, 0, 0, 3, true},                              // ratio exactly 3.8
+        {77, 20, 0, 0, 6, true},                              // just above 3.8
+        {57, 18, 3, 0, 3, false},                             // close-like actions lose the image...
+        {57, 18, 11, 0, 3, false},  {57, 18, 3, 4, 4, true},  // ...unless the frame count is given
+        {57, 18, 11, -2, -2, true},                           // out-of-range values are stored as they are
         {57, 18, -5, 0, 6, true},
     };
     for (const Case& c : cases) {

@@ -36,7 +36,8 @@ TEST(SkingenParams, MistakesAreReportedWithFileSectionAndKey) {
     EXPECT_THROW(Params::Parse("[s]\nno equals\n", "a.txt"), ParamError);     // not key = value
     EXPECT_THROW(Params::Parse("[s]\nk = 1\nk = 2\n", "a.txt"), ParamError);  // given twice
     EXPECT_THROW(Params::Parse("[s\n", "a.txt"), ParamError);
-    const Params p = Params::Parse("[palette]\nloop = loop\n[s]\nn = 1x\nc = 1 2\nd = 1 2 300\ne = loop\nf = nothing\n", "b.txt");
+    const Params p =
+        Params::Parse("[palette]\nloop = loop\n[s]\nn = 1x\nc = 1 2\nd = 1 2 300\ne = loop\nf = nothing\n", "b.txt");
     try {
         p.Int("s", "n");
         ADD_FAILURE() << "no error";
@@ -59,7 +60,7 @@ TEST(SkingenCanvas, ShapesBlendAgainstTheBackdropAndUncoveredPixelsBecomeMagenta
     Canvas c(10, 10, Rgb{0, 0, 0});
     c.Fill(RoundRect(0, 0, 10, 10, 5), Solid({255, 255, 255}));
     const base::Bitmap b = c.Export();
-    EXPECT_EQ(b.At(0, 0), base::kMagenta);             // outside the rounded corner
+    EXPECT_EQ(b.At(0, 0), base::kMagenta);                  // outside the rounded corner
     EXPECT_EQ(b.At(5, 5), base::MakePixel(255, 255, 255));  // fully covered
     // Partly covered pixels are blends of white and the black backdrop: grey, never colored.
     int blended = 0;

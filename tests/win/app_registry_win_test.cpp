@@ -116,8 +116,8 @@ TEST_F(AppWinRegistry, SystemInformationMatchesTheRegistryAndCreatesNothing) {
     ReadSystemInformation(registry, [&](InfoLabel label, const std::string& text) { labels[label] = text; });
     const auto vendor = ReadRegistryValue(HKEY_LOCAL_MACHINE, processor, "VendorIdentifier");
     ASSERT_TRUE(vendor) << "the prefix describes its processor";
-    EXPECT_EQ(labels[InfoLabel::ProcessorVendor], std::string(vendor->data.begin(),
-                                                              std::find(vendor->data.begin(), vendor->data.end(), 0)));
+    EXPECT_EQ(labels[InfoLabel::ProcessorVendor],
+              std::string(vendor->data.begin(), std::find(vendor->data.begin(), vendor->data.end(), 0)));
     EXPECT_FALSE(labels[InfoLabel::ProcessorVendor].empty());
     EXPECT_TRUE(labels.contains(InfoLabel::Owner));
     EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0\\0"));
@@ -148,8 +148,6 @@ TEST(AppWinPower, RestartGoesThroughTheSeamWithTheRebootFlag) {
     }
 }
 
-TEST(AppWinPower, AnUnknownPrivilegeCannotBeEnabled) {
-    EXPECT_FALSE(SetPrivilege("SeNoSuchPrivilegeAnywhere", true));
-}
+TEST(AppWinPower, AnUnknownPrivilegeCannotBeEnabled) { EXPECT_FALSE(SetPrivilege("SeNoSuchPrivilegeAnywhere", true)); }
 
 }  // namespace

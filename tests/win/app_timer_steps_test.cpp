@@ -14,9 +14,9 @@ TEST(AppTimerSteps, RunsActionsInOrderAndWaitsForConditions) {
     std::vector<std::string> log;
     int polls = 0;
     TimerSteps steps(1);
-    steps.Then("a", [&] { log.push_back("a"); })
-        .WaitUntil("third poll", [&] { return ++polls >= 3; })
-        .Then("b", [&] { log.push_back("b"); });
+    steps.Then("a", [&] { log.push_back("a"); }).WaitUntil("third poll", [&] { return ++polls >= 3; }).Then("b", [&] {
+        log.push_back("b");
+    });
     EXPECT_TRUE(steps.RunUntilFinished());
     EXPECT_EQ(log, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(polls, 3);
@@ -29,11 +29,13 @@ TEST(AppTimerSteps, LaterStepsRunInsideTheModalLoopOfAnEarlierOne) {
     TForm* dialog = new TForm(Application);
     std::vector<std::string> log;
     TimerSteps steps(1);
-    steps.Then("show modal", [&] {
-             log.push_back("open");
-             dialog->ShowModal();
-             log.push_back("returned");
-         })
+    steps
+        .Then("show modal",
+              [&] {
+                  log.push_back("open");
+                  dialog->ShowModal();
+                  log.push_back("returned");
+              })
         .WaitUntil("shown", [&] { return dialog->HandleAllocated() && IsWindowVisible(dialog->Handle()); })
         .Then("inside", [&] {
             log.push_back("inside");
@@ -50,11 +52,14 @@ TEST(AppTimerSteps, AFailedWaitReportsTheStepAndLetsTheCallerEndModalLoops) {
     bool returned = false;
     TimerSteps steps(1);
     steps.OnFailure = [&](const std::string&) { dialog->SetModalResult(mrCancel); };
-    steps.Then("show modal", [&] {
-             dialog->ShowModal();
-             returned = true;
-         })
-        .WaitUntil("never", [] { return false; }, 50);
+    steps
+        .Then("show modal",
+              [&] {
+                  dialog->ShowModal();
+                  returned = true;
+              })
+        .WaitUntil(
+            "never", [] { return false; }, 50);
     EXPECT_FALSE(steps.RunUntilFinished());
     EXPECT_TRUE(returned);
     EXPECT_EQ(steps.Failure(), "never: timed out");

@@ -62,9 +62,11 @@ protected:
     void ClickNode(int index) {
         TTreeNode* node = Node(index);
         if (TTreeNode* parent = node->Parent()) {
-            steps.Then("expand category", [this, parent] {
-                     if (!parent->Expanded()) ClickTreeNode(Form1->TreeView1, parent);
-                 })
+            steps
+                .Then("expand category",
+                      [this, parent] {
+                          if (!parent->Expanded()) ClickTreeNode(Form1->TreeView1, parent);
+                      })
                 .WaitUntil("category expanded", [parent] { return parent->Expanded(); });
         }
         steps.Then("click node " + std::to_string(index), [this, node] { ClickTreeNode(Form1->TreeView1, node); })
@@ -240,8 +242,9 @@ TEST_F(AppUi, DialogsKeepWhatWasTypedBetweenOpenings) {
         .Then("cancel", [] { Click(Form8->SpeedButton2); });
     WaitClosed(Form8);
     PressTweakAndWaitFor(Form8);
-    steps.Then("memo kept", [] { EXPECT_EQ(Form8->Memo1->Lines()->Get(0), "red"); })
-        .Then("cancel", [] { Click(Form8->SpeedButton2); });
+    steps.Then("memo kept", [] { EXPECT_EQ(Form8->Memo1->Lines()->Get(0), "red"); }).Then("cancel", [] {
+        Click(Form8->SpeedButton2);
+    });
     WaitClosed(Form8);
     Run();
 }
@@ -249,10 +252,12 @@ TEST_F(AppUi, DialogsKeepWhatWasTypedBetweenOpenings) {
 TEST_F(AppUi, AnEmptyLogonNoticeWritesTwoZeroLengthTexts) {
     ClickNode(13);
     PressTweakAndWaitFor(Form8);
-    steps.Then("clear", [] {
-             TypeText(Form8->Edit1, "");
-             TypeText(Form8->Memo1, "");
-         })
+    steps
+        .Then("clear",
+              [] {
+                  TypeText(Form8->Edit1, "");
+                  TypeText(Form8->Memo1, "");
+              })
         .WaitUntil("cleared", [] { return Form8->Edit1->Text().empty() && Form8->Memo1->Text().empty(); })
         .Then("confirm", [] { Click(Form8->SpeedButton1); });
     ExpectMessageAndPressOk(tweak_text::kLogonNoticeSet);
@@ -299,11 +304,12 @@ TEST_F(AppUi, AFailedDwordWriteShowsTheErrorAndKeepsTheDialogOpen) {
     PressTweakAndWaitFor(Form4);
     steps.Then("confirm", [] { Click(Form4->SpeedButton1); })
         .WaitUntil("error box", [] { return SystemDialog() != nullptr; })
-        .Then("check error", [] {
-            EXPECT_NE(DialogText(SystemDialog()).find("Failed to set data for 'NoDrives'"), std::string::npos)
-                << DialogText(SystemDialog());
-            EXPECT_EQ(MessageForm(), nullptr);
-        })
+        .Then("check error",
+              [] {
+                  EXPECT_NE(DialogText(SystemDialog()).find("Failed to set data for 'NoDrives'"), std::string::npos)
+                      << DialogText(SystemDialog());
+                  EXPECT_EQ(MessageForm(), nullptr);
+              })
         .Then("press OK", [] { ASSERT_TRUE(PressDialogOk(SystemDialog())); })
         .WaitUntil("error closed", [] { return SystemDialog() == nullptr; })
         .WaitUntil("handled", QueueDrained)
@@ -317,8 +323,9 @@ TEST_F(AppUi, InformationDialogOpensFromItsNodeAndGoesBack) {
     const std::string vendor = Form13->Label4->Caption();
     ClickNode(15);
     PressTweakAndWaitFor(Form13);
-    steps.Then("readings unchanged", [vendor] { EXPECT_EQ(Form13->Label4->Caption(), vendor); })
-        .Then("Nazad", [] { Click(Form13->SpeedButton1); });
+    steps.Then("readings unchanged", [vendor] { EXPECT_EQ(Form13->Label4->Caption(), vendor); }).Then("Nazad", [] {
+        Click(Form13->SpeedButton1);
+    });
     WaitClosed(Form13);
     Run();
 }
@@ -326,14 +333,16 @@ TEST_F(AppUi, InformationDialogOpensFromItsNodeAndGoesBack) {
 TEST_F(AppUi, MenuShowsTheAboutMessageAndExitEndsTheProgram) {
     steps.Then("Informacije o programu", [] { ChooseMenuItem(Form1, Form1->Informacijeoprogramu1); });
     ExpectMessageAndPressOk(tweak_text::kAbout);
-    steps.Then("Izlaz", [] { ChooseMenuItem(Form1, Form1->Izlaz1); })
-        .WaitUntil("program asked to end", [this] { return steps.QuitReceived(); });
+    steps.Then("Izlaz", [] { ChooseMenuItem(Form1, Form1->Izlaz1); }).WaitUntil("program asked to end", [this] {
+        return steps.QuitReceived();
+    });
     Run();
 }
 
 TEST_F(AppUi, ZatvoriEndsTheProgram) {
-    steps.Then("Zatvori", [] { Click(Form1->SpeedButton4); })
-        .WaitUntil("program asked to end", [this] { return steps.QuitReceived(); });
+    steps.Then("Zatvori", [] { Click(Form1->SpeedButton4); }).WaitUntil("program asked to end", [this] {
+        return steps.QuitReceived();
+    });
     Run();
 }
 

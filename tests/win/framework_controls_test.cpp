@@ -18,14 +18,12 @@ namespace {
 
 class FrameworkControls : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Application->Initialize();
         form_ = new TForm(nullptr);
         form_->SetBounds(80, 80, 400, 320);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         form_->Free();
         PumpPendingMessages();
     }
@@ -34,8 +32,7 @@ protected:
 
 }  // namespace
 
-TEST_F(FrameworkControls, MemoLinesJoinWithCrLfAndLiveInTheWindow)
-{
+TEST_F(FrameworkControls, MemoLinesJoinWithCrLfAndLiveInTheWindow) {
     auto* memo = new TMemo(form_);
     memo->SetParent(form_);
     EXPECT_EQ(memo->Lines()->Text(), "");
@@ -65,8 +62,7 @@ TEST_F(FrameworkControls, MemoLinesJoinWithCrLfAndLiveInTheWindow)
     EXPECT_TRUE(early->Is<TCustomMemo>());
 }
 
-TEST_F(FrameworkControls, EditTextReadOnlyAndChangeEvent)
-{
+TEST_F(FrameworkControls, EditTextReadOnlyAndChangeEvent) {
     auto* edit = new TEdit(form_);
     edit->SetText("about:blank");
     edit->SetParent(form_);
@@ -86,8 +82,7 @@ TEST_F(FrameworkControls, EditTextReadOnlyAndChangeEvent)
     EXPECT_EQ(edit->Text(), "\xE8\xE6\x9A");
 }
 
-TEST_F(FrameworkControls, TreeViewItemsSelectionAndClick)
-{
+TEST_F(FrameworkControls, TreeViewItemsSelectionAndClick) {
     auto* tree = new TTreeView(form_);
     tree->SetParent(form_);
     tree->SetBounds(8, 16, 161, 265);
@@ -151,8 +146,7 @@ TEST_F(FrameworkControls, TreeViewItemsSelectionAndClick)
     EXPECT_EQ(tree->Selected(), third);
 }
 
-TEST_F(FrameworkControls, MainMenuCommandsAndMenuChangedNotification)
-{
+TEST_F(FrameworkControls, MainMenuCommandsAndMenuChangedNotification) {
     auto* menu = new TMainMenu(form_);
     auto* action = new TMenuItem(form_);
     action->SetCaption("Akcija");
@@ -210,8 +204,7 @@ TEST_F(FrameworkControls, MainMenuCommandsAndMenuChangedNotification)
     EXPECT_EQ(GetMenu(form_->Handle()), nullptr);
 }
 
-TEST_F(FrameworkControls, OwnerDrawnMenuItemsDrawAndMeasureThroughTheirEvents)
-{
+TEST_F(FrameworkControls, OwnerDrawnMenuItemsDrawAndMeasureThroughTheirEvents) {
     auto* menu = new TMainMenu(form_);
     auto* top = new TMenuItem(form_);
     top->SetCaption("Pomoc");
@@ -281,15 +274,14 @@ TEST_F(FrameworkControls, OwnerDrawnMenuItemsDrawAndMeasureThroughTheirEvents)
     EXPECT_EQ(item.fType & MFT_OWNERDRAW, 0u);
 }
 
-TEST_F(FrameworkControls, BitmapsLoadFromMemoryAndRejectBadData)
-{
+TEST_F(FrameworkControls, BitmapsLoadFromMemoryAndRejectBadData) {
     // A 2x2 24-bit bottom-up BMP: bottom row red, blue; top row green, white.
     const unsigned char bmp[] = {
-        'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
-        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0,
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // info header
-        0, 0, 255, 255, 0, 0, 0, 0,  // bottom row: red, blue, padding
-        0, 255, 0, 255, 255, 255, 0, 0,  // top row: green, white, padding
+        'B', 'M', 70,  0,   0,   0,   0, 0, 0, 0, 54, 0, 0, 0,  // file header
+        40,  0,   0,   0,   2,   0,   0, 0, 2, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0,
+        16,  0,   0,   0,   0,   0,   0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0,  // info header
+        0,   0,   255, 255, 0,   0,   0, 0,                                        // bottom row: red, blue, padding
+        0,   255, 0,   255, 255, 255, 0, 0,                                        // top row: green, white, padding
     };
     TBitmap bitmap;
     bitmap.LoadFromMemory(bmp, sizeof(bmp));

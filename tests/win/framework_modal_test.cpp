@@ -14,15 +14,13 @@ using testing_support::PumpPendingMessages;
 
 namespace {
 
-std::wstring WindowText(HWND hwnd)
-{
+std::wstring WindowText(HWND hwnd) {
     wchar_t text[256] = {};
     GetWindowTextW(hwnd, text, 256);
     return text;
 }
 
-std::wstring ClassOf(HWND hwnd)
-{
+std::wstring ClassOf(HWND hwnd) {
     wchar_t name[100] = {};
     GetClassNameW(hwnd, name, 100);
     return name;
@@ -31,8 +29,7 @@ std::wstring ClassOf(HWND hwnd)
 // Runs `step` from a framework timer (so it runs inside nested modal loops) until it returns true.
 class TimerDriver {
 public:
-    explicit TimerDriver(std::function<bool()> step) : timer_(new TTimer(nullptr))
-    {
+    explicit TimerDriver(std::function<bool()> step) : timer_(new TTimer(nullptr)) {
         timer_->SetInterval(20);
         timer_->OnTimer = [this, step](TObject*) {
             if (!done_ && step()) {
@@ -57,8 +54,7 @@ struct ChildSearch {
     HWND found = nullptr;
 };
 
-BOOL CALLBACK FindChild(HWND hwnd, LPARAM param)
-{
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<ChildSearch*>(param);
     if (ClassOf(hwnd) == search->className && (search->text.empty() || WindowText(hwnd) == search->text)) {
         search->found = hwnd;
@@ -67,8 +63,7 @@ BOOL CALLBACK FindChild(HWND hwnd, LPARAM param)
     return TRUE;
 }
 
-HWND FindChildWindow(HWND parent, const std::wstring& className, const std::wstring& text = L"")
-{
+HWND FindChildWindow(HWND parent, const std::wstring& className, const std::wstring& text = L"") {
     ChildSearch search{className, text};
     EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
     return search.found;
@@ -77,8 +72,7 @@ HWND FindChildWindow(HWND parent, const std::wstring& className, const std::wstr
 class TMainProbe : public TForm {
     T_CLASS(TMainProbe, TForm)
 public:
-    explicit TMainProbe(TComponent* owner) : TForm(owner)
-    {
+    explicit TMainProbe(TComponent* owner) : TForm(owner) {
         OnCreate = [](TObject*) { throw std::runtime_error("create failed"); };
     }
 };
@@ -91,8 +85,7 @@ protected:
 
 }  // namespace
 
-TEST_F(FrameworkModal, ShowModalDisablesOtherWindowsUntilModalResultIsSet)
-{
+TEST_F(FrameworkModal, ShowModalDisablesOtherWindowsUntilModalResultIsSet) {
     TForm* owner = new TForm(nullptr);
     owner->SetCaption("Owner");
     owner->Show();
@@ -142,8 +135,7 @@ TEST_F(FrameworkModal, ShowModalDisablesOtherWindowsUntilModalResultIsSet)
     owner->Free();
 }
 
-TEST_F(FrameworkModal, ShowMessageIsATMessageFormDismissedByItsOkButton)
-{
+TEST_F(FrameworkModal, ShowMessageIsATMessageFormDismissedByItsOkButton) {
     std::wstring caption;
     std::wstring label;
     bool foundOk = false;
@@ -170,8 +162,7 @@ TEST_F(FrameworkModal, ShowMessageIsATMessageFormDismissedByItsOkButton)
     EXPECT_EQ(FindWindowW(L"TMessageForm", nullptr), nullptr);  // freed after closing
 }
 
-TEST_F(FrameworkModal, EscapeAndEnterPressTheMessageDialogButton)
-{
+TEST_F(FrameworkModal, EscapeAndEnterPressTheMessageDialogButton) {
     TimerDriver driver([&] {
         HWND dialog = FindWindowW(L"TMessageForm", nullptr);
         if (dialog == nullptr || !IsWindowVisible(dialog)) return false;
@@ -184,8 +175,7 @@ TEST_F(FrameworkModal, EscapeAndEnterPressTheMessageDialogButton)
     EXPECT_TRUE(driver.Done());
 }
 
-TEST_F(FrameworkModal, ExceptionsInHandlersReachTheErrorHandlerAndTheProgramGoesOn)
-{
+TEST_F(FrameworkModal, ExceptionsInHandlersReachTheErrorHandlerAndTheProgramGoesOn) {
     TForm* form = new TForm(nullptr);
     auto* button = new TButton(form);
     button->SetParent(form);
@@ -212,8 +202,7 @@ TEST_F(FrameworkModal, ExceptionsInHandlersReachTheErrorHandlerAndTheProgramGoes
     form->Free();
 }
 
-TEST_F(FrameworkModal, DefaultErrorHandlerShowsTheTextInAMessageBox)
-{
+TEST_F(FrameworkModal, DefaultErrorHandlerShowsTheTextInAMessageBox) {
     std::wstring text;
     TimerDriver driver([&] {
         HWND box = FindWindowW(L"#32770", nullptr);
@@ -234,8 +223,7 @@ TEST_F(FrameworkModal, DefaultErrorHandlerShowsTheTextInAMessageBox)
     EXPECT_EQ(text, L"Invalid data type for 'RegisteredOwner'");
 }
 
-TEST_F(FrameworkModal, RunEndsWhenTheMainFormClosesAndOnCreateErrorsAreHandled)
-{
+TEST_F(FrameworkModal, RunEndsWhenTheMainFormClosesAndOnCreateErrorsAreHandled) {
     std::vector<std::string> errors;
     Application->OnException = [&](TObject*, const std::exception& error) { errors.push_back(error.what()); };
     TMainProbe* mainForm = nullptr;
@@ -267,8 +255,7 @@ TEST_F(FrameworkModal, RunEndsWhenTheMainFormClosesAndOnCreateErrorsAreHandled)
     EXPECT_EQ(Application->MainForm(), nullptr);
 }
 
-TEST_F(FrameworkModal, TimerFiresUntilDisabled)
-{
+TEST_F(FrameworkModal, TimerFiresUntilDisabled) {
     auto* timer = new TTimer(nullptr);
     timer->SetInterval(10);
     int ticks = 0;
@@ -285,8 +272,7 @@ TEST_F(FrameworkModal, TimerFiresUntilDisabled)
     timer->Free();
 }
 
-TEST_F(FrameworkModal, ReleaseFreesTheFormAfterItsOwnHandlerReturns)
-{
+TEST_F(FrameworkModal, ReleaseFreesTheFormAfterItsOwnHandlerReturns) {
     std::vector<std::string> log;
     TForm* form = new TForm(nullptr);
     form->OnDestroy = [&](TObject*) { log.push_back("destroyed"); };

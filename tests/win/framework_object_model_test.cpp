@@ -16,8 +16,7 @@ public:
 
 }  // namespace
 
-TEST(FrameworkClassInfo, ClassNamesAndAncestryFollowTheHierarchy)
-{
+TEST(FrameworkClassInfo, ClassNamesAndAncestryFollowTheHierarchy) {
     TSpeedButton button(nullptr);
     TLabel label(nullptr);
     TMemo memo(nullptr);
@@ -48,8 +47,7 @@ TEST(FrameworkClassInfo, ClassNamesAndAncestryFollowTheHierarchy)
     form->Free();
 }
 
-TEST(FrameworkProperties, BooleansReadAsTrueFalseAndSetByMemberName)
-{
+TEST(FrameworkProperties, BooleansReadAsTrueFalseAndSetByMemberName) {
     TSpeedButton button(nullptr);
     EXPECT_EQ(GetEnumProp(&button, "Flat"), "False");
     EXPECT_TRUE(SetPropValue(&button, "flat", "TRUE"));  // names compare without case
@@ -66,8 +64,7 @@ TEST(FrameworkProperties, BooleansReadAsTrueFalseAndSetByMemberName)
     EXPECT_FALSE(button.Enabled());
 }
 
-TEST(FrameworkProperties, IntegersAndEnumerationsByName)
-{
+TEST(FrameworkProperties, IntegersAndEnumerationsByName) {
     TSpeedButton button(nullptr);
     EXPECT_EQ(GetIntProp(&button, "Margin"), -1);
     EXPECT_TRUE(SetPropValue(&button, "Margin", "7"));
@@ -100,8 +97,7 @@ TEST(FrameworkProperties, IntegersAndEnumerationsByName)
     form->Free();
 }
 
-TEST(FrameworkProperties, StringsObjectsAndMissingProperties)
-{
+TEST(FrameworkProperties, StringsObjectsAndMissingProperties) {
     TButton push(nullptr);
     EXPECT_TRUE(SetPropValue(&push, "Caption", "  Potvrdi  "));
     EXPECT_EQ(push.Caption(), "  Potvrdi  ");
@@ -137,8 +133,7 @@ TEST(FrameworkProperties, StringsObjectsAndMissingProperties)
     EXPECT_EQ(push.Tag(), -99);
 }
 
-TEST(FrameworkComponents, ParentFreesChildControlsThatLeaveTheirOwner)
-{
+TEST(FrameworkComponents, ParentFreesChildControlsThatLeaveTheirOwner) {
     TForm* form = new TForm(nullptr);
     auto* group = new TGroupBox(form);
     group->SetParent(form);
@@ -155,8 +150,7 @@ TEST(FrameworkComponents, ParentFreesChildControlsThatLeaveTheirOwner)
     form->Free();
 }
 
-TEST(FrameworkFont, SizeAndHeightAgreeAndChangesAreReported)
-{
+TEST(FrameworkFont, SizeAndHeightAgreeAndChangesAreReported) {
     TFont font;
     EXPECT_EQ(font.Size(), 8);
     int changes = 0;
@@ -173,8 +167,7 @@ TEST(FrameworkFont, SizeAndHeightAgreeAndChangesAreReported)
     EXPECT_EQ(NarrowText(lf.lfFaceName), "MS Sans Serif");
 }
 
-TEST(FrameworkButtonLayout, GlyphAndTextArePlacedAlongTheLayout)
-{
+TEST(FrameworkButtonLayout, GlyphAndTextArePlacedAlongTheLayout) {
     const RECT client{0, 0, 145, 57};
     // Glyph above the caption, centred as a block (margin -1, spacing 4).
     TButtonLayoutResult top = CalcButtonLayout(client, SIZE{30, 30}, SIZE{40, 13}, blGlyphTop, -1, 4);

@@ -21,8 +21,7 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 class MemorySurface {
 public:
     MemorySurface(int width, int height)
-        : dc_(CreateCompatibleDC(nullptr)), bitmap_(MakeBitmap(width, height)), select_(dc_.Get(), bitmap_.Get())
-    {
+        : dc_(CreateCompatibleDC(nullptr)), bitmap_(MakeBitmap(width, height)), select_(dc_.Get(), bitmap_.Get()) {
         RECT r{0, 0, width, height};
         FillRect(dc_.Get(), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
@@ -30,8 +29,7 @@ public:
     COLORREF Pixel(int x, int y) const { return GetPixel(dc_.Get(), x, y); }
 
 private:
-    static HBITMAP MakeBitmap(int width, int height)
-    {
+    static HBITMAP MakeBitmap(int width, int height) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
         info.bmiHeader.biWidth = width;
@@ -48,8 +46,7 @@ private:
 
 class FrameworkPaint : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Application->Initialize();
         form_ = new TForm(nullptr);
         form_->SetBorderStyle(bsSingle);
@@ -61,14 +58,12 @@ protected:
             canvas->FillRect(RECT{50, 50, 60, 60});
         };
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         form_->Free();
         PumpPendingMessages();
     }
 
-    COLORREF ScreenPixel(TWinControl* control, int x, int y)
-    {
+    COLORREF ScreenPixel(TWinControl* control, int x, int y) {
         HDC dc = GetDC(control->Handle());
         const COLORREF color = GetPixel(dc, x, y);
         ReleaseDC(control->Handle(), dc);
@@ -80,8 +75,7 @@ protected:
 
 }  // namespace
 
-TEST_F(FrameworkPaint, FormPaintsItsColorAndOnPaint)
-{
+TEST_F(FrameworkPaint, FormPaintsItsColorAndOnPaint) {
     form_->Show();
     UpdateWindow(form_->Handle());
     PumpMessagesFor(50);
@@ -90,8 +84,7 @@ TEST_F(FrameworkPaint, FormPaintsItsColorAndOnPaint)
     EXPECT_EQ(ScreenPixel(form_, 61, 61), kRed);
 }
 
-TEST_F(FrameworkPaint, WindowlessChildrenGetWmPaintWithTheirOriginThroughWindowProc)
-{
+TEST_F(FrameworkPaint, WindowlessChildrenGetWmPaintWithTheirOriginThroughWindowProc) {
     auto* speed = new TSpeedButton(form_);
     speed->SetParent(form_);
     speed->SetBounds(100, 20, 60, 30);
@@ -119,8 +112,7 @@ TEST_F(FrameworkPaint, WindowlessChildrenGetWmPaintWithTheirOriginThroughWindowP
     EXPECT_EQ(ScreenPixel(form_, 98, 25), kRed);
 }
 
-TEST_F(FrameworkPaint, DoubleBufferedPaintPassesAMemoryDcInWParam)
-{
+TEST_F(FrameworkPaint, DoubleBufferedPaintPassesAMemoryDcInWParam) {
     auto* label = new TLabel(form_);
     label->SetParent(form_);
     label->SetBounds(10, 100, 0, 0);
@@ -159,8 +151,7 @@ TEST_F(FrameworkPaint, DoubleBufferedPaintPassesAMemoryDcInWParam)
     EXPECT_GT(label->Width(), 10);  // auto-sized to its caption
 }
 
-TEST_F(FrameworkPaint, WmPaintWithADcPaintsIntoThatDc)
-{
+TEST_F(FrameworkPaint, WmPaintWithADcPaintsIntoThatDc) {
     auto* speed = new TSpeedButton(form_);
     speed->SetParent(form_);
     speed->SetBounds(100, 20, 60, 30);
@@ -175,8 +166,7 @@ TEST_F(FrameworkPaint, WmPaintWithADcPaintsIntoThatDc)
     EXPECT_NE(surface.Pixel(110, 25), RGB(255, 255, 255));
 }
 
-TEST_F(FrameworkPaint, PaintParentBackgroundShowsTheParentThroughTheControl)
-{
+TEST_F(FrameworkPaint, PaintParentBackgroundShowsTheParentThroughTheControl) {
     auto* speed = new TSpeedButton(form_);
     speed->SetParent(form_);
     speed->SetBounds(40, 40, 40, 40);
@@ -185,7 +175,7 @@ TEST_F(FrameworkPaint, PaintParentBackgroundShowsTheParentThroughTheControl)
 
     MemorySurface surface(40, 40);
     PaintParentBackground(speed, surface.Dc(), false);
-    EXPECT_EQ(surface.Pixel(0, 0), kRed);    // form color at (40,40); the button itself is left out
+    EXPECT_EQ(surface.Pixel(0, 0), kRed);     // form color at (40,40); the button itself is left out
     EXPECT_EQ(surface.Pixel(15, 15), kBlue);  // OnPaint's square at (55,55)
     EXPECT_EQ(surface.Pixel(25, 25), kRed);
     // The DC is given back as it came.
@@ -201,8 +191,7 @@ TEST_F(FrameworkPaint, PaintParentBackgroundShowsTheParentThroughTheControl)
     EXPECT_EQ(untouched.Pixel(5, 5), RGB(255, 255, 255));
 }
 
-TEST_F(FrameworkPaint, PaintParentBackgroundInvalidatesOnlyPlainParents)
-{
+TEST_F(FrameworkPaint, PaintParentBackgroundInvalidatesOnlyPlainParents) {
     auto* plain = new TWinControl(form_);
     plain->SetParent(form_);
     plain->SetBounds(10, 10, 100, 100);
@@ -230,8 +219,7 @@ TEST_F(FrameworkPaint, PaintParentBackgroundInvalidatesOnlyPlainParents)
     EXPECT_TRUE(GetUpdateRect(plain->Handle(), nullptr, FALSE));
 }
 
-TEST_F(FrameworkPaint, ParentBackgroundShowsTheParentInsteadOfTheColor)
-{
+TEST_F(FrameworkPaint, ParentBackgroundShowsTheParentInsteadOfTheColor) {
     auto* group = new TGroupBox(form_);
     group->SetParent(form_);
     group->SetBounds(20, 20, 100, 100);

@@ -18,21 +18,18 @@ namespace {
 
 class FrameworkWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Application->Initialize();
         form_ = new TForm(nullptr);
         form_->SetBounds(100, 100, 300, 200);
         form_->SetCaption("Framework test");
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         if (form_ != nullptr) form_->Free();
         PumpPendingMessages();
     }
 
-    std::wstring ClassNameOf(HWND hwnd)
-    {
+    std::wstring ClassNameOf(HWND hwnd) {
         wchar_t name[100] = {};
         GetClassNameW(hwnd, name, 100);
         return name;
@@ -45,8 +42,7 @@ protected:
 class MessageRecorder {
 public:
     MessageRecorder(TControl* control, std::vector<UINT> interesting)
-        : control_(control), saved_(control->WindowProc), interesting_(std::move(interesting))
-    {
+        : control_(control), saved_(control->WindowProc), interesting_(std::move(interesting)) {
         control->WindowProc = [this](TMessage& message) {
             if (std::find(interesting_.begin(), interesting_.end(), message.Msg) != interesting_.end()) {
                 messages.push_back(message.Msg);
@@ -70,8 +66,7 @@ private:
 
 }  // namespace
 
-TEST_F(FrameworkWindow, EveryWindowCarriesItsObjectUnderTheControlAtom)
-{
+TEST_F(FrameworkWindow, EveryWindowCarriesItsObjectUnderTheControlAtom) {
     auto* edit = new TEdit(form_);
     edit->SetParent(form_);
     HWND formWindow = form_->Handle();
@@ -101,8 +96,7 @@ TEST_F(FrameworkWindow, EveryWindowCarriesItsObjectUnderTheControlAtom)
     EXPECT_EQ(FindControl(editWindow), nullptr);
 }
 
-TEST_F(FrameworkWindow, WindowClassesAreTheFrameworkClassNames)
-{
+TEST_F(FrameworkWindow, WindowClassesAreTheFrameworkClassNames) {
     auto* edit = new TEdit(form_);
     edit->SetParent(form_);
     auto* button = new TButton(form_);
@@ -124,8 +118,7 @@ TEST_F(FrameworkWindow, WindowClassesAreTheFrameworkClassNames)
     EXPECT_EQ(ClassNameOf(Application->Handle()), L"TApplication");
 }
 
-TEST_F(FrameworkWindow, ReplacedWindowProcSeesMessagesAndCanBeRestored)
-{
+TEST_F(FrameworkWindow, ReplacedWindowProcSeesMessagesAndCanBeRestored) {
     auto* edit = new TEdit(form_);
     edit->SetParent(form_);
     HWND hwnd = edit->Handle();
@@ -154,8 +147,7 @@ TEST_F(FrameworkWindow, ReplacedWindowProcSeesMessagesAndCanBeRestored)
     EXPECT_TRUE(seen.empty());
 }
 
-TEST_F(FrameworkWindow, EnabledAndVisibleChangesAreNotified)
-{
+TEST_F(FrameworkWindow, EnabledAndVisibleChangesAreNotified) {
     auto* button = new TButton(form_);
     button->SetParent(form_);
     auto* speed = new TSpeedButton(form_);
@@ -180,8 +172,7 @@ TEST_F(FrameworkWindow, EnabledAndVisibleChangesAreNotified)
     EXPECT_EQ(0xB00Bu, CM_VISIBLECHANGED);
 }
 
-TEST_F(FrameworkWindow, MouseEnterAndLeaveReachWindowlessControls)
-{
+TEST_F(FrameworkWindow, MouseEnterAndLeaveReachWindowlessControls) {
     auto* first = new TSpeedButton(form_);
     first->SetParent(form_);
     first->SetBounds(10, 10, 50, 30);
@@ -207,8 +198,7 @@ TEST_F(FrameworkWindow, MouseEnterAndLeaveReachWindowlessControls)
     SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));  // over the form itself
     EXPECT_FALSE(second->MouseInControl());
 
-    EXPECT_EQ(firstLog.messages,
-              (std::vector<UINT>{CM_MOUSEENTER, WM_MOUSEMOVE, WM_MOUSEMOVE, CM_MOUSELEAVE}));
+    EXPECT_EQ(firstLog.messages, (std::vector<UINT>{CM_MOUSEENTER, WM_MOUSEMOVE, WM_MOUSEMOVE, CM_MOUSELEAVE}));
     EXPECT_EQ(secondLog.messages, (std::vector<UINT>{CM_MOUSEENTER, WM_MOUSEMOVE, CM_MOUSELEAVE}));
 
     // Leaving the window tells the control under the mouse.
@@ -221,8 +211,7 @@ TEST_F(FrameworkWindow, MouseEnterAndLeaveReachWindowlessControls)
     EXPECT_EQ(0xB014u, CM_MOUSELEAVE);
 }
 
-TEST_F(FrameworkWindow, MousePressOnASpeedButtonClicksItWithLocalCoordinates)
-{
+TEST_F(FrameworkWindow, MousePressOnASpeedButtonClicksItWithLocalCoordinates) {
     auto* speed = new TSpeedButton(form_);
     speed->SetParent(form_);
     speed->SetBounds(40, 30, 60, 25);
@@ -258,8 +247,7 @@ TEST_F(FrameworkWindow, MousePressOnASpeedButtonClicksItWithLocalCoordinates)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(FrameworkWindow, ChildNotificationsAreReflectedToTheChild)
-{
+TEST_F(FrameworkWindow, ChildNotificationsAreReflectedToTheChild) {
     auto* button = new TButton(form_);
     button->SetParent(form_);
     button->SetCaption("Go");
@@ -275,15 +263,14 @@ TEST_F(FrameworkWindow, ChildNotificationsAreReflectedToTheChild)
     EXPECT_EQ(HIWORD(log.params[0]), BN_CLICKED);
 }
 
-TEST_F(FrameworkWindow, EditColorsComeFromTheControl)
-{
+TEST_F(FrameworkWindow, EditColorsComeFromTheControl) {
     auto* edit = new TEdit(form_);
     edit->SetParent(form_);
     edit->SetColor(clYellow);
     edit->Font()->SetColor(clRed);
     HDC dc = GetDC(edit->Handle());
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(form_->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit->Handle())));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        form_->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit->Handle())));
     EXPECT_EQ(GetTextColor(dc), static_cast<COLORREF>(clRed));
     EXPECT_EQ(GetBkColor(dc), static_cast<COLORREF>(clYellow));
     LOGBRUSH info{};
@@ -292,8 +279,7 @@ TEST_F(FrameworkWindow, EditColorsComeFromTheControl)
     ReleaseDC(edit->Handle(), dc);
 }
 
-TEST_F(FrameworkWindow, TabOrderListIncludesNestedControlsInOrder)
-{
+TEST_F(FrameworkWindow, TabOrderListIncludesNestedControlsInOrder) {
     auto* group = new TGroupBox(form_);
     group->SetParent(form_);
     auto* inner = new TMemo(form_);
@@ -327,8 +313,7 @@ TEST_F(FrameworkWindow, TabOrderListIncludesNestedControlsInOrder)
     EXPECT_TRUE(edit->Focused());
 }
 
-TEST_F(FrameworkWindow, ScreenListsFormsAndHandCursorIsShown)
-{
+TEST_F(FrameworkWindow, ScreenListsFormsAndHandCursorIsShown) {
     const int before = Screen->FormCount();
     TForm* second = new TForm(nullptr);
     EXPECT_EQ(Screen->FormCount(), before + 1);

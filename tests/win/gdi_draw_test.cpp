@@ -20,9 +20,10 @@ Bitmap ShapedStrip(int fw, int fh, int count, bool vertical) {
     for (int k = 0; k < count; ++k)
         for (int y = 0; y < fh; ++y)
             for (int x = 0; x < fw; ++x) {
-                const Pixel p = (x == 1 || y == fh - 2) ? kMagenta
-                                                        : MakePixel(static_cast<std::uint8_t>(k + 1),
-                                                                    static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y));
+                const Pixel p = (x == 1 || y == fh - 2)
+                                    ? kMagenta
+                                    : MakePixel(static_cast<std::uint8_t>(k + 1), static_cast<std::uint8_t>(x),
+                                                static_cast<std::uint8_t>(y));
                 strip.At(vertical ? x : k * fw + x, vertical ? k * fh + y : y) = p;
             }
     return strip;
@@ -31,14 +32,15 @@ Bitmap ShapedStrip(int fw, int fh, int count, bool vertical) {
 Bitmap Background(int w, int h) {
     Bitmap b(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.At(x, y) = MakePixel(200, static_cast<std::uint8_t>(x * 3), static_cast<std::uint8_t>(y * 5));
+        for (int x = 0; x < w; ++x)
+            b.At(x, y) = MakePixel(200, static_cast<std::uint8_t>(x * 3), static_cast<std::uint8_t>(y * 5));
     return b;
 }
 
 // Runs `onDc` on a DIB section and `onBitmap` on a portable copy of the same background; returns
 // whether both end with the same pixels (the unused byte ignored).
-::testing::AssertionResult SamePixels(const std::function<void(HDC)>& onDc, const std::function<void(Bitmap&)>& onBitmap,
-                                      int w = 48, int h = 40) {
+::testing::AssertionResult SamePixels(const std::function<void(HDC)>& onDc,
+                                      const std::function<void(Bitmap&)>& onBitmap, int w = 48, int h = 40) {
     const Bitmap start = Background(w, h);
     base::win::DibSection section = base::win::DibSection::FromBitmap(start);
     onDc(section.Dc());
@@ -57,10 +59,15 @@ TEST(GdiDraw, OpaqueAndTransparentBitmapsReachTheDc) {
     Bitmap image = Background(7, 5);
     image.At(2, 2) = kMagenta;
     image.At(3, 2) = kMagenta ^ 1u;
-    EXPECT_TRUE(SamePixels([&](HDC dc) { DrawBitmap(dc, -2, 30, image); },
-                           [&](Bitmap& b) { CopyBitmap(b, -2, 30, image); }));
-    EXPECT_TRUE(SamePixels([&](HDC dc) { DrawBitmapRect(dc, 40, 1, image, {1, 1, 20, 4}); },
-                           [&](Bitmap& b) { CopyBitmapRect(b, 40, 1, image, {1, 1, 20, 4}); }));
+    EXPECT_TRUE(
+        SamePixels([&](HDC dc) { DrawBitmap(dc, -2, 30, image); }, [&](Bitmap& b) { CopyBitmap(b, -2, 30, image); }));
+    EXPECT_TRUE(SamePixels(
+        [&](HDC dc) {
+            DrawBitmapRect(dc, 40, 1, image, {1, 1, 20, 4});
+        },
+        [&](Bitmap& b) {
+            CopyBitmapRect(b, 40, 1, image, {1, 1, 20, 4});
+        }));
     for (const Rect target : {Rect{3, 4, 10, 9}, Rect{3, 4, 8, 7}, Rect{44, 37, 60, 60}, Rect{5, 5, 4, 9}})
         EXPECT_TRUE(SamePixels([&](HDC dc) { TransparentBlit(dc, target, image, kMagenta); },
                                [&](Bitmap& b) { TransparentBlit(b, target, image, kMagenta); }))
@@ -76,15 +83,17 @@ TEST(GdiDraw, SkinObjectsMatchThePortableDrawing) {
                 for (const Rect target : {Rect{2, 3, 45, 37}, Rect{-5, -4, 20, 12}, Rect{30, 20, 36, 23}}) {
                     EXPECT_TRUE(SamePixels(
                         [&](HDC dc) { DrawSkinObject(dc, target, strip, vertical, tile, transparent, 3, 2, margins); },
-                        [&](Bitmap& b) { DrawSkinObject(b, target, strip, vertical, tile, transparent, 3, 2, margins); }))
+                        [&](Bitmap& b) {
+                            DrawSkinObject(b, target, strip, vertical, tile, transparent, 3, 2, margins);
+                        }))
                         << "vertical " << vertical << " tile " << tile << " transparent " << transparent << " at "
                         << target.Left;
                     EXPECT_TRUE(SamePixels(
                         [&](HDC dc) { DrawSkinStrip(dc, target, strip, vertical, transparent, 3, 3, margins); },
                         [&](Bitmap& b) { DrawSkinStrip(b, target, strip, vertical, transparent, 3, 3, margins); }));
-                    EXPECT_TRUE(SamePixels(
-                        [&](HDC dc) { DrawSkinBorder(dc, target, strip, vertical, 3, 1, margins); },
-                        [&](Bitmap& b) { DrawSkinBorder(b, target, strip, vertical, 3, 1, margins); }));
+                    EXPECT_TRUE(
+                        SamePixels([&](HDC dc) { DrawSkinBorder(dc, target, strip, vertical, 3, 1, margins); },
+                                   [&](Bitmap& b) { DrawSkinBorder(b, target, strip, vertical, 3, 1, margins); }));
                     EXPECT_TRUE(SamePixels([&](HDC dc) { DrawSkinFrame(dc, target, strip, transparent, 3, 1); },
                                            [&](Bitmap& b) { DrawSkinFrame(b, target, strip, transparent, 3, 1); }));
                     EXPECT_TRUE(SamePixels([&](HDC dc) { DrawSkinGlyph(dc, target, strip, transparent, 3, 2); },
@@ -112,15 +121,31 @@ TEST(GdiDraw, ClippedDcOnlyChangesInsideItsClip) {
 TEST(GdiDraw, BadArgumentsLeaveTheDcAlone) {
     const Bitmap strip = ShapedStrip(11, 9, 2, false);
     const auto nothing = [](Bitmap&) {};
-    EXPECT_TRUE(SamePixels([&](HDC dc) { DrawSkinObject(dc, {10, 10, 5, 20}, strip, false, false, false, 2, 1, {}); }, nothing));
-    EXPECT_TRUE(SamePixels([&](HDC dc) { DrawSkinObject(dc, {0, 0, 20, 20}, strip, false, false, false, 0, 1, {}); }, nothing));
+    EXPECT_TRUE(SamePixels(
+        [&](HDC dc) {
+            DrawSkinObject(dc, {10, 10, 5, 20}, strip, false, false, false, 2, 1, {});
+        },
+        nothing));
+    EXPECT_TRUE(SamePixels(
+        [&](HDC dc) {
+            DrawSkinObject(dc, {0, 0, 20, 20}, strip, false, false, false, 0, 1, {});
+        },
+        nothing));
     EXPECT_TRUE(SamePixels([&](HDC dc) { DrawSkinFrame(dc, {0, 0, 20, 20}, Bitmap{}, false, 1, 1); }, nothing));
-    EXPECT_TRUE(SamePixels([&](HDC dc) { DrawSkinBorder(dc, {0, 0, 20, 20}, strip, false, 2, 1, {-2, 1, 1, 1}); }, nothing));
+    EXPECT_TRUE(SamePixels(
+        [&](HDC dc) {
+            DrawSkinBorder(dc, {0, 0, 20, 20}, strip, false, 2, 1, {-2, 1, 1, 1});
+        },
+        nothing));
     EXPECT_TRUE(SamePixels([&](HDC dc) { TransparentBlit(dc, {0, 0, 20, 20}, Bitmap{}, kMagenta); }, nothing));
     // Huge targets: only the visible part is built.
     EXPECT_TRUE(SamePixels(
-        [&](HDC dc) { DrawSkinObject(dc, {-100000000, 0, 100000000, 30}, strip, false, true, false, 2, 2, {3, 2, 4, 3}); },
-        [&](Bitmap& b) { DrawSkinObject(b, {-100000000, 0, 100000000, 30}, strip, false, true, false, 2, 2, {3, 2, 4, 3}); }));
+        [&](HDC dc) {
+            DrawSkinObject(dc, {-100000000, 0, 100000000, 30}, strip, false, true, false, 2, 2, {3, 2, 4, 3});
+        },
+        [&](Bitmap& b) {
+            DrawSkinObject(b, {-100000000, 0, 100000000, 30}, strip, false, true, false, 2, 2, {3, 2, 4, 3});
+        }));
 }
 
 // A real window: what reaches its client area is what the portable drawing produces.

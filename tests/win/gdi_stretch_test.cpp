@@ -13,7 +13,8 @@ namespace {
 Bitmap Numbered(int w, int h) {
     Bitmap b(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.At(x, y) = MakePixel(7, static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y));
+        for (int x = 0; x < w; ++x)
+            b.At(x, y) = MakePixel(7, static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y));
     return b;
 }
 
@@ -40,7 +41,8 @@ TEST(GdiStretch, PortableStretchPicksTheSamePixelsAsStretchBlt) {
 TEST(GdiStretch, SubRectanglesAtOffsetsAgree) {
     const Bitmap source = Numbered(40, 30);
     base::win::DibSection src = base::win::DibSection::FromBitmap(source);
-    const Rect cases[][2] = {{{3, 4, 20, 9}, {5, 6, 11, 28}}, {{1, 1, 38, 29}, {0, 0, 40, 7}}, {{10, 2, 13, 27}, {2, 3, 9, 9}}};
+    const Rect cases[][2] = {
+        {{3, 4, 20, 9}, {5, 6, 11, 28}}, {{1, 1, 38, 29}, {0, 0, 40, 7}}, {{10, 2, 13, 27}, {2, 3, 9, 9}}};
     for (const auto& c : cases) {
         const Rect dst = c[0], from = c[1];
         base::win::DibSection gdi(40, 30);

@@ -19,54 +19,53 @@
 namespace {
 
 std::span<const std::uint8_t> ResourceBytes(const wchar_t* name) {
-  HRSRC info = FindResourceW(nullptr, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-  if (!info) return {};
-  HGLOBAL handle = LoadResource(nullptr, info);
-  const void* data = handle ? LockResource(handle) : nullptr;
-  if (!data) return {};
-  return {static_cast<const std::uint8_t*>(data), SizeofResource(nullptr, info)};
+    HRSRC info = FindResourceW(nullptr, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    if (!info) return {};
+    HGLOBAL handle = LoadResource(nullptr, info);
+    const void* data = handle ? LockResource(handle) : nullptr;
+    if (!data) return {};
+    return {static_cast<const std::uint8_t*>(data), SizeofResource(nullptr, info)};
 }
 
 std::vector<std::uint8_t> FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TEST(PackageResource, EmbeddedPackageMatchesItsSourceFile) {
-  std::span<const std::uint8_t> stored = ResourceBytes(L"MINISKIN");
-  ASSERT_FALSE(stored.empty());
-  std::vector<std::uint8_t> file = FileBytes(TEST_DATA_DIR "/mini-skin.skn");
-  ASSERT_FALSE(file.empty());
-  EXPECT_EQ(std::vector<std::uint8_t>(stored.begin(), stored.end()), file);
+    std::span<const std::uint8_t> stored = ResourceBytes(L"MINISKIN");
+    ASSERT_FALSE(stored.empty());
+    std::vector<std::uint8_t> file = FileBytes(TEST_DATA_DIR "/mini-skin.skn");
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(std::vector<std::uint8_t>(stored.begin(), stored.end()), file);
 }
 
 TEST(PackageResource, EmbeddedPackageOpensAndServesItsMembers) {
-  skin::TSkinReader reader;
-  ASSERT_TRUE(reader.Open(ResourceBytes(L"MINISKIN")).Ok());
+    skin::TSkinReader reader;
+    ASSERT_TRUE(reader.Open(ResourceBytes(L"MINISKIN")).Ok());
 
-  std::string definitionName;
-  std::vector<std::uint8_t> definition = reader.ExtractByPart(".ini", definitionName);
-  EXPECT_EQ(definitionName, "skin.ini");
-  EXPECT_EQ(definition, FileBytes(TEST_DATA_DIR "/mini-skin/skin.ini"));
-  EXPECT_EQ(reader.ExtractByName("TOP.BMP"), FileBytes(TEST_DATA_DIR "/mini-skin/top.bmp"));
+    std::string definitionName;
+    std::vector<std::uint8_t> definition = reader.ExtractByPart(".ini", definitionName);
+    EXPECT_EQ(definitionName, "skin.ini");
+    EXPECT_EQ(definition, FileBytes(TEST_DATA_DIR "/mini-skin/skin.ini"));
+    EXPECT_EQ(reader.ExtractByName("TOP.BMP"), FileBytes(TEST_DATA_DIR "/mini-skin/top.bmp"));
 
-  skin::TQuickIni ini;
-  ini.LoadFromStream(std::string_view(reinterpret_cast<const char*>(definition.data()),
-                                      definition.size()));
-  std::string name;
-  ini.ReadString("TitlebarSkin", "SkinName", name, "");
-  EXPECT_EQ(name, "Mini");
+    skin::TQuickIni ini;
+    ini.LoadFromStream(std::string_view(reinterpret_cast<const char*>(definition.data()), definition.size()));
+    std::string name;
+    ini.ReadString("TitlebarSkin", "SkinName", name, "");
+    EXPECT_EQ(name, "Mini");
 }
 
 TEST(PackageResource, EmbeddedPackageLoadsIntoSkinObjects) {
-  skin::TSkinObjects objects;
-  skin::TSkinLoadResult result =
-      skin::LoadSkinPackage(objects, ResourceBytes(L"MINISKIN"), GetSystemMetrics(SM_CXHSCROLL));
-  ASSERT_TRUE(result.Ok()) << result.Reason;
-  EXPECT_EQ(objects.SkinName, "Mini");
-  EXPECT_FALSE(objects.BorderTop->Map.Empty());
-  EXPECT_EQ(objects.BorderTop->FrameCount, 2);
-  EXPECT_EQ(objects.ButtonFaceColor, 0x00C0C0C0u);
+    skin::TSkinObjects objects;
+    skin::TSkinLoadResult result =
+        skin::LoadSkinPackage(objects, ResourceBytes(L"MINISKIN"), GetSystemMetrics(SM_CXHSCROLL));
+    ASSERT_TRUE(result.Ok()) << result.Reason;
+    EXPECT_EQ(objects.SkinName, "Mini");
+    EXPECT_FALSE(objects.BorderTop->Map.Empty());
+    EXPECT_EQ(objects.BorderTop->FrameCount, 2);
+    EXPECT_EQ(objects.ButtonFaceColor, 0x00C0C0C0u);
 }
 
 }  // namespace

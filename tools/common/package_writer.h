@@ -11,13 +11,13 @@
 namespace tools {
 
 class EPackageWriteError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+public:
+    using std::runtime_error::runtime_error;
 };
 
 struct TPackageMember {
-  std::string Name;
-  std::vector<std::uint8_t> Bytes;
+    std::string Name;
+    std::vector<std::uint8_t> Bytes;
 };
 
 // The decompressed package. Throws EPackageWriteError when the members cannot be stored

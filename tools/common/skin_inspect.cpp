@@ -26,9 +26,9 @@ void Object(std::ostringstream& out, const char* member, const TDataSkinObject* 
         out << " absent\n";
         return;
     }
-    out << " name=" << o->Name << " image=" << Size(o->Map) << " frames=" << o->FrameCount << " margins="
-        << o->Margins.Left << "," << o->Margins.Top << "," << o->Margins.Right << "," << o->Margins.Bottom
-        << " trans=" << o->Trans << " tile=" << o->Tile << " style=" << o->Style;
+    out << " name=" << o->Name << " image=" << Size(o->Map) << " frames=" << o->FrameCount
+        << " margins=" << o->Margins.Left << "," << o->Margins.Top << "," << o->Margins.Right << ","
+        << o->Margins.Bottom << " trans=" << o->Trans << " tile=" << o->Tile << " style=" << o->Style;
     if (const auto* border = dynamic_cast<const skin::TDataSkinBorder*>(o)) out << " image2=" << Size(border->Map2);
     if (const auto* buttons = dynamic_cast<const skin::TDataSkinButton*>(o))
         out << " check=" << Size(buttons->CheckMap) << " checkframes=" << buttons->CheckFrameCount
@@ -83,18 +83,28 @@ std::string DescribeSkinObjects(const skin::TSkinObjects& s) {
     }
 
     const std::pair<const char*, TColor> colors[] = {
-        {"WindowTextColor", s.WindowTextColor},         {"ButtonFaceColor", s.ButtonFaceColor},
-        {"ScrollbarColor", s.ScrollbarColor},           {"HilightTextColor", s.HilightTextColor},
-        {"HilightColor", s.HilightColor},               {"MenuBarColor", s.MenuBarColor},
-        {"MenuColor", s.MenuColor},                     {"MenuTextColor", s.MenuTextColor},
-        {"ButtonTextColor", s.ButtonTextColor},         {"ButtonHilightColor", s.ButtonHilightColor},
-        {"ButtonLightColor", s.ButtonLightColor},       {"ButtonShadowColor", s.ButtonShadowColor},
-        {"ButtonDkShadowColor", s.ButtonDkShadowColor}, {"MenuBarTextColor", s.MenuBarTextColor},
-        {"TitleTextActiveColor", s.TitleTextActiveColor}, {"TitleTextInactiveColor", s.TitleTextInactiveColor},
+        {"WindowTextColor", s.WindowTextColor},
+        {"ButtonFaceColor", s.ButtonFaceColor},
+        {"ScrollbarColor", s.ScrollbarColor},
+        {"HilightTextColor", s.HilightTextColor},
+        {"HilightColor", s.HilightColor},
+        {"MenuBarColor", s.MenuBarColor},
+        {"MenuColor", s.MenuColor},
+        {"MenuTextColor", s.MenuTextColor},
+        {"ButtonTextColor", s.ButtonTextColor},
+        {"ButtonHilightColor", s.ButtonHilightColor},
+        {"ButtonLightColor", s.ButtonLightColor},
+        {"ButtonShadowColor", s.ButtonShadowColor},
+        {"ButtonDkShadowColor", s.ButtonDkShadowColor},
+        {"MenuBarTextColor", s.MenuBarTextColor},
+        {"TitleTextActiveColor", s.TitleTextActiveColor},
+        {"TitleTextInactiveColor", s.TitleTextInactiveColor},
     };
     for (const auto& [name, value] : colors) out << "colour " << name << "=" << Hex(value) << "\n";
-    for (std::size_t i = 0; i < s.SectionColors.size(); ++i) out << "sectioncolour " << i << "=" << Hex(s.SectionColors[i]) << "\n";
-    for (std::size_t i = 0; i < s.CustomColors.size(); ++i) out << "customcolour " << i << "=" << Hex(s.CustomColors[i]) << "\n";
+    for (std::size_t i = 0; i < s.SectionColors.size(); ++i)
+        out << "sectioncolour " << i << "=" << Hex(s.SectionColors[i]) << "\n";
+    for (std::size_t i = 0; i < s.CustomColors.size(); ++i)
+        out << "customcolour " << i << "=" << Hex(s.CustomColors[i]) << "\n";
     out << "skinname " << s.SkinName << "\n";
     out << "ok\n";
     return out.str();

@@ -13,7 +13,7 @@ namespace tools {
 namespace {
 
 struct TKeyLine {
-    std::string Key;  // lower case, trimmed
+    std::string Key;      // lower case, trimmed
     std::string Written;  // as written, for messages
     std::string Value;
     int Line = 0;
@@ -54,9 +54,12 @@ std::optional<std::int32_t> ParseDefinitionInteger(std::string text) {
     for (; i < text.size(); ++i) {
         const char c = text[i];
         int digit = -1;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
         if (digit < 0) return std::nullopt;
         value = value * base + digit;
         if (value > (std::int64_t{1} << 32)) return std::nullopt;
@@ -210,7 +213,8 @@ private:
         const bool inRange = std::all_of(numbers.begin(), numbers.end(), [](long n) { return n <= 255; });
         if (numbers.size() != 3 || !inRange)
             Add(TLintSeverity::Error, k.Line, s.Name,
-                "colour \"" + k.Written + "\" is not three numbers 0..255 for red, green and blue (\"" + k.Value + "\")");
+                "colour \"" + k.Written + "\" is not three numbers 0..255 for red, green and blue (\"" + k.Value +
+                    "\")");
     }
 
     // Frames of an image key; 0 when the count derives from the image itself (`derive` says how).
@@ -290,7 +294,8 @@ private:
         }
         const base::BmpReadResult bmp = base::ReadBmp(*bytes);
         if (!bmp.Ok()) {
-            Add(TLintSeverity::Error, k.Line, s.Name, "image member \"" + name + "\" is not a readable BMP: " + bmp.Error);
+            Add(TLintSeverity::Error, k.Line, s.Name,
+                "image member \"" + name + "\" is not a readable BMP: " + bmp.Error);
             return;
         }
         const int w = bmp.Image.Width(), h = bmp.Image.Height();

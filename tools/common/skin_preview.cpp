@@ -43,7 +43,9 @@ void TextBar(Bitmap& dst, int x, int y, int width, Pixel color) {
 }
 
 Pixel BlendPixel(Pixel a, Pixel b, int percentB) {
-    const auto mix = [&](int ca, int cb) { return static_cast<std::uint8_t>((ca * (100 - percentB) + cb * percentB) / 100); };
+    const auto mix = [&](int ca, int cb) {
+        return static_cast<std::uint8_t>((ca * (100 - percentB) + cb * percentB) / 100);
+    };
     return base::MakePixel(mix(base::PixelRed(a), base::PixelRed(b)), mix(base::PixelGreen(a), base::PixelGreen(b)),
                            mix(base::PixelBlue(a), base::PixelBlue(b)));
 }
@@ -80,8 +82,14 @@ bool ButtonVisible(const skin::TDataSkinSysButton& b, bool active) {
     const auto rule = [&](int v, bool second) {
         switch (v) {
             case -1: return !second;
-            case 0: case 2: case 6: case 8: return true;
-            case 1: case 7: case 9: case 5: return false;
+            case 0:
+            case 2:
+            case 6:
+            case 8: return true;
+            case 1:
+            case 7:
+            case 9:
+            case 5: return false;
             case 3: return active;
             case 4: return !active;
             default: return !second && v >= 201 && v <= 999;
@@ -99,23 +107,30 @@ Rect PaintWindow(Bitmap& dst, const skin::TSkinObjects& s, const Rect& w, bool a
     dst.FillRect(client, face);
     DrawEdge(dst, {w.Left, w.Top, w.Left + l.Left, w.Bottom}, s.BorderLeft.get(), false, active);
     DrawEdge(dst, {w.Right - l.Right, w.Top, w.Right, w.Bottom}, s.BorderRight.get(), false, active);
-    DrawEdge(dst, {w.Left + l.Left, w.Bottom - l.Bottom, w.Right - l.Right, w.Bottom}, s.BorderBottom.get(), true, active);
+    DrawEdge(dst, {w.Left + l.Left, w.Bottom - l.Bottom, w.Right - l.Right, w.Bottom}, s.BorderBottom.get(), true,
+             active);
     const Rect caption{w.Left + l.Left, w.Top, w.Right - l.Right, w.Top + l.Top};
     DrawEdge(dst, caption, s.BorderTop.get(), true, active);
 
     // Caption text and its background, placed as the caption painter does.
     const skin::TDataSkinTitle& t = *s.Title;
     const int textWidth = 120, textHeight = 8;
-    Rect text{caption.Left, caption.Top, caption.Left + textWidth + t.TextBackLeft + t.TextBackRight, caption.Top + textHeight};
+    Rect text{caption.Left, caption.Top, caption.Left + textWidth + t.TextBackLeft + t.TextBackRight,
+              caption.Top + textHeight};
     const int spare = caption.Width() - text.Width();
-    const int dx = t.TextAlignment == 0 ? t.Margins.Left : t.TextAlignment == 1 ? spare / 2 : t.TextAlignment == 2 ? spare - t.Margins.Right : 0;
+    const int dx = t.TextAlignment == 0   ? t.Margins.Left
+                   : t.TextAlignment == 1 ? spare / 2
+                   : t.TextAlignment == 2 ? spare - t.Margins.Right
+                                          : 0;
     const int dy = (caption.Height() - textHeight) / 2 + t.Margins.Top / 2;
     text = text.Offset(dx, dy);
     if (!t.Map.Empty())
-        skin::DrawSkinStrip(dst, {text.Left, caption.Top, text.Right, caption.Bottom}, t.Map, true, true, 2, active ? 1 : 2,
-                            {t.TextBackLeft, 0, t.TextBackRight, 0});
+        skin::DrawSkinStrip(dst, {text.Left, caption.Top, text.Right, caption.Bottom}, t.Map, true, true, 2,
+                            active ? 1 : 2, {t.TextBackLeft, 0, t.TextBackRight, 0});
     const TColor given = active ? t.ActiveTextColor : t.InactiveTextColor;
-    const Pixel textColor = ResolveColor(given != skin::kColorNotGiven ? given : active ? s.TitleTextActiveColor : s.TitleTextInactiveColor);
+    const Pixel textColor = ResolveColor(given != skin::kColorNotGiven ? given
+                                         : active                      ? s.TitleTextActiveColor
+                                                                       : s.TitleTextInactiveColor);
     TextBar(dst, text.Left + t.TextBackLeft, text.Top + 1, textWidth - 40, textColor);
 
     // Caption buttons.
@@ -127,8 +142,10 @@ Rect PaintWindow(Bitmap& dst, const skin::TSkinObjects& s, const Rect& w, bool a
         switch (b->Align) {
             case 0: x = b->XCoord; break;
             case 1: x = windowWidth - b->XCoord; break;
-            case 2: case 8: x = text.Left - w.Left - bw - b->XCoord; break;
-            case 3: case 9: x = text.Right - w.Left + b->XCoord; break;
+            case 2:
+            case 8: x = text.Left - w.Left - bw - b->XCoord; break;
+            case 3:
+            case 9: x = text.Right - w.Left + b->XCoord; break;
             default: continue;
         }
         int frame = active || b->FrameCount < 4 ? 1 : 4;
@@ -185,7 +202,8 @@ void PaintScrollBar(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r, boo
     dst.FillRect(r, ResolveColor(s.ButtonFaceColor));
     const TDataSkinObject* track = vertical ? s.VertScroll.get() : s.HorzScroll.get();
     const TDataSkinObject* thumb = vertical ? s.VertScrollThumb.get() : s.HorzScrollThumb.get();
-    const Rect trackRect = vertical ? Rect{r.Left, r.Top + a, r.Right, r.Bottom - a} : Rect{r.Left + a, r.Top, r.Right - a, r.Bottom};
+    const Rect trackRect =
+        vertical ? Rect{r.Left, r.Top + a, r.Right, r.Bottom - a} : Rect{r.Left + a, r.Top, r.Right - a, r.Bottom};
     DrawObject(dst, trackRect, track, 1);
     const int first = vertical ? 9 : 1, second = vertical ? 13 : 5;
     const Bitmap& arrows = s.ScrollBar->Map;
@@ -238,10 +256,14 @@ void PaintTabs(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
 void PaintGroupBox(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
     if (Has(s.GroupBoxEdge.get())) DrawObject(dst, {r.Left, r.Top + 7, r.Right, r.Bottom}, s.GroupBoxEdge.get(), 1);
     const Rect label{r.Left + 10, r.Top, r.Left + 80, r.Top + 14};
-    if (Has(s.GroupBox.get())) DrawObject(dst, label, s.GroupBox.get(), 1);
-    else dst.FillRect(label, ResolveColor(s.ButtonFaceColor));
+    if (Has(s.GroupBox.get()))
+        DrawObject(dst, label, s.GroupBox.get(), 1);
+    else
+        dst.FillRect(label, ResolveColor(s.ButtonFaceColor));
     TextBar(dst, label.Left + 8, label.Top + 5, 54, ResolveColor(s.WindowTextColor));
-    for (int i = 0; i < 3; ++i) TextBar(dst, r.Left + 14, r.Top + 28 + i * 14, 90 - i * 18, BlendPixel(ResolveColor(s.ButtonFaceColor), ResolveColor(s.WindowTextColor), 55));
+    for (int i = 0; i < 3; ++i)
+        TextBar(dst, r.Left + 14, r.Top + 28 + i * 14, 90 - i * 18,
+                BlendPixel(ResolveColor(s.ButtonFaceColor), ResolveColor(s.WindowTextColor), 55));
 }
 
 void PaintStatusBar(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
@@ -253,13 +275,16 @@ void PaintStatusBar(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
     const int frames[3] = {1, 2, 3};
     const Pixel text = edges != nullptr ? ResolveColor(edges->NormalColor2) : 0;
     for (int i = 0; i < 3; ++i) {
-        if (Has(edges)) skin::DrawSkinObject(dst, panels[i], edges->Map, false, edges->Tile == 1, false, 3, frames[i], edges->Margins);
+        if (Has(edges))
+            skin::DrawSkinObject(dst, panels[i], edges->Map, false, edges->Tile == 1, false, 3, frames[i],
+                                 edges->Margins);
         TextBar(dst, panels[i].Left + 8, panels[i].Top + (panels[i].Height() - 5) / 2, i == 0 ? 70 : 40, text);
     }
     const TDataSkinObject* extra = s.ExtraImages.get();
     if (Has(extra) && extra->FrameCount >= 5) {
         const int fw = extra->Map.Width() / extra->FrameCount, fh = extra->Map.Height();
-        skin::DrawSkinFrame(dst, {r.Right - 1 - fw, r.Bottom - 1 - fh, r.Right - 1, r.Bottom - 1}, extra->Map, true, extra->FrameCount, 5);
+        skin::DrawSkinFrame(dst, {r.Right - 1 - fw, r.Bottom - 1 - fh, r.Right - 1, r.Bottom - 1}, extra->Map, true,
+                            extra->FrameCount, 5);
     }
 }
 
@@ -300,7 +325,8 @@ void PaintTrackAndSpin(Bitmap& dst, const skin::TSkinObjects& s, int x, int y) {
     const TDataSkinObject* thumb = Has(s.TrackThumbDown.get()) ? s.TrackThumbDown.get() : s.TrackThumbHorz.get();
     if (Has(thumb)) {
         const int fw = thumb->Map.Width() / thumb->FrameCount;
-        skin::DrawSkinFrame(dst, {x + 60, y, x + 60 + fw, y + thumb->Map.Height()}, thumb->Map, true, thumb->FrameCount, 2);
+        skin::DrawSkinFrame(dst, {x + 60, y, x + 60 + fw, y + thumb->Map.Height()}, thumb->Map, true, thumb->FrameCount,
+                            2);
     }
     const skin::TDataSkinBorder* spin = s.UpDownVert.get();
     if (Has(spin)) {
@@ -316,15 +342,18 @@ void PaintTrackAndSpin(Bitmap& dst, const skin::TSkinObjects& s, int x, int y) {
 
 void PaintToolBar(Bitmap& dst, const skin::TSkinObjects& s, const Rect& r) {
     const TDataSkinObject* bg = s.ToolbarBackground.get();
-    if (Has(bg)) skin::DrawSkinObject(dst, r, bg->Map, false, bg->Tile == 1, false, 1, 1, bg->Margins);
-    else dst.FillRect(r, ResolveColor(s.ButtonFaceColor));
+    if (Has(bg))
+        skin::DrawSkinObject(dst, r, bg->Map, false, bg->Tile == 1, false, 1, 1, bg->Margins);
+    else
+        dst.FillRect(r, ResolveColor(s.ButtonFaceColor));
     const TDataSkinObject* tb = s.Toolbars.get();
     const int frames[5] = {1, 4, 2, 5, 1};
     for (int i = 0; i < 5; ++i) {
         const Rect b{r.Left + 4 + i * 28, r.Top + 2, r.Left + 28 + i * 28, r.Top + 26};
         DrawObject(dst, b, tb, frames[i], true);
         const Pixel c = ResolveColor(s.ButtonShadowColor);
-        dst.FillRect({b.Left + 7, b.Top + 7, b.Right - 7, b.Bottom - 7}, BlendPixel(c, ResolveColor(s.HilightColor), i * 20));
+        dst.FillRect({b.Left + 7, b.Top + 7, b.Right - 7, b.Bottom - 7},
+                     BlendPixel(c, ResolveColor(s.HilightColor), i * 20));
     }
 }
 
@@ -449,9 +478,12 @@ Bitmap RenderSkinPreview(const skin::TSkinObjects& s, int width, int height) {
         const Rect header{list.Left, list.Top, list.Right - scrollThickness, list.Top + 22};
         PaintListRows(dst, s, {list.Left, header.Bottom, list.Right - scrollThickness, list.Bottom - scrollThickness});
         PaintHeader(dst, s, header);
-        PaintScrollBar(dst, s, {list.Right - scrollThickness, list.Top, list.Right, list.Bottom - scrollThickness}, true);
-        PaintScrollBar(dst, s, {list.Left, list.Bottom - scrollThickness, list.Right - scrollThickness, list.Bottom}, false);
-        dst.FillRect({list.Right - scrollThickness, list.Bottom - scrollThickness, list.Right, list.Bottom}, ResolveColor(s.ButtonFaceColor));
+        PaintScrollBar(dst, s, {list.Right - scrollThickness, list.Top, list.Right, list.Bottom - scrollThickness},
+                       true);
+        PaintScrollBar(dst, s, {list.Left, list.Bottom - scrollThickness, list.Right - scrollThickness, list.Bottom},
+                       false);
+        dst.FillRect({list.Right - scrollThickness, list.Bottom - scrollThickness, list.Right, list.Bottom},
+                     ResolveColor(s.ButtonFaceColor));
     }
     PaintTrackAndSpin(dst, s, tabs.Right + 16, lowerBottom - 34);
     PaintStatusBar(dst, s, {client.Left, client.Bottom - statusHeight, client.Right, client.Bottom});
@@ -462,7 +494,8 @@ Bitmap RenderSkinPreview(const skin::TSkinObjects& s, int width, int height) {
     for (int i = 0; i < 3; ++i) TextBar(dst, sideClient.Left + 10, sideClient.Top + 12 + i * 14, 120 - i * 30, text);
     PaintCaptionButtonStates(dst, s, side.Left, side.Bottom + 12, side.Width());
     const int menuTop = side.Bottom + 12 + MeasureWindow(s).Top + 14;
-    PaintPopupMenu(dst, s, {side.Left + 10, menuTop, side.Right - 20, std::min(height - 16, menuTop + 3 + 22 * 4 + 9 + 3)});
+    PaintPopupMenu(dst, s,
+                   {side.Left + 10, menuTop, side.Right - 20, std::min(height - 16, menuTop + 3 + 22 * 4 + 9 + 3)});
 
     // Anything still magenta (a transparent pixel over nothing) shows the desktop instead.
     Bitmap desktop(width, height);

@@ -66,8 +66,9 @@ bool OneOf(std::string_view key, const std::array<std::string_view, N>& keys) {
 }
 
 constexpr std::array<std::string_view, 3> kTextColorKeys{"normalcolour2", "mouseovercolour2", "pressedcolour2"};
-constexpr std::array<std::string_view, 9> kObjectIntegerKeys{
-    "style", "leftwidth", "rightwidth", "topheight", "bottomheight", "trans", "tile", "normalcolour", "mouseovercolour"};
+constexpr std::array<std::string_view, 9> kObjectIntegerKeys{"style",     "leftwidth",    "rightwidth",
+                                                             "topheight", "bottomheight", "trans",
+                                                             "tile",      "normalcolour", "mouseovercolour"};
 
 std::optional<TKeyType> ImageObjectKey(std::string_view key, bool readsStyle) {
     if (key == "image") return TKeyType::Image;
@@ -120,8 +121,8 @@ std::optional<TKeyType> KeyTypeOf(const TSectionInfo& section, std::string_view 
             return key == "fontheight" ? std::optional<TKeyType>(TKeyType::Integer) : std::nullopt;
         case TSectionKind::Colors: {
             constexpr std::array<std::string_view, 16> colors{
-                "windowtext",    "buttonface",   "scrollbar",   "hilighttext",   "hilight",         "menubar",
-                "menu",          "menutext",     "buttontext",  "buttonhilight", "buttonlight",     "buttonshadow",
+                "windowtext",     "buttonface",  "scrollbar",       "hilighttext",      "hilight",     "menubar",
+                "menu",           "menutext",    "buttontext",      "buttonhilight",    "buttonlight", "buttonshadow",
                 "buttondkshadow", "menubartext", "titletextactive", "titletextnoactive"};
             return OneOf(key, colors) ? std::optional<TKeyType>(TKeyType::Color) : std::nullopt;
         }
@@ -139,8 +140,8 @@ std::optional<TKeyType> KeyTypeOf(const TSectionInfo& section, std::string_view 
         }
         case TSectionKind::Progress: {
             if (key == "bitmap" || key == "chunk") return TKeyType::Image;
-            constexpr std::array<std::string_view, 7> integers{"style", "leftwidth", "rightwidth", "topheight",
-                                                               "bottomheight", "trans", "tile"};
+            constexpr std::array<std::string_view, 7> integers{"style",        "leftwidth", "rightwidth", "topheight",
+                                                               "bottomheight", "trans",     "tile"};
             return OneOf(key, integers) ? std::optional<TKeyType>(TKeyType::Integer) : std::nullopt;
         }
         case TSectionKind::ImageObject: return ImageObjectKey(key, true);
@@ -159,8 +160,7 @@ std::optional<TKeyType> KeyTypeOf(const TSectionInfo& section, std::string_view 
             if (key == "buttonimage") return TKeyType::Image;
             return OneOf(key, integers) ? std::optional<TKeyType>(TKeyType::Integer) : std::nullopt;
         }
-        case TSectionKind::MdiControls:
-            return key == "image" ? std::optional<TKeyType>(TKeyType::Image) : std::nullopt;
+        case TSectionKind::MdiControls: return key == "image" ? std::optional<TKeyType>(TKeyType::Image) : std::nullopt;
         case TSectionKind::ColorSection:
             return key == "color" ? std::optional<TKeyType>(TKeyType::Color) : std::nullopt;
         case TSectionKind::NotRead:

@@ -11,12 +11,12 @@
 namespace tools {
 
 enum class TSectionKind {
-    Personality,    // frame edges, caption text, menu bar
+    Personality,  // frame edges, caption text, menu bar
     Fonts,
     Colors,        // the named colors
-    CustomColors,   // Color0 .. Color9
-    TitlebarSkin,   // SkinName
-    Buttons,        // push buttons, check and radio strips
+    CustomColors,  // Color0 .. Color9
+    TitlebarSkin,  // SkinName
+    Buttons,       // push buttons, check and radio strips
     Progress,
     ImageObject,    // one image with margins and text colors (most control sections)
     ThumbObject,    // an image object with its own FrameCount key (scroll thumbs)
@@ -25,7 +25,7 @@ enum class TSectionKind {
     CaptionButton,  // any other section whose name begins with BUTTON
     MdiControls,
     ColorSection,  // sections whose name begins with COLOR (other than Colors)
-    NotRead,        // BUTTON, BUTTON.RADIO, BUTTON.CHECKBOX: named but never read
+    NotRead,       // BUTTON, BUTTON.RADIO, BUTTON.CHECKBOX: named but never read
     Unknown,
 };
 

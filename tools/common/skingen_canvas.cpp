@@ -66,8 +66,9 @@ Shape Segment(double x0, double y0, double x1, double y1, double width) {
     };
 }
 Shape RoundRectOutline(double left, double top, double right, double bottom, double radius, double width) {
-    return Difference(RoundRect(left, top, right, bottom, radius),
-                      RoundRect(left + width, top + width, right - width, bottom - width, std::max(0.0, radius - width)));
+    return Difference(
+        RoundRect(left, top, right, bottom, radius),
+        RoundRect(left + width, top + width, right - width, bottom - width, std::max(0.0, radius - width)));
 }
 Shape Polygon(std::vector<std::pair<double, double>> points) {
     return [points = std::move(points)](double x, double y) {
@@ -88,7 +89,8 @@ Shape Difference(Shape a, Shape b) {
 }
 
 Canvas::Canvas(int width, int height, const Rgb& backdrop)
-    : width_(width), height_(height),
+    : width_(width),
+      height_(height),
       color_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), backdrop),
       alpha_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0.0) {}
 
@@ -108,7 +110,8 @@ void Canvas::Fill(const Shape& shape, const Paint& paint, double opacity) {
                     if (shape(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) ++hits;
             if (hits == 0) continue;
             const double coverage = static_cast<double>(hits) / (kSamples * kSamples);
-            const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+            const std::size_t i =
+                static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
             color_[i] = Mix(color_[i], paint(x + 0.5, y + 0.5), coverage * opacity);
             alpha_[i] = alpha_[i] + coverage * (1 - alpha_[i]);
         }
@@ -118,7 +121,8 @@ void Canvas::Fill(const Shape& shape, const Paint& paint, double opacity) {
 void Canvas::FillRect(int left, int top, int right, int bottom, const Paint& paint) {
     for (int y = std::max(0, top); y < std::min(height_, bottom); ++y)
         for (int x = std::max(0, left); x < std::min(width_, right); ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+            const std::size_t i =
+                static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
             color_[i] = paint(x + 0.5, y + 0.5);
             alpha_[i] = 1.0;
         }
@@ -134,7 +138,8 @@ base::Bitmap Canvas::Export() const {
     base::Bitmap out(width_, height_, base::kMagenta);
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+            const std::size_t i =
+                static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
             if (alpha_[i] < 0.5) continue;
             const Rgb& c = color_[i];
             std::uint8_t r = ToByte(c.R), g = ToByte(c.G), b = ToByte(c.B);

@@ -20,8 +20,8 @@ struct Rgb {
 };
 
 Rgb Mix(const Rgb& a, const Rgb& b, double t);  // a at t = 0, b at t = 1
-Rgb Lighten(const Rgb& c, double amount);        // towards white
-Rgb Darken(const Rgb& c, double amount);         // towards black
+Rgb Lighten(const Rgb& c, double amount);       // towards white
+Rgb Darken(const Rgb& c, double amount);        // towards black
 
 // Paint as a function of the pixel centre, for gradients.
 using Paint = std::function<Rgb(double x, double y)>;

@@ -104,7 +104,8 @@ Rgb Params::ParseColor(const std::string& section, const std::string& key, const
     std::istringstream in(value);
     int r = 0, g = 0, b = 0;
     if (in >> r >> g >> b && (in >> std::ws).eof()) {
-        if (r < 0 || g < 0 || b < 0 || r > 255 || g > 255 || b > 255) Fail(section, key, "colour component outside 0..255");
+        if (r < 0 || g < 0 || b < 0 || r > 255 || g > 255 || b > 255)
+            Fail(section, key, "colour component outside 0..255");
         return {static_cast<double>(r), static_cast<double>(g), static_cast<double>(b)};
     }
     const std::string* named = Find("palette", value);

@@ -40,7 +40,9 @@ base::Bitmap PushButtons(const Params& p) {
         const double ring = isDefault ? p.Number(s, "default_width", 2) : 1.0;
         c.Fill(RoundRect(0, 0, w, h, r), Solid(p.Color(s, isDefault ? "default_border" : n + "_border")));
         c.Fill(RoundRect(ring, ring, w - ring, h - ring, r - ring), fill);
-        if (!tiled) c.Fill(Segment(r, ring + 0.5, w - r, ring + 0.5, 1), Solid({255, 255, 255}), look == Look::Pressed ? 0.0 : 0.45);
+        if (!tiled)
+            c.Fill(Segment(r, ring + 0.5, w - r, ring + 0.5, 1), Solid({255, 255, 255}),
+                   look == Look::Pressed ? 0.0 : 0.45);
         return c.Export();
     });
 }
@@ -62,8 +64,10 @@ base::Bitmap CheckFrame(const Params& p, Value value, Look look) {
         c.Fill(RoundRect(1, 1, size - 1, size - 1, r - 1), VerticalGradient(Lighten(on, 0.12), on, 0, size));
         const Rgb mark = p.Color(s, look == Look::Disabled ? "mark_disabled" : "mark");
         const double half = size / 2.0;
-        if (value == Value::On) c.Fill(CheckMark(half, half, size * 0.27, size * 0.14), Solid(mark));
-        else c.Fill(Segment(half - size * 0.25, half, half + size * 0.25, half, size * 0.15), Solid(mark));
+        if (value == Value::On)
+            c.Fill(CheckMark(half, half, size * 0.27, size * 0.14), Solid(mark));
+        else
+            c.Fill(Segment(half - size * 0.25, half, half + size * 0.25, half, size * 0.15), Solid(mark));
     }
     return c.Export();
 }
@@ -81,7 +85,8 @@ base::Bitmap RadioFrame(const Params& p, Value value, Look look) {
         const Rgb on = p.Color(s, "on_" + n);
         c.Fill(Circle(half, half, half), Solid(Darken(on, 0.12)));
         c.Fill(Circle(half, half, half - 1), VerticalGradient(Lighten(on, 0.12), on, 0, size));
-        c.Fill(Circle(half, half, size * p.Number(s, "dot", 0.2)), Solid(p.Color(s, look == Look::Disabled ? "dot_disabled" : "dot_colour")));
+        c.Fill(Circle(half, half, size * p.Number(s, "dot", 0.2)),
+               Solid(p.Color(s, look == Look::Disabled ? "dot_disabled" : "dot_colour")));
     }
     return c.Export();
 }
@@ -96,8 +101,10 @@ void MakeButtonImages(const Params& p, ImageSet& out) {
     const int checkSize = p.Int("check", "size");
     const int checkFrames = p.Int("check", "frames");
     if (checkFrames == 4) {
-        const std::pair<Value, Look> order[4] = {{Value::Off, Look::Normal}, {Value::On, Look::Normal},
-                                                 {Value::Off, Look::Disabled}, {Value::On, Look::Disabled}};
+        const std::pair<Value, Look> order[4] = {{Value::Off, Look::Normal},
+                                                 {Value::On, Look::Normal},
+                                                 {Value::Off, Look::Disabled},
+                                                 {Value::On, Look::Disabled}};
         out["check.bmp"] = MakeStrip(checkSize, checkSize, 4, false,
                                      [&](int i) { return CheckFrame(p, order[i].first, order[i].second); });
     } else if (checkFrames == 12) {
@@ -113,8 +120,10 @@ void MakeButtonImages(const Params& p, ImageSet& out) {
     const int radioSize = p.Int("radio", "size");
     const int radioFrames = p.Int("radio", "frames");
     if (radioFrames == 4) {
-        const std::pair<Value, Look> order[4] = {{Value::Off, Look::Normal}, {Value::On, Look::Normal},
-                                                 {Value::Off, Look::Disabled}, {Value::On, Look::Disabled}};
+        const std::pair<Value, Look> order[4] = {{Value::Off, Look::Normal},
+                                                 {Value::On, Look::Normal},
+                                                 {Value::Off, Look::Disabled},
+                                                 {Value::On, Look::Disabled}};
         out["radio.bmp"] = MakeStrip(radioSize, radioSize, 4, false,
                                      [&](int i) { return RadioFrame(p, order[i].first, order[i].second); });
     } else if (radioFrames == 8) {

@@ -38,8 +38,11 @@ base::Bitmap FlatButton(const Params& p, Kind kind) {
         Canvas c(w, h, BehindButton(p, active, top));
         const bool close = kind == Kind::Close;
         if (pressed || hot) {
-            if (close) c.Fill(RoundRect(0, 0, w, h, r), Solid(p.Color(kSection, pressed ? "close_pressed" : "close_hot")));
-            else c.Fill(RoundRect(0, 0, w, h, r), Solid(p.Color(kSection, "plate")), p.Number(kSection, pressed ? "pressed_opacity" : "hot_opacity", 0.15));
+            if (close)
+                c.Fill(RoundRect(0, 0, w, h, r), Solid(p.Color(kSection, pressed ? "close_pressed" : "close_hot")));
+            else
+                c.Fill(RoundRect(0, 0, w, h, r), Solid(p.Color(kSection, "plate")),
+                       p.Number(kSection, pressed ? "pressed_opacity" : "hot_opacity", 0.15));
         }
         Rgb glyph = p.Color(kSection, active ? "glyph" : "glyph_inactive");
         if (close && (pressed || hot)) glyph = p.Color(kSection, "close_glyph_hot");
@@ -53,7 +56,9 @@ base::Bitmap FlatButton(const Params& p, Kind kind) {
 base::Bitmap RoundButton(const Params& p, Kind kind) {
     const int w = p.Int(kSection, "width"), h = p.Int(kSection, "height"), top = p.Int(kSection, "y");
     const double s = p.Number(kSection, "glyph_size", 3.5), gw = p.Number(kSection, "glyph_width", 1.3);
-    const char* colorKey = kind == Kind::Close ? "close_colour" : kind == Kind::Minimize ? "minimize_colour" : "maximize_colour";
+    const char* colorKey = kind == Kind::Close      ? "close_colour"
+                           : kind == Kind::Minimize ? "minimize_colour"
+                                                    : "maximize_colour";
     const Rgb ball = p.Color(kSection, colorKey);
     return MakeStrip(w, h, 3, false, [&](int state) {
         Canvas c(w, h, BehindButton(p, true, top));
@@ -100,8 +105,11 @@ void MakeCaptionButtonImages(const Params& p, ImageSet& out) {
         out["icon.bmp"] = MakeStrip(size, size, 4, false, [&](int state) {
             Canvas c(size, size, BehindButton(p, state != 3, top));
             const Rgb a = p.Color(kSection, "icon_top"), b = p.Color(kSection, "icon_bottom");
-            if (state == 3) DrawAppIcon(c, 0, 0, size, Mix(a, {128, 128, 128}, 0.5), Mix(b, {128, 128, 128}, 0.5), {230, 230, 230});
-            else DrawAppIcon(c, 0, 0, size, state == 2 ? Lighten(a, 0.1) : a, state == 1 ? Darken(b, 0.1) : b, {255, 255, 255});
+            if (state == 3)
+                DrawAppIcon(c, 0, 0, size, Mix(a, {128, 128, 128}, 0.5), Mix(b, {128, 128, 128}, 0.5), {230, 230, 230});
+            else
+                DrawAppIcon(c, 0, 0, size, state == 2 ? Lighten(a, 0.1) : a, state == 1 ? Darken(b, 0.1) : b,
+                            {255, 255, 255});
             return c.Export();
         });
     }

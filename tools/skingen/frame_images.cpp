@@ -34,7 +34,8 @@ base::Bitmap DrawWindow(const Params& p, bool active, int width, int height) {
            [&](double x, double y) { return y < caption ? captionPaint(x, y) : edge; });
     // A crisp line where the caption meets the client area, and around the client area.
     const Rgb line = p.Color(kSection, active ? "inner_line" : "inner_line_inactive");
-    c.FillRect(side, caption - 1, width - side, caption, Solid(p.Color(kSection, active ? "caption_line" : "caption_line_inactive")));
+    c.FillRect(side, caption - 1, width - side, caption,
+               Solid(p.Color(kSection, active ? "caption_line" : "caption_line_inactive")));
     c.FillRect(side - 1, caption, side, height - bottom + 1, Solid(line));
     c.FillRect(width - side, caption, width - side + 1, height - bottom + 1, Solid(line));
     c.FillRect(side - 1, height - bottom, width - side + 1, height - bottom + 1, Solid(line));
@@ -70,12 +71,15 @@ void MakeFrameImages(const Params& p, ImageSet& out) {
 
     const base::Bitmap windows[2] = {DrawWindow(p, true, width, height), DrawWindow(p, false, width, height)};
     out["left.bmp"] = MakeStrip(side, height, 2, false, [&](int i) { return windows[i].Crop({0, 0, side, height}); });
-    out["right.bmp"] = MakeStrip(side, height, 2, false,
-                                 [&](int i) { return windows[i].Crop({width - side, 0, width, height}); });
-    out["top.bmp"] = MakeStrip(width - 2 * side, caption, 2, true,
-                               [&](int i) { return windows[i].Crop({side, 0, width - side, caption}); });
-    out["bottom.bmp"] = MakeStrip(width - 2 * side, bottom, 2, true,
-                                  [&](int i) { return windows[i].Crop({side, height - bottom, width - side, height}); });
+    out["right.bmp"] = MakeStrip(side, height, 2, false, [&](int i) {
+        return windows[i].Crop({width - side, 0, width, height});
+    });
+    out["top.bmp"] = MakeStrip(width - 2 * side, caption, 2, true, [&](int i) {
+        return windows[i].Crop({side, 0, width - side, caption});
+    });
+    out["bottom.bmp"] = MakeStrip(width - 2 * side, bottom, 2, true, [&](int i) {
+        return windows[i].Crop({side, height - bottom, width - side, height});
+    });
 
     // Caption text background: a pill behind the title, drawn between caps of textback_cap.
     const int cap = p.Int(kSection, "textback_cap");

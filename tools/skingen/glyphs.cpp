@@ -18,17 +18,19 @@ Shape RestoreGlyph(double cx, double cy, double s, double width) {
     return Union(front, back);
 }
 
-Shape MinimizeGlyph(double cx, double cy, double s, double width) {
-    return Segment(cx - s, cy, cx + s, cy, width);
-}
+Shape MinimizeGlyph(double cx, double cy, double s, double width) { return Segment(cx - s, cy, cx + s, cy, width); }
 
 Shape Chevron(double cx, double cy, double s, double width, Direction d) {
     const double h = s / 2;
     switch (d) {
-        case Direction::Up: return Union(Segment(cx - s, cy + h, cx, cy - h, width), Segment(cx, cy - h, cx + s, cy + h, width));
-        case Direction::Down: return Union(Segment(cx - s, cy - h, cx, cy + h, width), Segment(cx, cy + h, cx + s, cy - h, width));
-        case Direction::Left: return Union(Segment(cx + h, cy - s, cx - h, cy, width), Segment(cx - h, cy, cx + h, cy + s, width));
-        case Direction::Right: return Union(Segment(cx - h, cy - s, cx + h, cy, width), Segment(cx + h, cy, cx - h, cy + s, width));
+        case Direction::Up:
+            return Union(Segment(cx - s, cy + h, cx, cy - h, width), Segment(cx, cy - h, cx + s, cy + h, width));
+        case Direction::Down:
+            return Union(Segment(cx - s, cy - h, cx, cy + h, width), Segment(cx, cy + h, cx + s, cy - h, width));
+        case Direction::Left:
+            return Union(Segment(cx + h, cy - s, cx - h, cy, width), Segment(cx - h, cy, cx + h, cy + s, width));
+        case Direction::Right:
+            return Union(Segment(cx - h, cy - s, cx + h, cy, width), Segment(cx + h, cy, cx - h, cy + s, width));
     }
     return Segment(cx, cy, cx, cy, width);
 }

@@ -16,8 +16,11 @@ void Progress(const Params& p, ImageSet& out) {
     out["progress.bmp"] = MakeStrip(w, h, frames, false, [&](int i) {
         Canvas c(w, h, Face(p));
         c.Fill(RoundRect(0, 0, w, h, r), Solid(p.Color(s, "trough_border")));
-        if (i == 0) c.Fill(RoundRect(1, 1, w - 1, h - 1, r - 1), Solid(p.Color(s, "trough")));
-        else c.Fill(RoundRect(1, 1, w - 1, h - 1, r - 1), VerticalGradient(p.Color(s, "fill_top"), p.Color(s, "fill_bottom"), 1, h - 1));
+        if (i == 0)
+            c.Fill(RoundRect(1, 1, w - 1, h - 1, r - 1), Solid(p.Color(s, "trough")));
+        else
+            c.Fill(RoundRect(1, 1, w - 1, h - 1, r - 1),
+                   VerticalGradient(p.Color(s, "fill_top"), p.Color(s, "fill_bottom"), 1, h - 1));
         return c.Export();
     });
     // Chunk: a rounded block followed by a gap in the trough color.
@@ -42,8 +45,10 @@ void Tabs(const Params& p, ImageSet& out) {
         Canvas c(w, h, Face(p));
         c.Fill(TopRoundRect(0, top, w, h + 1, r), Solid(p.Color(s, "border")));
         c.Fill(TopRoundRect(1, top + 1, w - 1, h + 1, r - 1), Solid(p.Color(s, fills[i])));
-        if (selected) c.Fill(TopRoundRect(1, 1, w - 1, 4, r - 1), Solid(p.Color(s, "accent")));
-        else c.FillRect(0, h - 1, w, h, Solid(p.Color(s, "border")));
+        if (selected)
+            c.Fill(TopRoundRect(1, 1, w - 1, 4, r - 1), Solid(p.Color(s, "accent")));
+        else
+            c.FillRect(0, h - 1, w, h, Solid(p.Color(s, "border")));
         return c.Export();
     });
     // Page border: drawn as the outer parts only, so the page keeps the control's own interior.
@@ -132,8 +137,10 @@ void Combo(const Params& p, ImageSet& out) {
     const char* arrows[4] = {"arrow", "arrow_pressed", "arrow_disabled", "arrow_hot"};
     out["extra.bmp"] = MakeStrip(g, g, 5, false, [&](int i) {
         Canvas c(g, g, p.Color(s, "field"));
-        if (i < 4) c.Fill(Chevron(g / 2.0, g / 2.0, g * 0.3, 1.5, Direction::Down), Solid(p.Color(s, arrows[i])));
-        else c.Fill(SizeGrip(g, g, g / 3.0, 2.0), Solid(p.Color(s, "grip")));
+        if (i < 4)
+            c.Fill(Chevron(g / 2.0, g / 2.0, g * 0.3, 1.5, Direction::Down), Solid(p.Color(s, arrows[i])));
+        else
+            c.Fill(SizeGrip(g, g, g / 3.0, 2.0), Solid(p.Color(s, "grip")));
         return c.Export();
     });
 }

@@ -21,12 +21,16 @@ base::Bitmap ScrollArrows(const Params& p) {
         const Direction d = dirs[i / 4];
         const Look look = kLooks[i % 4];
         // The separator line between the bar and the control's content continues under the arrows.
-        if (d == Direction::Up || d == Direction::Down) c.FillRect(0, 0, 1, size, Solid(p.Color(s, "track_line")));
-        else c.FillRect(0, 0, size, 1, Solid(p.Color(s, "track_line")));
+        if (d == Direction::Up || d == Direction::Down)
+            c.FillRect(0, 0, 1, size, Solid(p.Color(s, "track_line")));
+        else
+            c.FillRect(0, 0, size, 1, Solid(p.Color(s, "track_line")));
         if (look == Look::Hot || look == Look::Pressed)
             c.Fill(RoundRect(2.5, 2.5, size - 1.5, size - 1.5, 3), Solid(p.Color(s, "plate")),
                    look == Look::Pressed ? 0.9 : 0.5);
-        const Rgb glyph = p.Color(s, look == Look::Disabled ? "glyph_disabled" : look == Look::Pressed ? "glyph_pressed" : "glyph");
+        const Rgb glyph = p.Color(s, look == Look::Disabled  ? "glyph_disabled"
+                                     : look == Look::Pressed ? "glyph_pressed"
+                                                             : "glyph");
         c.Fill(Arrowhead(size / 2.0 + 0.5, size / 2.0 + 0.5, size * 0.2, d), Solid(glyph));
         return c.Export();
     });
@@ -40,8 +44,10 @@ base::Bitmap Track(const Params& p, bool vertical) {
     return MakeStrip(w, h, 4, false, [&](int i) {
         Canvas c(w, h, Rgb{});
         c.FillRect(0, 0, w, h, Solid(p.Color(s, i == 2 ? "track_disabled" : "track")));
-        if (vertical) c.FillRect(0, 0, 1, h, Solid(p.Color(s, "track_line")));
-        else c.FillRect(0, 0, w, 1, Solid(p.Color(s, "track_line")));
+        if (vertical)
+            c.FillRect(0, 0, 1, h, Solid(p.Color(s, "track_line")));
+        else
+            c.FillRect(0, 0, w, 1, Solid(p.Color(s, "track_line")));
         return c.Export();
     });
 }
@@ -56,8 +62,10 @@ base::Bitmap Thumb(const Params& p, bool vertical) {
     return MakeStrip(w, h, 3, false, [&](int i) {
         Canvas c(w, h, Rgb{});
         c.FillRect(0, 0, w, h, Solid(p.Color(s, "track")));
-        if (vertical) c.FillRect(0, 0, 1, h, Solid(p.Color(s, "track_line")));
-        else c.FillRect(0, 0, w, 1, Solid(p.Color(s, "track_line")));
+        if (vertical)
+            c.FillRect(0, 0, 1, h, Solid(p.Color(s, "track_line")));
+        else
+            c.FillRect(0, 0, w, 1, Solid(p.Color(s, "track_line")));
         const double a = (size - t) / 2.0 + 0.5, b = a + t;
         const Shape pill = vertical ? RoundRect(a, 2, b, h - 2, t / 2) : RoundRect(2, a, w - 2, b, t / 2);
         c.Fill(pill, Solid(p.Color(s, colors[i])));
@@ -73,12 +81,10 @@ Shape TrackThumbShape(int w, int h, bool pointed, Direction d, double inset) {
     switch (d) {
         case Direction::Down:
             return Union(RoundRect(l, t, r, h - tip + 1, 2), Polygon({{l, h - tip}, {r, h - tip}, {w / 2.0, b}}));
-        case Direction::Up:
-            return Union(RoundRect(l, tip - 1, r, b, 2), Polygon({{l, tip}, {r, tip}, {w / 2.0, t}}));
+        case Direction::Up: return Union(RoundRect(l, tip - 1, r, b, 2), Polygon({{l, tip}, {r, tip}, {w / 2.0, t}}));
         case Direction::Right:
             return Union(RoundRect(l, t, w - tip + 1, b, 2), Polygon({{w - tip, t}, {w - tip, b}, {r, h / 2.0}}));
-        case Direction::Left:
-            return Union(RoundRect(tip - 1, t, r, b, 2), Polygon({{tip, t}, {tip, b}, {l, h / 2.0}}));
+        case Direction::Left: return Union(RoundRect(tip - 1, t, r, b, 2), Polygon({{tip, t}, {tip, b}, {l, h / 2.0}}));
     }
     return RoundRect(l, t, r, b, 2);
 }
@@ -92,8 +98,12 @@ base::Bitmap TrackThumb(const Params& p, bool upright, bool pointed, Direction d
     return MakeStrip(w, h, 5, false, [&](int i) {
         const Look look = looks[i];
         Canvas c(w, h, p.Color("palette", "face"));
-        const Rgb border = p.Color(s, look == Look::Disabled ? "disabled_border" : look == Look::Normal ? "border" : "hot_border");
-        const Rgb fill = p.Color(s, look == Look::Disabled ? "disabled_fill" : look == Look::Pressed ? "pressed_fill" : "fill");
+        const Rgb border = p.Color(s, look == Look::Disabled ? "disabled_border"
+                                      : look == Look::Normal ? "border"
+                                                             : "hot_border");
+        const Rgb fill = p.Color(s, look == Look::Disabled  ? "disabled_fill"
+                                    : look == Look::Pressed ? "pressed_fill"
+                                                            : "fill");
         c.Fill(TrackThumbShape(w, h, pointed, d, 0), Solid(border));
         c.Fill(TrackThumbShape(w, h, pointed, d, 1.2), VerticalGradient(Lighten(fill, 0.3), fill, 0, h));
         return c.Export();
@@ -108,7 +118,10 @@ base::Bitmap UpDownButtons(const Params& p, bool vertical) {
     return MakeStrip(w, h, 8, false, [&](int i) {
         const Look look = kLooks[i % 4];
         Canvas c(w, h, p.Color("palette", "face"));
-        const char* fill = look == Look::Pressed ? "pressed_fill" : look == Look::Hot ? "hot_fill" : look == Look::Disabled ? "disabled_fill" : "fill";
+        const char* fill = look == Look::Pressed    ? "pressed_fill"
+                           : look == Look::Hot      ? "hot_fill"
+                           : look == Look::Disabled ? "disabled_fill"
+                                                    : "fill";
         c.Fill(RoundRect(0, 0, w, h, 2.5), Solid(p.Color(s, look == Look::Hot ? "hot_border" : "border")));
         c.Fill(RoundRect(1, 1, w - 1, h - 1, 1.5), Solid(p.Color(s, fill)));
         return c.Export();
@@ -121,9 +134,12 @@ base::Bitmap UpDownGlyphs(const Params& p, bool vertical) {
     return MakeStrip(gw, gh, 8, false, [&](int i) {
         const Look look = kLooks[i % 4];
         const bool first = i < 4;
-        const Direction d = vertical ? (first ? Direction::Up : Direction::Down) : (first ? Direction::Left : Direction::Right);
+        const Direction d =
+            vertical ? (first ? Direction::Up : Direction::Down) : (first ? Direction::Left : Direction::Right);
         Canvas c(gw, gh, p.Color(s, look == Look::Pressed ? "pressed_fill" : look == Look::Hot ? "hot_fill" : "fill"));
-        const Rgb glyph = p.Color(s, look == Look::Disabled ? "glyph_disabled" : look == Look::Hot ? "glyph_hot" : "glyph");
+        const Rgb glyph = p.Color(s, look == Look::Disabled ? "glyph_disabled"
+                                     : look == Look::Hot    ? "glyph_hot"
+                                                            : "glyph");
         c.Fill(Arrowhead(gw / 2.0, gh / 2.0, (vertical ? gw : gh) / 2.0 - 0.3, d), Solid(glyph));
         return c.Export();
     });

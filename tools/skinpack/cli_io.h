@@ -15,16 +15,15 @@ namespace tools {
 
 // A failure whose message already names the file and the reason.
 class ECliError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // No input file may be larger than this; it also caps a declared decompressed length.
 inline constexpr std::size_t kMaxCliFileSize = 256u << 20;
 
 // Whole file, at most maxSize bytes (reads no further, so devices and pipes are safe).
-std::vector<std::uint8_t> ReadInputFile(const std::filesystem::path& path,
-                                        std::size_t maxSize = kMaxCliFileSize);
+std::vector<std::uint8_t> ReadInputFile(const std::filesystem::path& path, std::size_t maxSize = kMaxCliFileSize);
 
 // Writes through a temporary file beside `path` and renames it into place, so a failed
 // write never leaves a half-written output.

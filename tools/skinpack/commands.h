@@ -24,21 +24,19 @@ int RunLzhEncode(std::span<const std::string> args);
 int RunLzhDecode(std::span<const std::string> args);
 
 struct TSkinpackCommand {
-  std::string_view Name;
-  std::string_view Operands;  // shown after the name in usage lines
-  std::string_view Summary;
-  int (*Run)(std::span<const std::string> args);
+    std::string_view Name;
+    std::string_view Operands;  // shown after the name in usage lines
+    std::string_view Summary;
+    int (*Run)(std::span<const std::string> args);
 };
 
 inline constexpr std::array<TSkinpackCommand, 7> kSkinpackCommands{{
-    {"pack", "DIR OUT.skn",
-     "pack the .ini definition and the .bmp files of DIR into a skin package", RunPack},
+    {"pack", "DIR OUT.skn", "pack the .ini definition and the .bmp files of DIR into a skin package", RunPack},
     {"unpack", "IN.skn DIR", "write every member of a skin package into DIR", RunUnpack},
     {"list", "IN.skn", "show the package version and each member's name and size", RunList},
     {"lint", "SKIN.skn|DIR", "check a skin's definition and images for mistakes", RunLint},
     {"inspect", "SKIN.skn", "show how the engine reads each skin object", RunInspect},
-    {"lzh-encode", "IN OUT", "compress a file into an LZH stream (length + bit stream)",
-     RunLzhEncode},
+    {"lzh-encode", "IN OUT", "compress a file into an LZH stream (length + bit stream)", RunLzhEncode},
     {"lzh-decode", "IN OUT", "decompress an LZH stream back into the original bytes", RunLzhDecode},
 }};
 

@@ -13,29 +13,29 @@ constexpr std::string_view kCommand = "lzh-decode";
 }  // namespace
 
 int RunLzhDecode(std::span<const std::string> args) {
-  std::vector<std::string> operands;
-  if (!TakeOperands(args, 2, kCommand, operands)) return kExitUsage;
-  const std::filesystem::path in = operands[0];
-  try {
-    const std::vector<std::uint8_t> stream = ReadInputFile(in);
-    if (stream.size() < 4) {
-      throw ECliError(FileMessage(in, "not an LZH stream: " + std::to_string(stream.size()) +
-                                          " bytes, shorter than the 4-byte length"));
-    }
-    std::vector<std::uint8_t> data;
+    std::vector<std::string> operands;
+    if (!TakeOperands(args, 2, kCommand, operands)) return kExitUsage;
+    const std::filesystem::path in = operands[0];
     try {
-      data = skin::DecompressStream(stream, kMaxCliFileSize);
-    } catch (const std::bad_alloc&) {
-      throw ECliError(FileMessage(in, "out of memory while decompressing"));
-    } catch (const std::exception& error) {
-      throw ECliError(FileMessage(in, std::string("cannot decompress: ") + error.what()));
+        const std::vector<std::uint8_t> stream = ReadInputFile(in);
+        if (stream.size() < 4) {
+            throw ECliError(FileMessage(
+                in, "not an LZH stream: " + std::to_string(stream.size()) + " bytes, shorter than the 4-byte length"));
+        }
+        std::vector<std::uint8_t> data;
+        try {
+            data = skin::DecompressStream(stream, kMaxCliFileSize);
+        } catch (const std::bad_alloc&) {
+            throw ECliError(FileMessage(in, "out of memory while decompressing"));
+        } catch (const std::exception& error) {
+            throw ECliError(FileMessage(in, std::string("cannot decompress: ") + error.what()));
+        }
+        WriteOutputFile(operands[1], data);
+        return kExitOk;
+    } catch (const ECliError& error) {
+        PrintError(kCommand, error.what());
+        return kExitFailure;
     }
-    WriteOutputFile(operands[1], data);
-    return kExitOk;
-  } catch (const ECliError& error) {
-    PrintError(kCommand, error.what());
-    return kExitFailure;
-  }
 }
 
 }  // namespace tools

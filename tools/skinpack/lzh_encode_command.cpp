@@ -9,16 +9,16 @@ constexpr std::string_view kCommand = "lzh-encode";
 }  // namespace
 
 int RunLzhEncode(std::span<const std::string> args) {
-  std::vector<std::string> operands;
-  if (!TakeOperands(args, 2, kCommand, operands)) return kExitUsage;
-  try {
-    const std::vector<std::uint8_t> data = ReadInputFile(operands[0]);
-    WriteOutputFile(operands[1], EncodeLzhStream(data));
-    return kExitOk;
-  } catch (const ECliError& error) {
-    PrintError(kCommand, error.what());
-    return kExitFailure;
-  }
+    std::vector<std::string> operands;
+    if (!TakeOperands(args, 2, kCommand, operands)) return kExitUsage;
+    try {
+        const std::vector<std::uint8_t> data = ReadInputFile(operands[0]);
+        WriteOutputFile(operands[1], EncodeLzhStream(data));
+        return kExitOk;
+    } catch (const ECliError& error) {
+        PrintError(kCommand, error.what());
+        return kExitFailure;
+    }
 }
 
 }  // namespace tools

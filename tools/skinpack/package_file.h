@@ -16,7 +16,6 @@ skin::TSkinOpenResult OpenPackageFile(const std::filesystem::path& path, skin::T
 void OpenValidPackageFile(const std::filesystem::path& path, skin::TSkinReader& reader);
 
 // "PATH: unsupported package version ..." / "PATH: corrupt package: ..." for a failed open.
-std::string DescribeOpenFailure(const std::filesystem::path& path,
-                                const skin::TSkinOpenResult& result);
+std::string DescribeOpenFailure(const std::filesystem::path& path, const skin::TSkinOpenResult& result);
 
 }  // namespace tools

@@ -29,8 +29,8 @@ base::win::UniqueHRgn RegionFromBatch(const std::vector<Rect>& rects) {
         const RECT r{rects[i].Left, rects[i].Top, rects[i].Right, rects[i].Bottom};
         std::memcpy(buffer.data() + sizeof(RGNDATAHEADER) + i * sizeof(RECT), &r, sizeof r);
     }
-    return base::win::UniqueHRgn(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()),
-                                        reinterpret_cast<const RGNDATA*>(buffer.data())));
+    return base::win::UniqueHRgn(
+        ::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), reinterpret_cast<const RGNDATA*>(buffer.data())));
 }
 
 }  // namespace
@@ -52,7 +52,8 @@ base::win::UniqueHRgn RegionFromRects(const RegionRects& batches) {
 }
 
 base::win::UniqueHRgn CreateRegionFromBitmap(const Bitmap& bitmap, int dx, int dy, std::uint8_t blueTolerance,
-                                  std::uint8_t greenTolerance, std::uint8_t redTolerance, std::uint32_t keyColor) {
+                                             std::uint8_t greenTolerance, std::uint8_t redTolerance,
+                                             std::uint32_t keyColor) {
     return RegionFromRects(
         skin::CreateRegionFromBitmap(bitmap, dx, dy, blueTolerance, greenTolerance, redTolerance, keyColor));
 }

@@ -19,6 +19,7 @@ base::win::UniqueHRgn RegionFromRects(const RegionRects& batches);
 
 // The region of all pixels of `bitmap` outside the key range (see skin::CreateRegionFromBitmap).
 base::win::UniqueHRgn CreateRegionFromBitmap(const Bitmap& bitmap, int dx, int dy, std::uint8_t blueTolerance,
-                                  std::uint8_t greenTolerance, std::uint8_t redTolerance, std::uint32_t keyColor);
+                                             std::uint8_t greenTolerance, std::uint8_t redTolerance,
+                                             std::uint32_t keyColor);
 
 }  // namespace skin::win

@@ -69,13 +69,15 @@ bool DrawBitmapRect(HDC dc, int x, int y, const Bitmap& bitmap, const Rect& sour
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     const Pixel* first = bitmap.Row(src.Top);
-    const int lines = ::SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(src.Width()), static_cast<DWORD>(src.Height()),
-                                          src.Left, 0, 0, static_cast<UINT>(src.Height()), first, &info,
-                                          DIB_RGB_COLORS);
+    const int lines =
+        ::SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(src.Width()), static_cast<DWORD>(src.Height()), src.Left, 0, 0,
+                            static_cast<UINT>(src.Height()), first, &info, DIB_RGB_COLORS);
     return lines > 0;
 }
 
-bool DrawBitmap(HDC dc, int x, int y, const Bitmap& bitmap) { return DrawBitmapRect(dc, x, y, bitmap, bitmap.Bounds()); }
+bool DrawBitmap(HDC dc, int x, int y, const Bitmap& bitmap) {
+    return DrawBitmapRect(dc, x, y, bitmap, bitmap.Bounds());
+}
 
 void TransparentBlit(HDC dc, const Rect& target, const Bitmap& source, std::uint32_t keyColor) {
     if (!WithinDrawRange(target) || target.Width() < 0 || target.Height() < 0) return;
@@ -83,10 +85,8 @@ void TransparentBlit(HDC dc, const Rect& target, const Bitmap& source, std::uint
     const int width = std::min(target.Width(), source.Width());
     const int height = std::min(target.Height(), source.Height());
     if (width <= 0 || height <= 0) return;
-    base::win::DibSection image = base::win::DibSection::FromBitmap(source.Width() == width && source.Height() == height
-                                                            ? source
-                                                            : source.Crop({0, 0, width, height}),
-                                                        dc);
+    base::win::DibSection image = base::win::DibSection::FromBitmap(
+        source.Width() == width && source.Height() == height ? source : source.Crop({0, 0, width, height}), dc);
     base::win::UniqueHBitmap mask = MakeKeyMask(source, width, height, ColorToPixel(keyColor));
     if (!mask) return;
     ::MaskBlt(dc, target.Left, target.Top, width, height, image.Dc(), 0, 0, mask.Get(), 0, 0,
@@ -101,25 +101,24 @@ void DrawSkinObject(HDC dc, const Rect& target, const Bitmap& strip, bool vertic
     });
 }
 
-void DrawSkinStrip(HDC dc, const Rect& target, const Bitmap& strip, bool vertical, bool transparent,
-                   int frameCount, int frameNumber, const Rect& margins) {
+void DrawSkinStrip(HDC dc, const Rect& target, const Bitmap& strip, bool vertical, bool transparent, int frameCount,
+                   int frameNumber, const Rect& margins) {
     if (strip.Empty() || frameCount < 1) return;
     DrawThroughScratch(dc, target, transparent, [&](Bitmap& scratch, const Rect& at) {
         DrawSkinStrip(scratch, at, strip, vertical, false, frameCount, frameNumber, margins);
     });
 }
 
-void DrawSkinFrame(HDC dc, const Rect& target, const Bitmap& strip, bool transparent, int frameCount,
-                   int frameNumber) {
+void DrawSkinFrame(HDC dc, const Rect& target, const Bitmap& strip, bool transparent, int frameCount, int frameNumber) {
     if (strip.Empty() || frameCount < 1) return;
     DrawThroughScratch(dc, target, transparent, [&](Bitmap& scratch, const Rect& at) {
         DrawSkinFrame(scratch, at, strip, false, frameCount, frameNumber);
     });
 }
 
-void DrawSkinGlyph(HDC dc, const Rect& target, const Bitmap& strip, bool transparent, int frameCount,
-                   int frameNumber) {
-    if (!WithinDrawRange(target) || target.Width() < 0 || target.Height() < 0 || strip.Empty() || frameCount < 1) return;
+void DrawSkinGlyph(HDC dc, const Rect& target, const Bitmap& strip, bool transparent, int frameCount, int frameNumber) {
+    if (!WithinDrawRange(target) || target.Width() < 0 || target.Height() < 0 || strip.Empty() || frameCount < 1)
+        return;
     const Rect frame = SkinFrameRect(strip, false, frameCount, frameNumber);
     if (frame.IsEmpty()) return;
     const int x = target.Left + (target.Width() - frame.Width()) / 2;
@@ -130,8 +129,8 @@ void DrawSkinGlyph(HDC dc, const Rect& target, const Bitmap& strip, bool transpa
     });
 }
 
-void DrawSkinBorder(HDC dc, const Rect& target, const Bitmap& strip, bool vertical, int frameCount,
-                    int frameNumber, const Rect& margins) {
+void DrawSkinBorder(HDC dc, const Rect& target, const Bitmap& strip, bool vertical, int frameCount, int frameNumber,
+                    const Rect& margins) {
     if (target.IsEmpty() || !WithinDrawRange(target) || strip.Empty() || frameCount < 1) return;
     if (margins.Left < 0 || margins.Top < 0 || margins.Right < 0 || margins.Bottom < 0) return;
     const Rect visible = VisiblePart(dc, target);

@@ -24,14 +24,12 @@ void TransparentBlit(HDC dc, const Rect& target, const Bitmap& source, std::uint
 
 void DrawSkinObject(HDC dc, const Rect& target, const Bitmap& strip, bool vertical, bool tile, bool transparent,
                     int frameCount, int frameNumber, const Rect& margins);
-void DrawSkinStrip(HDC dc, const Rect& target, const Bitmap& strip, bool vertical, bool transparent,
-                   int frameCount, int frameNumber, const Rect& margins);
+void DrawSkinStrip(HDC dc, const Rect& target, const Bitmap& strip, bool vertical, bool transparent, int frameCount,
+                   int frameNumber, const Rect& margins);
 // Only the eight outer parts reach the DC; its pixels inside the middle are left alone.
-void DrawSkinBorder(HDC dc, const Rect& target, const Bitmap& strip, bool vertical, int frameCount,
-                    int frameNumber, const Rect& margins);
-void DrawSkinFrame(HDC dc, const Rect& target, const Bitmap& strip, bool transparent, int frameCount,
-                   int frameNumber);
-void DrawSkinGlyph(HDC dc, const Rect& target, const Bitmap& strip, bool transparent, int frameCount,
-                   int frameNumber);
+void DrawSkinBorder(HDC dc, const Rect& target, const Bitmap& strip, bool vertical, int frameCount, int frameNumber,
+                    const Rect& margins);
+void DrawSkinFrame(HDC dc, const Rect& target, const Bitmap& strip, bool transparent, int frameCount, int frameNumber);
+void DrawSkinGlyph(HDC dc, const Rect& target, const Bitmap& strip, bool transparent, int frameCount, int frameNumber);
 
 }  // namespace skin

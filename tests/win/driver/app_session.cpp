@@ -15,8 +15,6 @@ void StartApplicationOnce() {
     testing_support::PumpPendingMessages();
 }
 
-bool QueueDrained() {
-    return HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE | QS_INPUT)) == 0;
-}
+bool QueueDrained() { return HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE | QS_INPUT)) == 0; }
 
 }  // namespace ui_driver

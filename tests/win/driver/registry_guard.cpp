@@ -24,9 +24,11 @@ struct Touched {
 std::vector<Touched> TouchedValues() {
     return {
         {HKEY_CURRENT_USER, tweak_keys::kIeMain, {"Window Title", "Start page"}},
-        {HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
+        {HKEY_CURRENT_USER,
+         "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
          {"NoDesktop", "NoClose", "NoDrives", "NoControlPanel", "NoChangeStartMenu", "NoLogOff"}},
-        {HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System",
+        {HKEY_CURRENT_USER,
+         "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System",
          {"NoDispCPL", "DisableTaskMgr"}},
         {HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, {"LegalNoticeText", "LegalNoticeCaption"}},
     };

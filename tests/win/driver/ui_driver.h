@@ -19,7 +19,6 @@ namespace ui_driver {
 std::vector<HWND> FindThreadWindows(const std::wstring& className, const std::string* caption = nullptr);
 HWND FindThreadWindow(const std::wstring& className);
 
-
 // A left click at a client point of `window`: move, button down, button up.
 void ClickAt(HWND window, POINT client);
 // A click in the middle of a control; windowless controls are clicked through

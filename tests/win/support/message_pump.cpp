@@ -4,8 +4,7 @@ namespace testing_support {
 
 namespace {
 
-void DispatchQueued()
-{
+void DispatchQueued() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -20,13 +19,9 @@ void DispatchQueued()
 
 }  // namespace
 
-void PumpPendingMessages()
-{
-    DispatchQueued();
-}
+void PumpPendingMessages() { DispatchQueued(); }
 
-bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
+bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
         DispatchQueued();
@@ -37,9 +32,6 @@ bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)
     }
 }
 
-void PumpMessagesFor(DWORD milliseconds)
-{
-    PumpMessagesUntil(nullptr, milliseconds);
-}
+void PumpMessagesFor(DWORD milliseconds) { PumpMessagesUntil(nullptr, milliseconds); }
 
 }  // namespace testing_support
