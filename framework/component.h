@@ -40,6 +40,12 @@ public:
 
     // True once destruction has begun.
     bool Destroying() const { return destroying_; }
+    // True while the component's stored properties are being read (form loading); setters that
+    // would act at once only record their value then, and Loaded acts on them afterwards.
+    bool Loading() const { return loading_; }
+    void SetLoading(bool value) { loading_ = value; }
+    // Called once the stored properties have been read.
+    virtual void Loaded() { loading_ = false; }
 
     static TPropList Published();
 
@@ -55,4 +61,5 @@ private:
     std::string name_;
     int tag_ = 0;
     bool destroying_ = false;
+    bool loading_ = false;
 };
