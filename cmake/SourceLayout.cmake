@@ -21,6 +21,26 @@ function(tweak_glob_library name folder)
   endif()
 endfunction()
 
+# tweak_link_cycle(<libs...>): static libraries that call one another; each links all the others
+# (CMake repeats such a group on the link line). Libraries that have no code yet are skipped.
+function(tweak_link_cycle)
+  set(static_libs)
+  foreach(lib IN LISTS ARGN)
+    get_target_property(type ${lib} TYPE)
+    if(type STREQUAL "STATIC_LIBRARY")
+      list(APPEND static_libs ${lib})
+    endif()
+  endforeach()
+  foreach(lib IN LISTS static_libs)
+    set(others ${static_libs})
+    list(REMOVE_ITEM others ${lib})
+    if(others)
+      target_link_libraries(${lib} PUBLIC ${others})
+      set_property(TARGET ${lib} PROPERTY LINK_INTERFACE_MULTIPLICITY 3)
+    endif()
+  endforeach()
+endfunction()
+
 # Every library a test or tool of this tree may link.
 set(TWEAK_PORTABLE_LIBS skin_data skin_manager skin_form skin_controls app_core framework_core base)
 if(WIN32)
