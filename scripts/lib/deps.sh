@@ -16,3 +16,23 @@ tweak_install_deps() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
       "${missing[@]}" >/dev/null
 }
+
+# tweak_benchmark_source: prints the folder of Google Benchmark's Debian source package (fetched
+# once into build/deps/), which the Windows benchmarks are built from: Debian packages Google
+# Benchmark for Linux only.
+tweak_benchmark_source() {
+  local deps="$PWD/build/deps" sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  local found
+  found=$(ls -d "$deps"/benchmark-*/ 2>/dev/null | head -n 1)
+  if [ -z "$found" ]; then
+    if ! grep -rqs '^Types: deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
+      printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' |
+        $sudo tee /etc/apt/sources.list.d/tweak-deb-src.sources >/dev/null
+      $sudo apt-get update -qq >/dev/null
+    fi
+    mkdir -p "$deps" && (cd "$deps" && apt-get source -qq benchmark >/dev/null 2>&1)
+    found=$(ls -d "$deps"/benchmark-*/ 2>/dev/null | head -n 1)
+  fi
+  [ -n "$found" ] && echo "${found%/}"
+}
