@@ -42,6 +42,9 @@ elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/win/skin_data_resources.rc
                                 PROPERTIES OBJECT_DEPENDS "${TWEAK_RESOURCE_INPUTS}")
     add_dependencies(win_tests skin_stream_resource)
+    if(TARGET tweak)
+      add_dependencies(win_tests tweak)  # a test reads the utility's embedded skin
+    endif()
   endif()
   target_link_libraries(win_tests PRIVATE ${TWEAK_ALL_LIBS} tool_support gtest_main gmock)
   target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
