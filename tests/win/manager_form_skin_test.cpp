@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,26 @@ TEST_F(ManagerFormSkin, FirstActivationStartsTheManagerEvenWhileDisabled) {
     SetActiveWindow(window.Get());
     EXPECT_TRUE(testing_support::PumpMessagesUntil([] { return SkinManager->State == 1; }));
     EXPECT_TRUE(SkinManager->FormSkins().empty());
+}
+
+TEST_F(ManagerFormSkin, SizeGripCreatedInASkinnedWindowIsHandedToItsFormSkin) {
+    TestWindow window({});
+    ASSERT_TRUE(SkinManager->AddFormSkin(window.Get()));
+    std::vector<std::pair<TSkinForm*, HWND>> handed;
+    SkinManager->SkinSizeGrip = [&](TSkinForm* formSkin, HWND grip) { handed.emplace_back(formSkin, grip); };
+
+    HWND plainBar = CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | SBS_VERT, 0, 0, 16, 80, window.Get(), nullptr,
+                                    nullptr, nullptr);
+    HWND grip = CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | SBS_SIZEGRIP, 100, 100, 16, 16, window.Get(),
+                                nullptr, nullptr, nullptr);
+    TestWindow unskinned({});
+    HWND otherGrip = CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | SBS_SIZEGRIP, 0, 0, 16, 16, unskinned.Get(),
+                                     nullptr, nullptr, nullptr);
+    ASSERT_NE(plainBar, nullptr);
+    ASSERT_NE(otherGrip, nullptr);
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].first, SkinManager->FindFormSkin(window.Get()));
+    EXPECT_EQ(handed[0].second, grip);
 }
 
 // A message box is a dialog of another module ("#32770"): it is skinned all the same.
