@@ -38,6 +38,14 @@ elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     return()
   endif()
   add_executable(win_tests ${unit_test_sources} ${win_test_sources})
+  if(TARGET skin_stream_resource)
+    set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/win/skin_data_resources.rc
+                                PROPERTIES OBJECT_DEPENDS "${TWEAK_RESOURCE_INPUTS}")
+    add_dependencies(win_tests skin_stream_resource)
+    if(TARGET tweak)
+      add_dependencies(win_tests tweak)  # a test reads the utility's embedded skin
+    endif()
+  endif()
   target_link_libraries(win_tests PRIVATE ${TWEAK_ALL_LIBS} tool_support gtest_main gmock)
   target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(win_tests PRIVATE

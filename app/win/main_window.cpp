@@ -15,6 +15,7 @@
 #include "app/win/button_glyphs.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/main_skin_data.h"
 #include "app/win/win_power.h"
 #include "app/win/win_registry.h"
 
@@ -100,6 +101,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     SetMenu(MainMenu1);
     // The menu bar takes room from the window, not from the client area.
     SetClientSize(484, 295);
+
+    SkinData1 = CreateMainSkinData(this);
 }
 
 void TForm1::TreeView1Click(TObject*) {

@@ -4,6 +4,7 @@
 
 #include "app/catalogue.h"
 #include "framework/win/framework.h"
+#include "skin/data/win/skin_data.h"
 
 class TForm1 : public TForm {
     T_CLASS(TForm1, TForm)
@@ -23,6 +24,7 @@ public:
     TMenuItem* Pomoc1;
     TMenuItem* Informacijeoprogramu1;
     TMenuItem* N1;
+    skin::win::TSkinData* SkinData1;
 
     void TreeView1Click(TObject* sender);
     void SpeedButton1Click(TObject* sender);

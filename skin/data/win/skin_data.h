@@ -4,8 +4,12 @@
 // skin objects, carries the settings that decide what is skinned, and switches skinning on and
 // off through the process's skin manager.
 
+#include <windows.h>
+
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,9 +51,11 @@ public:
     const std::string& SkinFile() const;
     void SetSkinFile(const std::string& path);
     std::string SkinStore() const;
+    void SetSkinStore(const std::string&) {}  // display only
     TSkinFormType SkinFormtype() const;
     void SetSkinFormtype(TSkinFormType value);
     std::string Version() const;
+    void SetVersion(const std::string&) {}  // fixed
     bool MenuUpdate() const;
     void SetMenuUpdate(bool value);
     bool MenuMerge() const;
@@ -65,7 +71,8 @@ public:
     void ReadSkinStream(std::span<const std::uint8_t> stored);
     std::vector<std::uint8_t> WriteSkinStream() const;
     // Reads SkinStream from the RCDATA resource `name` of `module`, as reading a form does.
-    void ReadSkinStreamFromResource(HMODULE module, const wchar_t* name);
+    // Returns false, holding no skin, when the module has no such resource.
+    bool ReadSkinStreamFromResource(HMODULE module, const wchar_t* name);
 
     // The framework calls Loaded once the stored properties are read.
     void Loaded() override;
@@ -89,7 +96,16 @@ public:
     static TPropList Published();
 
 private:
-    /* implementation owned by the skin data component */
+    // The set and list properties as their stored forms.
+    std::int64_t SkinControlsBits() const { return SkinControls().ToBits(); }
+    void SetSkinControlsBits(std::int64_t bits);
+    std::int64_t OptionsBits() const { return Options().ToBits(); }
+    void SetOptionsBits(std::int64_t bits);
+    std::string Skin3rdText() const;
+    void SetSkin3rdText(const std::string& text);
+
+    void LoadMenuGlyphs();
+
     TSkinDataSettings settings_;
     TSkinObjects objects_;
     std::vector<std::uint8_t> package_;

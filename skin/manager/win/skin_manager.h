@@ -7,12 +7,18 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "base/win/handles.h"
 #include "skin/manager/manager_core.h"
+#include "skin/manager/popup_skin_decision.h"
 
 class TCustomForm;
+class TObject;
 class TTimer;
 
 namespace skin::win {
@@ -29,6 +35,8 @@ constexpr UINT SM_ENABLESKIN = 0x3506;
 constexpr UINT SM_SYSBUTTONCLICK = 0x3514;
 constexpr UINT SM_SYSBUTTONVISIBLE = 0x3515;
 
+inline void UnhookHook(HHOOK hook) { ::UnhookWindowsHookEx(hook); }
+
 class TSkinManage {
 public:
     TSkinManage();
@@ -38,7 +46,11 @@ public:
 
     // Called by the skin data components.
     void AddSkinData(TSkinData* skinData);
+    // Also drops a request the component has pending, so the timer never reaches it.
     void RemoveSkinData(TSkinData* skinData);
+    // The component is being destroyed: unregisters it and detaches every form skin that
+    // paints with its objects, before those objects go.
+    void ReleaseSkinData(TSkinData* skinData);
     void InstallHook();
     void RequestAction(int action, unsigned interval);
     void RefreshFormSkins();
@@ -52,8 +64,20 @@ public:
     // Popup menu windows (menu skinning builds on this seam).
     void AddPopupSkin(HWND menuWindow);
     void RemovePopupSkin(HWND menuWindow);
+    // What was decided for the last menu window the hook reported.
+    manager::PopupSkinVerdict LastPopupVerdict = manager::PopupSkinVerdict::ManagerDisabled;
 
     TSkinData* SelectSkinData(HWND window) const;
+    // Drops entries whose form skin is gone and frees this manager's bare-window form skins
+    // whose window was destroyed.
+    void PurgeFormSkins();
+    // Frees every form skin whose window was destroyed.
+    void FreeClosedFormSkins();
+    // Skins a visible top-level (or MDI child) form now.
+    bool SkinVisibleForm(TCustomForm* form);
+
+    // Set by the control skinning: called when a size grip is created inside a skinned window.
+    std::function<void(TSkinForm* formSkin, HWND sizeGrip)> SkinSizeGrip;
 
     bool Enabled = false;
     bool Forced = false;
@@ -65,12 +89,33 @@ public:
     TSkinData* Requester = nullptr;
     TSkinData* DefaultSkinData = nullptr;
     const void* Module = nullptr;  // stamp written into every form skin's SkinDataOwner
-    HHOOK Hook() const;
-    const std::vector<TSkinForm*>& FormSkins() const;
-    const std::vector<TSkinData*>& SkinDataList() const;
+    HHOOK Hook() const { return hook_.Get(); }
+    const std::vector<TSkinForm*>& FormSkins() const { return formSkins_; }
+    const std::vector<TSkinData*>& SkinDataList() const { return skinDataList_; }
+    // The action a component has pending (none when nothing will run).
+    std::optional<manager::DueAction> PendingRequest() const;
+    const TTimer* Timer() const { return timer_.get(); }
 
 private:
-    /* implementation owned by the skin manager */
+    using UniqueHook = base::win::UniqueHandle<HHOOK, &UnhookHook>;
+
+    static LRESULT CALLBACK CBTHookProc(int code, WPARAM wParam, LPARAM lParam);
+    void WindowCreated(HWND window, const CREATESTRUCTW& create);
+    void DoPendingAction(TObject* sender);
+    void RunForOneForm(manager::SkinAction action, TSkinData* requester);
+    void RunForAllForms(manager::SkinAction action, TSkinData* requester);
+    void DetachAndFree(std::size_t index);
+    void ApplyTimer(const manager::TimerSetting& setting);
+    std::optional<manager::SkinDataId> IdOf(const TSkinData* skinData) const;
+    TSkinData* SkinDataOf(manager::SkinDataId id) const;
+    void UpdateDefaultSkinData();
+
+    UniqueHook hook_;
+    std::unique_ptr<TTimer> timer_;
+    std::vector<TSkinForm*> formSkins_;
+    std::vector<TSkinData*> skinDataList_;
+    std::vector<manager::SkinDataId> skinDataIds_;  // parallel to skinDataList_
+    manager::SkinManagerCore core_;
 };
 
 // The process's manager, or null before the first skin data component has loaded.

@@ -1,0 +1,36 @@
+#include "app/win/main_skin_data.h"
+
+#include <string>
+
+#include "framework/win/forms.h"
+#include "framework/win/text.h"
+
+namespace {
+
+std::string SkinFileFromEnvironment() {
+    wchar_t buffer[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(kSkinFileVariable, buffer, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return NarrowText(std::wstring_view(buffer, length));
+}
+
+}  // namespace
+
+skin::win::TSkinData* CreateMainSkinData(TForm* form) {
+    auto* data = new skin::win::TSkinData(form);
+    data->SetName("SkinData1");
+    data->SetLoading(true);
+    data->SetActive(true);
+    data->SetDisableTag(99);
+    data->SetSkinControls(skin::kDefaultSkinControls);
+    data->SetOptions(skin::TSkinOptions{skin::TSkinOption::xoPreview});
+    data->SetSkinFormtype(skin::TSkinFormType::sfMainform);
+    data->SetMenuUpdate(true);
+    data->SetMenuMerge(false);
+    data->ReadSkinStreamFromResource(GetModuleHandleW(nullptr), kStoredSkinResource);
+    data->Loaded();
+
+    const std::string skinFile = SkinFileFromEnvironment();
+    if (!skinFile.empty()) data->SetSkinFile(skinFile);
+    return data;
+}

@@ -1,0 +1,64 @@
+// The component's skin package: the stored SkinStream, a skin file, and loading either into
+// the skin objects.
+#include <filesystem>
+
+#include "skin/data/quick_ini.h"
+#include "skin/data/skin_loader.h"
+#include "skin/data/skin_reader.h"
+#include "skin/data/skin_stream.h"
+#include "skin/data/win/skin_data.h"
+#include "skin/data/win/skin_reader_messages.h"
+
+namespace skin::win {
+
+void TSkinData::ReadSkinStream(std::span<const std::uint8_t> stored) {
+    const std::size_t taken = skin::ReadSkinStream(stored, package_);
+    // A length of 0 or below stores no package and loads nothing.
+    if (taken > kSkinStreamLengthSize) LoadSkin();
+}
+
+std::vector<std::uint8_t> TSkinData::WriteSkinStream() const {
+    std::vector<std::uint8_t> out;
+    skin::WriteSkinStream(package_, out);
+    return out;
+}
+
+bool TSkinData::ReadSkinStreamFromResource(HMODULE module, const wchar_t* name) {
+    HRSRC info = FindResourceW(module, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    HGLOBAL handle = info != nullptr ? LoadResource(module, info) : nullptr;
+    const void* data = handle != nullptr ? LockResource(handle) : nullptr;
+    if (data == nullptr) return false;
+    ReadSkinStream({static_cast<const std::uint8_t*>(data), SizeofResource(module, info)});
+    return true;
+}
+
+bool TSkinData::LoadSkin() {
+    skinEmpty_ = true;
+    TSkinReader reader;
+    if (!OpenSkinPackage(reader, package_)) return false;
+    TQuickIni ini;
+    const std::ptrdiff_t index = reader.IndexOfPart(".ini");
+    if (index >= 0) ini.LoadFromStream(reader.Member(static_cast<std::size_t>(index)));
+    LoadSkinObjects(objects_, reader, ini, GetSystemMetrics(SM_CXHSCROLL));
+    faceBrush_.Reset();
+    skinEmpty_ = false;
+    return true;
+}
+
+void TSkinData::SetSkinFile(const std::string& path) {
+    skinEmpty_ = true;
+    settings_.SkinFile = path;
+    if (path.empty()) return;
+    std::optional<std::vector<std::uint8_t>> file;
+    try {
+        file = LoadSkinFile(std::filesystem::path(path));
+    } catch (const SkinStreamError&) {
+        return;  // too large or unreadable: refused, the held package stays
+    }
+    if (!file) return;  // no such file: ignored
+    package_ = std::move(*file);
+    LoadSkin();
+    if (settings_.SkinFormtype == TSkinFormType::sfMainform) ApplySkin();
+}
+
+}  // namespace skin::win

@@ -1,0 +1,455 @@
+#include "skin/manager/win/skin_manager.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "framework/win/application.h"
+#include "framework/win/timer.h"
+#include "skin/data/ascii_case.h"
+#include "skin/data/win/skin_data.h"
+#include "skin/form/win/skin_form.h"
+#include "skin/manager/accept_window_class.h"
+#include "skin/manager/form_skin_decision.h"
+#include "skin/manager/popup_skin_decision.h"
+#include "skin/manager/select_skin_data.h"
+#include "skin/manager/win/window_facts.h"
+
+namespace skin::win {
+
+TSkinManage* SkinManager = nullptr;
+
+namespace {
+
+using manager::SkinAction;
+
+manager::Millis Now() { return static_cast<manager::Millis>(GetTickCount64()); }
+
+bool AnswersIsSkinned(HWND window) { return SendMessageW(window, SM_ISSKINNED, 0, 0) == 1; }
+
+void RedrawWhole(HWND window) {
+    if (!IsWindow(window)) return;
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
+
+}  // namespace
+
+TSkinManage::TSkinManage() : timer_(std::make_unique<TTimer>(nullptr)) {
+    timer_->SetEnabled(false);
+    timer_->SetInterval(manager::kDefaultActionInterval);
+    timer_->OnTimer = [this](TObject* sender) { DoPendingAction(sender); };
+}
+
+TSkinManage::~TSkinManage() {
+    State = manager::kStateShuttingDown;
+    Enabled = false;
+    timer_.reset();
+    // Form skins of framework forms belong to their forms. A bare window's form skin belongs to
+    // this manager; once its window is gone nobody else would free it.
+    std::vector<TSkinForm*> skins;
+    skins.swap(formSkins_);
+    for (TSkinForm* skin : skins) {
+        if (TSkinForm::IsLive(skin) && skin->Owner() == nullptr && skin->Phase() == 6) skin->Free();
+    }
+    skinDataList_.clear();
+    skinDataIds_.clear();
+    hook_.Reset();
+}
+
+std::optional<manager::SkinDataId> TSkinManage::IdOf(const TSkinData* skinData) const {
+    for (std::size_t i = 0; i < skinDataList_.size(); ++i) {
+        if (skinDataList_[i] == skinData) return skinDataIds_[i];
+    }
+    return std::nullopt;
+}
+
+TSkinData* TSkinManage::SkinDataOf(manager::SkinDataId id) const {
+    for (std::size_t i = 0; i < skinDataIds_.size(); ++i) {
+        if (skinDataIds_[i] == id) return skinDataList_[i];
+    }
+    return nullptr;
+}
+
+void TSkinManage::UpdateDefaultSkinData() {
+    const auto id = core_.SkinData().Default();
+    DefaultSkinData = id ? SkinDataOf(*id) : nullptr;
+}
+
+void TSkinManage::AddSkinData(TSkinData* skinData) {
+    if (skinData == nullptr || IdOf(skinData)) return;
+    skinDataIds_.push_back(core_.AddSkinData(skinData->SkinFormtype()));
+    skinDataList_.push_back(skinData);
+    UpdateDefaultSkinData();
+}
+
+void TSkinManage::RemoveSkinData(TSkinData* skinData) {
+    const auto id = IdOf(skinData);
+    if (Requester == skinData) Requester = nullptr;
+    if (!id) return;
+    ApplyTimer(core_.RemoveSkinData(*id));
+    const auto at = std::find(skinDataList_.begin(), skinDataList_.end(), skinData) - skinDataList_.begin();
+    skinDataList_.erase(skinDataList_.begin() + at);
+    skinDataIds_.erase(skinDataIds_.begin() + at);
+    UpdateDefaultSkinData();
+}
+
+void TSkinManage::ReleaseSkinData(TSkinData* skinData) {
+    RemoveSkinData(skinData);
+    if (State == manager::kStateShuttingDown) return;
+    for (std::size_t i = formSkins_.size(); i-- > 0;) {
+        if (i >= formSkins_.size()) continue;
+        TSkinForm* skin = formSkins_[i];
+        if (!TSkinForm::IsLive(skin) || skin->SkinData() != skinData) continue;
+        DetachAndFree(i);
+    }
+}
+
+void TSkinManage::InstallHook() {
+    if (hook_) return;
+    hook_.Reset(SetWindowsHookExW(WH_CBT, &TSkinManage::CBTHookProc, nullptr, GetCurrentThreadId()));
+}
+
+void TSkinManage::ApplyTimer(const manager::TimerSetting& setting) {
+    if (!timer_) return;
+    timer_->SetInterval(setting.interval);
+    timer_->SetEnabled(setting.running);
+}
+
+void TSkinManage::RequestAction(int action, unsigned interval) {
+    const auto requester = IdOf(Requester);
+    if (!requester) return;
+    const manager::RequestOutcome outcome =
+        core_.RequestAction(static_cast<SkinAction>(action), interval, *requester, State, Now());
+    if (outcome.enabled) Enabled = *outcome.enabled;
+    ApplyTimer(outcome.timer);
+}
+
+std::optional<manager::DueAction> TSkinManage::PendingRequest() const {
+    const auto& pending = core_.Pending();
+    if (!pending.Requester() || !pending.Timer().running) return std::nullopt;
+    return manager::DueAction{pending.Action(), *pending.Requester()};
+}
+
+void TSkinManage::RefreshFormSkins() {
+    for (std::size_t i = 0; i < formSkins_.size(); ++i) {
+        TSkinForm* skin = formSkins_[i];
+        if (TSkinForm::IsLive(skin) && skin->SkinData() == Requester) skin->FreeCaptionButtons();
+    }
+}
+
+TSkinData* TSkinManage::SelectSkinData(HWND window) const {
+    std::vector<manager::SkinDataDescriptor> descriptors;
+    descriptors.reserve(skinDataList_.size());
+    for (TSkinData* data : skinDataList_) {
+        manager::SkinDataDescriptor descriptor;
+        descriptor.formType = data->SkinFormtype();
+        auto* owner = dynamic_cast<TWinControl*>(data->Owner());
+        if (owner != nullptr && owner->HandleAllocated()) {
+            descriptor.ownerWindow =
+                reinterpret_cast<manager::WindowId>(static_cast<const TWinControl*>(owner)->Handle());
+        }
+        descriptor.empty = data->SkinEmpty();
+        descriptors.push_back(descriptor);
+    }
+    const auto index =
+        manager::SelectSkinData(descriptors, reinterpret_cast<manager::WindowId>(window), WindowClassName(window));
+    return index ? skinDataList_[*index] : nullptr;
+}
+
+TSkinForm* TSkinManage::FindFormSkin(HWND window) const {
+    for (TSkinForm* skin : formSkins_) {
+        if (TSkinForm::IsLive(skin) && skin->Handle == window) return skin;
+    }
+    return nullptr;
+}
+
+bool TSkinManage::AddFormSkin(HWND window) {
+    manager::FormSkinFacts facts;
+    facts.enabled = Enabled;
+    if (!Enabled || !IsWindow(window)) return false;
+    facts.answersIsSkinned = AnswersIsSkinned(window);
+    if (!facts.answersIsSkinned) {
+        PurgeFormSkins();
+        facts.hasFormSkin = FindFormSkin(window) != nullptr;
+    }
+    TCustomForm* form = FindFrameworkForm(window);
+    facts.hasFrameworkForm = form != nullptr;
+    facts.formTag = form != nullptr ? form->Tag() : 0;
+    facts.forced = Forced;
+    facts.childStyle = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+    if (facts.childStyle) facts.parentClassName = WindowClassName(GetParent(window));
+    facts.sameModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) == ThisModule();
+    facts.className = WindowClassName(window);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    facts.width = rect.right - rect.left;
+    facts.height = rect.bottom - rect.top;
+    facts.acceptsClass = [this, &facts] {
+        if (DefaultSkinData == nullptr) return manager::AcceptWindowClass(facts.className, nullptr);
+        manager::WindowFilterSettings filter{DefaultSkinData->Options(), DefaultSkinData->SkinControls(), {}};
+        TSkinData* data = DefaultSkinData;
+        if (data->OnFormSkin) {
+            filter.onFormSkin = [data](std::string_view name, bool& doSkin) {
+                data->OnFormSkin(data, std::string(name), doSkin);
+            };
+        }
+        return manager::AcceptWindowClass(facts.className, &filter);
+    };
+    TSkinData* skinData = SelectSkinData(window);
+    facts.skinDataFound = skinData != nullptr;
+    facts.skinDataEmpty = skinData != nullptr && skinData->SkinEmpty();
+    if (manager::DecideFormSkin(facts) != manager::FormSkinVerdict::SkinIt) return false;
+
+    auto* skin = new TSkinForm(form);
+    skin->Handle = window;
+    skin->SkinDataOwner = Module;
+    if (form != nullptr) {
+        skin->AttachForm(skinData, form);
+    } else {
+        skin->Attach(skinData);
+    }
+    formSkins_.push_back(skin);
+    PostMessageW(window, SM_SKINCONTROLS, 0, 1000);
+    return true;
+}
+
+void TSkinManage::RemoveFormSkin(HWND window) {
+    if (State == manager::kStateShuttingDown) return;
+    for (std::size_t i = 0; i < formSkins_.size(); ++i) {
+        // The entry of a form skin being destroyed is compared by handle only: it is no longer live.
+        if (formSkins_[i] != nullptr && formSkins_[i]->Handle == window) {
+            formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
+            return;
+        }
+    }
+}
+
+void TSkinManage::PurgeFormSkins() {
+    if (State == manager::kStateShuttingDown) return;
+    for (std::size_t i = formSkins_.size(); i-- > 0;) {
+        if (i >= formSkins_.size()) continue;
+        TSkinForm* skin = formSkins_[i];
+        if (!TSkinForm::IsLive(skin)) {
+            formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
+        } else if (skin->Phase() == 6 && skin->SkinDataOwner == Module) {
+            formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
+            skin->Free();
+        }
+    }
+}
+
+void TSkinManage::FreeClosedFormSkins() {
+    if (State == manager::kStateShuttingDown) return;
+    for (std::size_t i = formSkins_.size(); i-- > 0;) {
+        if (i >= formSkins_.size()) continue;
+        TSkinForm* skin = formSkins_[i];
+        if (TSkinForm::IsLive(skin) && skin->Phase() == 6) {
+            formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
+            skin->Free();
+        }
+    }
+}
+
+void TSkinManage::DetachAndFree(std::size_t index) {
+    TSkinForm* skin = formSkins_[index];
+    formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(index));
+    const HWND window = skin->Handle;
+    skin->Detach();
+    RedrawWhole(window);
+    skin->Free();
+}
+
+bool TSkinManage::SkinVisibleForm(TCustomForm* form) {
+    if (form == nullptr || !form->Visible() || !form->HandleAllocated()) return false;
+    const HWND window = static_cast<const TCustomForm*>(form)->Handle();
+    const bool child = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+    const bool mdiChild = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+    if (child && !mdiChild) return false;
+    return AddFormSkin(window);
+}
+
+void TSkinManage::SetMDIChildMaximized(bool flag) {
+    if (flag == MDIChildMaximized) return;
+    MDIChildMaximized = flag;
+    for (std::size_t i = 0; i < formSkins_.size(); ++i) {
+        TSkinForm* skin = formSkins_[i];
+        if (!TSkinForm::IsLive(skin) || skin->MdiRole() != 2) continue;
+        if (flag) {
+            if (skin->HasRegion()) skin->RemoveRegion();
+            skin->SetCaptionStyles(true);
+        } else if (skin->WindowState() == 2) {
+            skin->SetCaptionStyles(true);
+        } else {
+            skin->UpdateRegion();
+            skin->SetCaptionStyles(false);
+            if (!skin->HasRegion()) skin->FrameChanged();
+        }
+    }
+}
+
+void TSkinManage::AddPopupSkin(HWND menuWindow) {
+    manager::PopupSkinFacts facts;
+    facts.enabled = Enabled;
+    if (!Enabled) return;
+    facts.answersIsSkinned = AnswersIsSkinned(menuWindow);
+    TSkinData* skinData = SelectSkinData(menuWindow);
+    facts.skinDataFound = skinData != nullptr;
+    facts.skinDataEmpty = skinData != nullptr && skinData->SkinEmpty();
+    facts.menuContext = MenuContext;
+    if (skinData != nullptr) facts.controls = skinData->SkinControls();
+    LastPopupVerdict = manager::DecidePopupSkin(facts);
+    // The popup skin itself attaches here once menu skinning exists.
+}
+
+void TSkinManage::RemovePopupSkin(HWND) {
+    // No popup skins are kept yet, so the list is always empty.
+    MenuContext = manager::kMenuContextPopup;
+}
+
+void TSkinManage::WindowCreated(HWND window, const CREATESTRUCTW& create) {
+    if (create.hwndParent == HWND_MESSAGE) return;
+    const std::string className = WindowClassName(window);
+    if (IsPlatformInternalClass(className)) return;
+    if (className == "ScrollBar" && (create.style & SBS_SIZEGRIP) != 0 && SkinSizeGrip) {
+        if (TSkinForm* owner = FindFormSkin(create.hwndParent)) SkinSizeGrip(owner, window);
+    }
+    if ((create.style & WS_CHILD) == 0 && className == "#32768") AddPopupSkin(window);
+}
+
+LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wParam, LPARAM lParam) {
+    TSkinManage* self = SkinManager;
+    const HHOOK hook = self != nullptr ? self->Hook() : nullptr;
+    if (self != nullptr && code >= 0 && self->Enabled) {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        switch (code) {
+            case HCBT_CREATEWND: {
+                const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+                if (create != nullptr && create->lpcs != nullptr) self->WindowCreated(window, *create->lpcs);
+                break;
+            }
+            case HCBT_DESTROYWND: self->RemovePopupSkin(window); break;
+            case HCBT_ACTIVATE:
+                if (self->State == manager::kStateNoWindowActivated) self->State = manager::kStateRunning;
+                self->AddFormSkin(window);
+                break;
+            default: break;
+        }
+    } else if (self != nullptr && code == HCBT_ACTIVATE && self->State == manager::kStateNoWindowActivated) {
+        self->State = manager::kStateRunning;
+    }
+    return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+void TSkinManage::DoPendingAction(TObject*) {
+    if (timer_) timer_->SetEnabled(false);
+    const auto due = core_.TimerFired();
+    if (!due) return;
+    TSkinData* requester = SkinDataOf(due->requester);
+    if (requester == nullptr) return;
+    Requester = requester;
+    if (requester->SkinFormtype() == TSkinFormType::sfOnlyThisForm) {
+        RunForOneForm(due->action, requester);
+    } else {
+        RunForAllForms(due->action, requester);
+    }
+    requester->DoSkinChanged();
+    Requester = nullptr;
+}
+
+void TSkinManage::RunForOneForm(SkinAction action, TSkinData* requester) {
+    switch (action) {
+        case SkinAction::Activate: {
+            Enabled = true;
+            Forced = true;
+            for (int i = Screen != nullptr ? Screen->FormCount() : 0; i-- > 0;) {
+                if (i >= Screen->FormCount()) continue;
+                TCustomForm* form = Screen->Forms(i);
+                if (form == requester->Owner()) {
+                    SkinVisibleForm(form);
+                    break;
+                }
+            }
+            Forced = false;
+            break;
+        }
+        case SkinAction::Deactivate:
+            Enabled = false;
+            PurgeFormSkins();
+            for (std::size_t i = formSkins_.size(); i-- > 0;) {
+                if (i < formSkins_.size() && TSkinForm::IsLive(formSkins_[i]) &&
+                    formSkins_[i]->SkinData() == requester) {
+                    DetachAndFree(i);
+                    break;
+                }
+            }
+            break;
+        case SkinAction::SkinChanged:
+            PurgeFormSkins();
+            for (TSkinForm* skin : formSkins_) {
+                if (TSkinForm::IsLive(skin) && skin->SkinData() == requester) {
+                    skin->FreeCaptionButtons();
+                    skin->MeasureFrame();
+                    skin->ReapplySkin();
+                    break;
+                }
+            }
+            break;
+        case SkinAction::FreeClosedFormSkins: FreeClosedFormSkins(); break;
+    }
+}
+
+void TSkinManage::RunForAllForms(SkinAction action, TSkinData* requester) {
+    switch (action) {
+        case SkinAction::Activate:
+            Enabled = true;
+            Forced = true;
+            PurgeFormSkins();
+            for (int i = Screen != nullptr ? Screen->FormCount() : 0; i-- > 0;) {
+                if (i < Screen->FormCount()) SkinVisibleForm(Screen->Forms(i));
+            }
+            Forced = false;
+            break;
+        case SkinAction::Deactivate:
+            Enabled = false;
+            PurgeFormSkins();
+            while (!formSkins_.empty()) {
+                if (TSkinForm::IsLive(formSkins_.front())) {
+                    DetachAndFree(0);
+                } else {
+                    formSkins_.erase(formSkins_.begin());
+                }
+            }
+            break;
+        case SkinAction::SkinChanged:
+            PurgeFormSkins();
+            for (std::size_t i = 0; i < formSkins_.size(); ++i) {
+                TSkinForm* skin = formSkins_[i];
+                if (!TSkinForm::IsLive(skin) || skin->SkinData() != requester) continue;
+                skin->FreeCaptionButtons();
+                skin->MeasureFrame();
+            }
+            for (std::size_t i = 0; i < formSkins_.size(); ++i) {
+                TSkinForm* skin = formSkins_[i];
+                if (TSkinForm::IsLive(skin) && skin->SkinData() == requester) skin->ReapplySkin();
+            }
+            break;
+        case SkinAction::FreeClosedFormSkins: FreeClosedFormSkins(); break;
+    }
+}
+
+TSkinManage* EnsureSkinManager() {
+    if (SkinManager == nullptr) {
+        SkinManager = new TSkinManage();
+        static bool freedAtExit = (std::atexit(&FreeSkinManager), true);
+        (void)freedAtExit;
+    }
+    return SkinManager;
+}
+
+void FreeSkinManager() {
+    TSkinManage* manager = SkinManager;
+    SkinManager = nullptr;
+    delete manager;
+}
+
+}  // namespace skin::win

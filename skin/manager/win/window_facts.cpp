@@ -1,0 +1,36 @@
+#include "skin/manager/win/window_facts.h"
+
+#include "framework/win/application.h"
+#include "framework/win/text.h"
+
+namespace skin::win {
+
+std::string WindowClassName(HWND window) {
+    wchar_t name[100] = {};
+    const int length = GetClassNameW(window, name, 100);
+    return NarrowText(std::wstring_view(name, length > 0 ? static_cast<std::size_t>(length) : 0));
+}
+
+TCustomForm* FindFrameworkForm(HWND window) {
+    if (window == nullptr) return nullptr;
+    if (Screen != nullptr) {
+        for (int i = 0; i < Screen->FormCount(); ++i) {
+            TCustomForm* form = Screen->Forms(i);
+            if (form->HandleAllocated() && static_cast<const TCustomForm*>(form)->Handle() == window) return form;
+        }
+    }
+    return dynamic_cast<TCustomForm*>(FindControl(window));
+}
+
+HINSTANCE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+    return module;
+}
+
+bool IsPlatformInternalClass(const std::string& className) {
+    return className == "IME" || className == "OleMainThreadWndClass";
+}
+
+}  // namespace skin::win

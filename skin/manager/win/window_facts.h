@@ -1,0 +1,25 @@
+#pragma once
+// What the skin manager reads of a real window before it decides about it.
+
+#include <windows.h>
+
+#include <string>
+
+class TCustomForm;
+
+namespace skin::win {
+
+// The window's class name as GetClassName reports it into a 100-character buffer.
+std::string WindowClassName(HWND window);
+
+// The framework form of the window: from the list of forms, else from the window property the
+// framework sets on every window it creates. Null for a bare window or a control.
+TCustomForm* FindFrameworkForm(HWND window);
+
+// The module the skin engine is linked into.
+HINSTANCE ThisModule();
+
+// Windows Wine creates for itself on the GUI thread (input method, OLE); never skinned.
+bool IsPlatformInternalClass(const std::string& className);
+
+}  // namespace skin::win
