@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 class TControl;
 class TWinControl;
@@ -48,6 +49,9 @@ public:
     UINT lastMenuCommand = 0;
     std::unordered_set<const TMenuItem*> liveMenuItems;
     std::map<UINT_PTR, TTimer*> timers;
+    // Controls whose parent is painting for them right now: the parent's painting must not paint
+    // them again (a windowless control's skin would otherwise recurse without end).
+    std::vector<const TControl*> parentBackgroundsInProgress;
     // Set by CreateForm: the next form constructed starts in the loading state.
     bool nextFormLoads = false;
 
