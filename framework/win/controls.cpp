@@ -2,9 +2,9 @@
 
 #include "framework/win/framework_context.h"
 #include "framework/win/internal.h"
+#include "framework/win/win_control.h"
 
 #include <stdexcept>
-#include "framework/win/win_control.h"
 
 namespace framework_internal {
 
