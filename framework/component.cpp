@@ -16,6 +16,8 @@ bool SameText(std::string_view a, std::string_view b) {
 }  // namespace
 
 TComponent::TComponent(TComponent* owner) {
+    // Created while its owner is being loaded: part of what is loaded, so Loading from the start.
+    if (owner != nullptr && owner->Loading()) loading_ = true;
     if (owner != nullptr) owner->InsertComponent(this);
 }
 
@@ -95,6 +97,14 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 }
 
 void TComponent::Notification(TComponent*, TOperation) {}
+
+void TComponent::FinishLoading() {
+    // By index: a Loaded handler may create (or free) components of this owner.
+    for (std::size_t i = 0; i < components_.size(); ++i) components_[i]->FinishLoading();
+    if (!loading_) return;
+    Loaded();
+    loading_ = false;  // even when an override forgot to call the base
+}
 
 TPropList TComponent::Published() {
     return {

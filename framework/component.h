@@ -46,6 +46,9 @@ public:
     void SetLoading(bool value) { loading_ = value; }
     // Called once the stored properties have been read.
     virtual void Loaded() { loading_ = false; }
+    // Ends loading of the owned components (depth first, in creation order), then of this one:
+    // Loaded() runs once for each that is Loading.
+    void FinishLoading();
 
     static TPropList Published();
 

@@ -1,5 +1,6 @@
 #include "framework/win/application.h"
 
+#include "framework/win/framework_context.h"
 #include "framework/win/internal.h"
 #include "framework/win/text.h"
 
@@ -10,9 +11,19 @@
 
 namespace {
 
+// Ends the framework on the thread that runs the program's exit, after everything else here.
+struct FrameworkThreadEnd {
+    FrameworkThreadEnd() = default;
+    FrameworkThreadEnd(const FrameworkThreadEnd&) = delete;
+    FrameworkThreadEnd& operator=(const FrameworkThreadEnd&) = delete;
+    ~FrameworkThreadEnd() { EndFrameworkOnThread(); }
+};
+
 // The application and screen objects live for the whole program. Forms still owned by the
-// application at exit are freed before the screen goes.
+// application at exit are freed before the screen goes, and the thread's framework state (the
+// control atom above all) after both.
 struct FrameworkGlobals {
+    FrameworkThreadEnd threadEnd;
     TScreen screen{nullptr};
     TApplication application{nullptr};
     ~FrameworkGlobals() { application.DestroyComponents(); }
@@ -61,6 +72,24 @@ void TApplication::Initialize() {
     handle_ = CreateWindowExW(0, L"TApplication", WidenText(title_).c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
                               nullptr, nullptr, Instance(), nullptr);
+    if (icon_ != nullptr) framework_internal::SendWindowIcons(handle_, icon_);
+}
+
+TApplication::FormLoadingRequest::FormLoadingRequest() {
+    framework_internal::FrameworkContext::Current().nextFormLoads = true;
+}
+
+TApplication::FormLoadingRequest::~FormLoadingRequest() {
+    framework_internal::FrameworkContext::Current().nextFormLoads = false;
+}
+
+void TApplication::SetIcon(HICON icon) {
+    if (icon == icon_) return;
+    icon_ = icon;
+    if (handle_ != nullptr) framework_internal::SendWindowIcons(handle_, icon);
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        if (Screen->Forms(i)->Icon() == nullptr) Screen->Forms(i)->UpdateIcon();
+    }
 }
 
 void TApplication::FormCreated(TCustomForm* form) {
@@ -68,6 +97,7 @@ void TApplication::FormCreated(TCustomForm* form) {
         mainForm_ = form;
         form->FreeNotification(this);
     }
+    framework_internal::Guarded(form, [form] { form->FinishLoading(); });
     framework_internal::Guarded(form, [form] { form->DoCreate(); });
     framework_internal::Guarded(form, [form] { form->HandleNeeded(); });
 }

@@ -19,10 +19,16 @@ public:
     void Initialize();
 
     // Creates a form owned by the application, stores it in `reference`, runs its OnCreate and
-    // creates its window. The first form created becomes the main form.
+    // creates its window. The first form created becomes the main form. The form and every
+    // component its constructor creates are Loading while the constructor runs; each then gets
+    // Loaded() once (owned components first, in creation order, then the form) before OnCreate.
     template <class F>
     void CreateForm(F*& reference) {
-        F* form = new F(this);
+        F* form = nullptr;
+        {
+            const FormLoadingRequest request;
+            form = new F(this);
+        }
         reference = form;
         FormCreated(form);
     }
@@ -40,6 +46,9 @@ public:
     HINSTANCE Instance() const;
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title) { title_ = title; }
+    // The icon of the application window and of every form without its own. Not owned.
+    HICON Icon() const { return icon_; }
+    void SetIcon(HICON icon);
 
     // The default error handler: call inside a catch block. Shows the exception's text in a
     // message box (or passes it to OnException) and returns: the program goes on.
@@ -51,12 +60,21 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // Marks the next form constructed on this thread as loading, for the scope's lifetime.
+    class FormLoadingRequest {
+    public:
+        FormLoadingRequest();
+        ~FormLoadingRequest();
+        FormLoadingRequest(const FormLoadingRequest&) = delete;
+        FormLoadingRequest& operator=(const FormLoadingRequest&) = delete;
+    };
     void FormCreated(TCustomForm* form);
     bool ProcessMessage(MSG& msg);
     bool IsKeyMsg(MSG& msg);
 
     TCustomForm* mainForm_ = nullptr;
     HWND handle_ = nullptr;
+    HICON icon_ = nullptr;
     std::string title_ = "tweak";
     bool terminated_ = false;
     bool initialized_ = false;

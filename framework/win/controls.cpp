@@ -1,26 +1,27 @@
 #include "framework/win/controls.h"
 
+#include "framework/win/framework_context.h"
 #include "framework/win/internal.h"
 #include "framework/win/win_control.h"
 
+#include <stdexcept>
+
 namespace framework_internal {
 
-namespace {
-TControl* g_mouseControl = nullptr;
-}
-
-TControl* MouseControl() { return g_mouseControl; }
+TControl* MouseControl() { return FrameworkContext::Current().mouseControl; }
 
 void SetMouseControl(TControl* control) {
-    if (control == g_mouseControl) return;
-    TControl* previous = g_mouseControl;
-    g_mouseControl = control;
+    TControl*& current = FrameworkContext::Current().mouseControl;
+    if (control == current) return;
+    TControl* previous = current;
+    current = control;
     if (previous != nullptr) previous->Perform(CM_MOUSELEAVE);
-    if (control != nullptr && g_mouseControl == control) control->Perform(CM_MOUSEENTER);
+    if (control != nullptr && MouseControl() == control) control->Perform(CM_MOUSEENTER);
 }
 
 void ForgetControl(TControl* control) {
-    if (g_mouseControl == control) g_mouseControl = nullptr;
+    FrameworkContext& context = FrameworkContext::Current();
+    if (context.mouseControl == control) context.mouseControl = nullptr;
 }
 
 }  // namespace framework_internal
@@ -38,6 +39,7 @@ TShiftState ShiftStateFromMouseKeys(WPARAM keys) {
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
     WindowProc = [this](TMessage& message) { WndProc(message); };
+    framework_internal::FrameworkContext::Current().liveControls.insert(this);
     font_->OnChange = [this](TObject*) {
         // A font changed directly breaks the link to the parent's font.
         if (!updatingFont_) parentFont_ = false;
@@ -46,8 +48,21 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 }
 
 // Free() unlinks in BeforeDestruction while the object is whole; a plain delete reaches only
-// the destructor, so it unlinks there. Unlinking twice is harmless.
-TControl::~TControl() { Unlink(); }
+// the destructor, so it unlinks there. Unlinking twice is harmless. Hooks stay until the very
+// end: the window's last messages pass through them.
+TControl::~TControl() {
+    Unlink();
+    if (hooks_) {
+        hooks_->DetachControl();
+        hooks_.reset();
+    }
+    engineData_.Clear();
+    framework_internal::FrameworkContext::Current().liveControls.erase(this);
+}
+
+bool TControl::IsLive(const TControl* control) {
+    return control != nullptr && framework_internal::FrameworkContext::Current().liveControls.count(control) != 0;
+}
 
 void TControl::BeforeDestruction() {
     Unlink();
@@ -61,9 +76,31 @@ void TControl::Unlink() {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     TMessage message{msg, wParam, lParam, 0};
-    WindowProc(message);
+    Deliver(message);
     return message.Result;
 }
+
+void TControl::Deliver(TMessage& message) {
+    if (!hooks_) {
+        WindowProc(message);
+        return;
+    }
+    // Held here: a hook or the control may free the control before the message is done.
+    const std::shared_ptr<framework_internal::MessageHookList> hooks = hooks_;
+    hooks->Deliver(message);
+}
+
+void TControl::AddMessageHook(TMessageHookId id, TMessageHook handler) {
+    if (!handler) throw std::invalid_argument("A message hook needs a handler");
+    if (!hooks_) hooks_ = std::make_shared<framework_internal::MessageHookList>(this);
+    hooks_->Add(id, std::move(handler));
+}
+
+bool TControl::RemoveMessageHook(TMessageHookId id) { return hooks_ && hooks_->Remove(id); }
+
+bool TControl::HasMessageHook(TMessageHookId id) const { return hooks_ && hooks_->Contains(id); }
+
+int TControl::MessageHookCount() const { return hooks_ ? hooks_->Count() : 0; }
 
 void TControl::SetParent(TWinControl* parent) {
     if (parent == parent_) return;

@@ -3,6 +3,8 @@
 
 #include "framework/win/canvas.h"
 #include "framework/component.h"
+#include "framework/engine_data.h"
+#include "framework/win/message_hooks.h"
 #include "framework/win/types.h"
 
 #include <functional>
@@ -20,11 +22,35 @@ public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
-    // The replaceable message method. Starts as the control's own WndProc; a skin may save it,
-    // install its own (calling the saved one) and put it back.
+    // The replaceable message method, at the bottom of the hook list. Starts as the control's
+    // own WndProc; code that saves it, installs its own and puts it back keeps working, but
+    // parties that may unhook in any order use AddMessageHook.
     TWndMethod WindowProc;
-    // Sends a message through WindowProc and returns its result.
+    // Sends a message through the hooks and WindowProc and returns its result.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Runs a message through the hooks (newest first) and WindowProc: what the window procedure,
+    // Perform and Broadcast do with every message.
+    void Deliver(TMessage& message);
+
+    // Installs `handler` on top of the control's hooks; a second call with the same id replaces
+    // the handler and keeps its place. Hooks outlive window re-creation and go with the control.
+    void AddMessageHook(TMessageHookId id, TMessageHook handler);
+    // Safe at any time, also from inside a running hook (its own or another's). False when the
+    // id has no hook.
+    bool RemoveMessageHook(TMessageHookId id);
+    bool HasMessageHook(TMessageHookId id) const;
+    int MessageHookCount() const;
+
+    // State another layer keeps for this control, released when the control goes.
+    void SetEngineData(TEngineDataKey key, std::shared_ptr<void> data) { engineData_.Set(key, std::move(data)); }
+    std::shared_ptr<void> EngineData(TEngineDataKey key) const { return engineData_.Get(key); }
+    template <class T>
+    std::shared_ptr<T> EngineDataAs(TEngineDataKey key) const {
+        return std::static_pointer_cast<T>(engineData_.Get(key));
+    }
+
+    // Whether `control` points to a control of this thread that still exists.
+    static bool IsLive(const TControl* control);
 
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
@@ -152,6 +178,10 @@ private:
     TCursor cursor_ = crDefault;
     std::string hint_;
     bool showHint_ = false;
+    // Shared with every message on its way, so a hook that frees the control does not pull the
+    // list from under the hooks still running.
+    std::shared_ptr<framework_internal::MessageHookList> hooks_;
+    TEngineDataTable engineData_;
 };
 
 class TGraphicControl : public TControl {

@@ -1,6 +1,7 @@
 #include "framework/win/forms.h"
 
 #include "framework/win/application.h"
+#include "framework/win/framework_context.h"
 #include "framework/win/internal.h"
 #include "framework/win/menus.h"
 #include "framework/win/std_ctrls.h"
@@ -50,6 +51,11 @@ TPropList TScrollingWinControl::Published() {
 }
 
 TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
+    // Made by CreateForm: what the derived constructor creates is read like a stored form.
+    if (bool& loads = framework_internal::FrameworkContext::Current().nextFormLoads; loads) {
+        loads = false;
+        SetLoading(true);
+    }
     TControl::SetVisible(false);
     TControl::SetBounds(0, 0, 320, 240);
     SetParentFont(false);
@@ -103,7 +109,32 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
     if (menu_ != nullptr) ::SetMenu(Handle(), menu_->Handle());
+    UpdateIcon();
 }
+
+void TCustomForm::SetIcon(HICON icon) {
+    if (icon == icon_) return;
+    icon_ = icon;
+    UpdateIcon();
+}
+
+HICON TCustomForm::EffectiveIcon() const {
+    if (icon_ != nullptr) return icon_;
+    return Application != nullptr ? Application->Icon() : nullptr;
+}
+
+void TCustomForm::UpdateIcon() {
+    if (HandleAllocated()) framework_internal::SendWindowIcons(Handle(), EffectiveIcon());
+}
+
+namespace framework_internal {
+
+void SendWindowIcons(HWND window, HICON icon) {
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+}  // namespace framework_internal
 
 void TCustomForm::DestroyWnd() {
     // Windows destroys a window's menu with the window; the menu belongs to its TMainMenu.

@@ -34,6 +34,14 @@ public:
     void SetMenu(TMainMenu* menu);
     // Re-reads the menu's Windows handle after items changed (sends CM_MENUCHANGED).
     void MenuChanged();
+    // The window's icon (big and small); null uses the application's. Not owned: the caller
+    // keeps it alive while the form shows it.
+    HICON Icon() const { return icon_; }
+    void SetIcon(HICON icon);
+    // What the window shows: Icon, or the application's when the form has none.
+    HICON EffectiveIcon() const;
+    // Sends the effective icon to the window (the application calls it when its icon changes).
+    void UpdateIcon();
     // Canvas of the client area; drawing target of OnPaint.
     TCanvas* Canvas() { return &canvas_; }
 
@@ -85,6 +93,7 @@ private:
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TPosition position_ = poDesigned;
     TMainMenu* menu_ = nullptr;
+    HICON icon_ = nullptr;
     TCanvas canvas_;
     TWinControl* activeControl_ = nullptr;
     TModalResult modalResult_ = mrNone;

@@ -13,6 +13,9 @@ void SetMouseControl(TControl* control);
 // Forgets a control that is going away.
 void ForgetControl(TControl* control);
 
+// Gives the window `icon` as both its big and its small icon (null takes them away).
+void SendWindowIcons(HWND window, HICON icon);
+
 // True while PaintParentBackground paints the parent of `control` for it.
 bool PaintingParentBackgroundFor(const TControl* control);
 

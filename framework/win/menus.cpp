@@ -1,33 +1,23 @@
 #include "framework/win/menus.h"
 
 #include "framework/win/application.h"
+#include "framework/win/framework_context.h"
 #include "framework/win/internal.h"
 #include "framework/win/text.h"
 
 #include <algorithm>
-#include <map>
 #include <stdexcept>
-#include <unordered_set>
 
 namespace {
 
-std::map<UINT, TMenuItem*>& Commands() {
-    // Never destroyed: menu items owned by the application are freed after
-    // function-local statics at program exit.
-    static auto* commands = new std::map<UINT, TMenuItem*>;
-    return *commands;
-}
-
-std::unordered_set<const TMenuItem*>& LiveItems() {
-    static auto* items = new std::unordered_set<const TMenuItem*>;  // never destroyed, as above
-    return *items;
-}
+using framework_internal::FrameworkContext;
 
 // Next free menu command identifier (1..0xFFFF; WM_COMMAND carries 16 bits).
 UINT AllocateCommand(TMenuItem* item) {
-    static UINT next = 0;
-    auto& commands = Commands();
+    FrameworkContext& context = FrameworkContext::Current();
+    auto& commands = context.menuCommands;
     if (commands.size() >= 0xFFFF) throw std::runtime_error("Too many menu items");
+    UINT& next = context.lastMenuCommand;
     do {
         next = next >= 0xFFFF ? 1 : next + 1;
     } while (commands.count(next) != 0);
@@ -39,11 +29,11 @@ UINT AllocateCommand(TMenuItem* item) {
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {
     command_ = AllocateCommand(this);
-    LiveItems().insert(this);
+    FrameworkContext::Current().liveMenuItems.insert(this);
 }
 
 TMenuItem::~TMenuItem() {
-    if (LiveItems().count(this) != 0) TMenuItem::BeforeDestruction();
+    if (IsLive(this)) TMenuItem::BeforeDestruction();
 }
 
 void TMenuItem::BeforeDestruction() {
@@ -55,17 +45,19 @@ void TMenuItem::BeforeDestruction() {
     }
     if (parent_ != nullptr) parent_->Remove(this);
     FreeHandle();
-    Commands().erase(command_);
-    LiveItems().erase(this);
+    FrameworkContext& context = FrameworkContext::Current();
+    context.menuCommands.erase(command_);
+    context.liveMenuItems.erase(this);
     TComponent::BeforeDestruction();
 }
 
 TMenuItem* TMenuItem::FindByCommand(UINT command) {
-    auto it = Commands().find(command);
-    return it != Commands().end() ? it->second : nullptr;
+    const auto& commands = FrameworkContext::Current().menuCommands;
+    auto it = commands.find(command);
+    return it != commands.end() ? it->second : nullptr;
 }
 
-bool TMenuItem::IsLive(const TMenuItem* item) { return LiveItems().count(item) != 0; }
+bool TMenuItem::IsLive(const TMenuItem* item) { return FrameworkContext::Current().liveMenuItems.count(item) != 0; }
 
 void TMenuItem::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
@@ -89,6 +81,25 @@ void TMenuItem::SetChecked(bool value) {
     if (value == checked_) return;
     checked_ = value;
     Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut shortCut) {
+    if (shortCut == shortCut_) return;
+    shortCut_ = shortCut;
+    Changed();
+}
+
+void TMenuItem::SetImageIndex(int index) {
+    if (index < -1) index = -1;
+    if (index == imageIndex_) return;
+    imageIndex_ = index;
+    Changed();
+}
+
+std::string TMenuItem::MenuText() const {
+    if (IsLine() || shortCut_ == 0) return caption_;
+    const std::string keys = ShortCutToText(shortCut_);
+    return keys.empty() ? caption_ : caption_ + "\t" + keys;
 }
 
 void TMenuItem::SetOnDrawItem(TDrawItemEvent handler) {
@@ -158,7 +169,7 @@ void TMenuItem::RebuildHandle() {
     UINT position = 0;
     for (TMenuItem* child : items_) {
         if (!child->visible_) continue;
-        std::wstring text = WidenText(child->caption_);
+        std::wstring text = WidenText(child->MenuText());
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA | MIIM_SUBMENU | MIIM_STRING;
@@ -201,8 +212,12 @@ void TMenuItem::DoDrawItem(TCanvas* canvas, const RECT& rect, bool selected) {
     canvas->Font()->SetColor(selected ? clHighlightText : clMenuText);
     RECT text = rect;
     text.left += 4;
+    text.right -= 4;
     canvas->Brush()->SetStyle(bsClear);
     canvas->DrawText(caption_, text, DT_SINGLELINE | DT_VCENTER);
+    if (const std::string keys = ShortCutToText(shortCut_); !keys.empty() && !IsLine()) {
+        canvas->DrawText(keys, text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+    }
 }
 
 void TMenuItem::DoMeasureItem(TCanvas* canvas, int& width, int& height) {
@@ -212,6 +227,9 @@ void TMenuItem::DoMeasureItem(TCanvas* canvas, int& width, int& height) {
     }
     const SIZE size = canvas->TextExtent(caption_.empty() ? std::string(" ") : caption_);
     width = size.cx + 8;
+    if (const std::string keys = ShortCutToText(shortCut_); !keys.empty() && !IsLine()) {
+        width += canvas->TextExtent(keys).cx + 16;  // a gap between the caption and the keys
+    }
     height = IsLine() ? 8 : size.cy + 4;
 }
 
@@ -221,6 +239,8 @@ TPropList TMenuItem::Published() {
         propdef::Boolean<TMenuItem>("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled),
         propdef::Boolean<TMenuItem>("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible),
         propdef::Boolean<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked),
+        propdef::Integer<TMenuItem>("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut),
+        propdef::Integer<TMenuItem>("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex),
     };
 }
 
@@ -242,6 +262,12 @@ void TMenu::SetOwnerDraw(bool value) {
         for (TMenuItem* child : item->items_) rebuild(child);
     };
     rebuild(items_);
+    MenuChanged();
+}
+
+void TMenu::SetImages(TCustomImageList* images) {
+    if (images == images_) return;
+    images_ = images;
     MenuChanged();
 }
 

@@ -4,6 +4,7 @@
 #include "base/win/handles.h"
 #include "framework/win/canvas.h"
 #include "framework/component.h"
+#include "framework/shortcut.h"
 
 #include <functional>
 #include <string>
@@ -11,6 +12,7 @@
 
 class TMenu;
 class TMenuItem;
+class TCustomImageList;
 
 using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, const RECT& ARect, bool Selected)>;
 using TMeasureItemEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, int& Width, int& Height)>;
@@ -31,6 +33,14 @@ public:
     bool Checked() const { return checked_; }
     void SetChecked(bool value);
     bool IsLine() const { return caption_ == "-"; }
+    // Shown after a tab in the item's text ("Open\tCtrl+O"); 0 for none.
+    TShortCut ShortCut() const { return shortCut_; }
+    void SetShortCut(TShortCut shortCut);
+    // Position of the item's image in the menu's Images; -1 for none.
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index);
+    // The text Windows gets for the item: the caption, then a tab and the shortcut if any.
+    std::string MenuText() const;
 
     // Sub-items (the item frees them with itself).
     int Count() const { return static_cast<int>(items_.size()); }
@@ -85,6 +95,8 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     bool checked_ = false;
+    TShortCut shortCut_ = 0;
+    int imageIndex_ = -1;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr;  // set on the root item of a menu
@@ -106,6 +118,10 @@ public:
     // The item whose command or sub-menu handle matches, searching the whole tree.
     TMenuItem* FindItem(UINT command) const;
     TMenuItem* FindItemByHandle(HMENU menu) const;
+    // Images the items show by ImageIndex. Not owned: whoever frees the list first sets this
+    // back to null.
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* images);
     // Told when items change (a main menu tells its form).
     virtual void MenuChanged() {}
     static TPropList Published();
@@ -119,6 +135,7 @@ private:
     friend class TMenuItem;
     TMenuItem* items_;
     bool ownerDraw_ = false;
+    TCustomImageList* images_ = nullptr;
 };
 
 class TMainMenu : public TMenu {

@@ -1,6 +1,7 @@
 #include "framework/win/paint_parent_background.h"
 
 #include "framework/win/forms.h"
+#include "framework/win/framework_context.h"
 #include "framework/win/win_control.h"
 
 #include <algorithm>
@@ -8,11 +9,8 @@
 
 namespace {
 
-// Controls whose parent is painting for them right now: the parent's painting must not paint
-// them again (a windowless control's skin would otherwise recurse without end).
 std::vector<const TControl*>& ControlsInProgress() {
-    static auto* controls = new std::vector<const TControl*>;  // never destroyed, as the others
-    return *controls;
+    return framework_internal::FrameworkContext::Current().parentBackgroundsInProgress;
 }
 
 }  // namespace

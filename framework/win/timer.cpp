@@ -1,16 +1,13 @@
 #include "framework/win/timer.h"
 
+#include "framework/win/framework_context.h"
 #include "framework/win/internal.h"
 
 #include <map>
 
 namespace {
 
-std::map<UINT_PTR, TTimer*>& Timers() {
-    // Never destroyed: timers owned by the application are freed after function-local statics at exit.
-    static auto* timers = new std::map<UINT_PTR, TTimer*>;
-    return *timers;
-}
+std::map<UINT_PTR, TTimer*>& Timers() { return framework_internal::FrameworkContext::Current().timers; }
 
 }  // namespace
 

@@ -257,7 +257,7 @@ void TWinControl::SetParentBackground(bool value) {
 
 void TWinControl::Broadcast(TMessage& message) {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        controls_[i]->WindowProc(message);
+        controls_[i]->Deliver(message);
         if (message.Result != 0) return;
     }
 }

@@ -1,41 +1,24 @@
 // Window classes of the framework, the shared window procedure and the control lookup.
 #include "framework/win/window_class.h"
 
+#include "framework/win/framework_context.h"
 #include "framework/win/internal.h"
 #include "framework/win/text.h"
 #include "framework/win/win_control.h"
 
-#include <cstdio>
-#include <map>
 #include <stdexcept>
 
 namespace {
 
-// Window procedures of the Windows classes our classes are built on, by our class name.
-std::map<std::wstring, WNDPROC>& BaseProcs() {
-    // Never destroyed: windows may be destroyed during static destruction at exit.
-    static auto* procs = new std::map<std::wstring, WNDPROC>;
-    return *procs;
-}
-
-thread_local TWinControl* t_creatingControl = nullptr;
+using framework_internal::FrameworkContext;
 
 HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
 
 }  // namespace
 
-std::wstring ControlAtomName() {
-    wchar_t name[64];
-    std::swprintf(name, 64, L"ControlOfs%.8llX%.8lX",
-                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(ModuleInstance())),
-                  static_cast<unsigned long>(GetCurrentThreadId()));
-    return name;
-}
+std::wstring ControlAtomName() { return FrameworkContext::Current().ControlAtomName(); }
 
-ATOM ControlAtom() {
-    static const ATOM atom = GlobalAddAtomW(ControlAtomName().c_str());
-    return atom;
-}
+ATOM ControlAtom() { return FrameworkContext::Current().ControlAtom(); }
 
 TWinControl* FindControl(HWND window) {
     if (window == nullptr) return nullptr;
@@ -46,7 +29,7 @@ namespace framework_internal {
 
 WNDPROC RegisterWindowClass(const TCreateParams& params) {
     HINSTANCE instance = ModuleInstance();
-    auto& procs = BaseProcs();
+    auto& procs = FrameworkContext::Current().baseProcs;
     auto known = procs.find(params.WinClassName);
     if (known != procs.end()) return known->second;
 
@@ -77,12 +60,13 @@ WNDPROC RegisterWindowClass(const TCreateParams& params) {
 }
 
 HWND CreateControlWindow(TWinControl* control, const TCreateParams& params) {
-    TWinControl* previous = t_creatingControl;
-    t_creatingControl = control;
+    TWinControl*& creating = FrameworkContext::Current().creatingControl;
+    TWinControl* previous = creating;
+    creating = control;
     HWND hwnd =
         CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
                         params.Y, params.Width, params.Height, params.WndParent, nullptr, ModuleInstance(), nullptr);
-    t_creatingControl = previous;
+    creating = previous;
     return hwnd;
 }
 
@@ -91,21 +75,22 @@ HWND CreateControlWindow(TWinControl* control, const TCreateParams& params) {
 LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     TWinControl* control = FindControl(hwnd);
     if (control == nullptr) {
-        control = t_creatingControl;
+        FrameworkContext& context = FrameworkContext::Current();
+        control = context.creatingControl;
         if (control == nullptr) {
             // A window of our class that no control made: behave like the base class.
             wchar_t className[256] = {};
             GetClassNameW(hwnd, className, 256);
-            auto it = BaseProcs().find(className);
-            WNDPROC base = it != BaseProcs().end() ? it->second : DefWindowProcW;
+            auto it = context.baseProcs.find(className);
+            WNDPROC base = it != context.baseProcs.end() ? it->second : DefWindowProcW;
             return CallWindowProcW(base, hwnd, msg, wParam, lParam);
         }
-        t_creatingControl = nullptr;
+        context.creatingControl = nullptr;
         control->AttachWindow(hwnd);
     }
     TMessage message{msg, wParam, lParam, 0};
     try {
-        control->WindowProc(message);
+        control->Deliver(message);
     } catch (...) {
         Application->HandleException(control);
     }
