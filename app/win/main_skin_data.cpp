@@ -17,8 +17,9 @@ std::string SkinFileFromEnvironment() {
 }  // namespace
 
 skin::win::TSkinData* CreateMainSkinData(TForm* form) {
-    auto* data = new skin::win::TSkinData(form);
+    auto* data = new skin::win::TSkinData(form);  // loading while its form is being built
     data->SetName("SkinData1");
+    const bool ownerLoads = form->Loading();
     data->SetLoading(true);
     data->SetActive(true);
     data->SetDisableTag(99);
@@ -28,9 +29,11 @@ skin::win::TSkinData* CreateMainSkinData(TForm* form) {
     data->SetMenuUpdate(true);
     data->SetMenuMerge(false);
     data->ReadSkinStreamFromResource(GetModuleHandleW(nullptr), kStoredSkinResource);
-    data->Loaded();
-
+    // A skin file named at start-up acts as if it were stored after the package: it replaces it.
     const std::string skinFile = SkinFileFromEnvironment();
     if (!skinFile.empty()) data->SetSkinFile(skinFile);
+    // The framework calls Loaded once the form is built; a form made without loading (a test's
+    // plain `new`) gets it here.
+    if (!ownerLoads) data->Loaded();
     return data;
 }

@@ -12,5 +12,6 @@ inline constexpr const wchar_t* kSkinFileVariable = L"TWEAK_SKIN";
 inline constexpr const wchar_t* kStoredSkinResource = L"SKINDATA1";
 
 // Creates SkinData1 on `form` as reading the form would: stored settings, then the stored
-// SkinStream, then Loaded; afterwards applies the skin file named by TWEAK_SKIN, if any.
+// SkinStream, then the skin file named by TWEAK_SKIN, if any; Loaded follows when the form is
+// built (at once when the form is not loading).
 skin::win::TSkinData* CreateMainSkinData(TForm* form);
