@@ -6,13 +6,33 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/win/handles.h"
 #include "framework/component.h"
+#include "framework/win/controls.h"
+#include "skin/data/skin_objects_set.h"
+#include "skin/form/caption_button.h"
+#include "skin/form/frame_kind.h"
+#include "skin/form/frame_metrics.h"
+#include "skin/form/window_bits.h"
 
 class TCustomForm;
+class TPopupMenu;
+
+namespace base::win {
+class DibSection;
+}
 
 namespace skin::win {
 
 class TSkinData;
+class TSkinMenu;
 
 class TSkinForm : public TComponent {
     T_CLASS(TSkinForm, TComponent)
@@ -24,6 +44,8 @@ public:
     // Whether `skin` is a live form skin (the manager's list may outlive a form skin whose form
     // freed it without the manager noticing).
     static bool IsLive(const TSkinForm* skin);
+    // The form skin subclassing `window`, or null.
+    static TSkinForm* FromWindow(HWND window);
 
     HWND Handle = nullptr;
     const void* SkinDataOwner = nullptr;
@@ -39,6 +61,8 @@ public:
     void UpdateRegion();
     void RemoveRegion();
     void FrameChanged();
+    // Paints the whole skinned frame on `dc` (window coordinates), or on the window DC when null.
+    void PaintFrame(HDC dc);
 
     TSkinData* SkinData() const;
     int Phase() const;        // 0 created, 1 active, 3 re-applying, 4 being destroyed, 5 fitting, 6 window gone
@@ -46,8 +70,150 @@ public:
     int WindowState() const;  // 0 normal, 1 maximised, 2 minimised
     bool HasRegion() const;
 
+    bool Active() const { return active_; }
+    bool MenuTracking() const { return menuTracking_; }
+    bool FrameSkinning() const { return frameSkinning_; }
+    skin::form::FrameKind FrameKind() const { return frameClass_.Kind; }
+    const skin::form::FrameMetrics& Metrics() const { return metrics_; }
+    skin::form::SavedStyleBits SavedStyleBits() const { return savedBits_; }
+    // Places and states of the caption buttons as last laid out (window coordinates).
+    std::span<const skin::form::CaptionButton> CaptionButtons() const { return captionButtons_; }
+    // The skinned menu bar, null when the window has none.
+    TSkinMenu* MenuBar() const { return skinMenu_.get(); }
+    // The skinned system menu (built at attach).
+    TPopupMenu* SystemPopupMenu() const { return sysPopupMenu_; }
+
 private:
-    /* implementation owned by the form skin */
+    friend class TSkinMenu;
+    friend LRESULT CALLBACK SkinFormWindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK SkinMenuFilterHook(int, WPARAM, LPARAM);
+
+    // What the mouse is over or pressing: a caption button or a menu-bar button.
+    struct NcObject {
+        enum class Kind { None, CaptionButton, MenuButton } Type = Kind::None;
+        std::size_t Index = 0;
+        bool operator==(const NcObject&) const = default;
+        explicit operator bool() const { return Type != Kind::None; }
+    };
+
+    // Lifecycle (skin_form.cpp).
+    const TSkinObjects& Objects() const;
+    bool SkinEmpty() const;
+    void Subclass();
+    void Unsubclass();
+    void DetachOnDestroy();
+    void Apply();
+    void FitFrame(bool keepClient);
+    void ReadWindowState();
+    bool Minimized() const { return windowState_ == skin::form::WindowState::Minimized; }
+    bool Maximized() const { return windowState_ == skin::form::WindowState::Maximized; }
+    bool MdiChildNotNormal() const;
+    void StartHoverTimer(bool run);
+    void InstallFormHook();
+    void RemoveFormHook();
+    void FormWindowProc(TMessage& message);
+
+    // Dispatch (skin_form_dispatch.cpp).
+    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool DispatchFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT DispatchNonClient(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    void OnSize(WPARAM wParam, LPARAM lParam);
+    void OnGetMinMaxInfo(LPARAM lParam);
+
+    // Painting (skin_form_paint.cpp).
+    void MakeIconPicture();
+    void PaintCaption(HDC dc, int width);
+    void PaintCaptionText(base::win::DibSection& strip, const skin::Rect& area);
+    void LayoutCaptionButtons();
+    void PaintCaptionButton(std::size_t index, skin::form::ButtonState state);
+    std::wstring WindowText() const;
+
+    // Caption buttons and mouse (skin_form_mouse.cpp).
+    NcObject HitTest(skin::Point windowPoint) const;
+    skin::Point ScreenToWindow(LPARAM lParam) const;
+    void SetHot(NcObject object, skin::form::ButtonState state);
+    void LeaveHot();
+    void PaintObject(NcObject object, skin::form::ButtonState state);
+    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnHoverTimer();
+    void PerformAction(int screenX, int screenY);
+    void ToggleMaximize();
+    void Restore();
+    void ToggleMinimize();
+    void SendToMdiChild(UINT command);
+    void BuildSysPopupMenu();
+    void ShowSystemMenu(POINT screenPoint, bool fromIconButton);
+    void CloseWindow();
+
+    // Menu bar (skin_menu_bar.cpp).
+    bool OpenMenu(std::size_t buttonIndex);
+    void ClickMenuButton(std::size_t index);
+
+    TSkinData* skinData_ = nullptr;
+    TCustomForm* ownerForm_ = nullptr;
+    WNDPROC oldWndProc_ = nullptr;
+    bool subclassed_ = false;
+    TWndMethod oldFormWindowProc_;
+    bool formHookInstalled_ = false;
+
+    int phase_ = 0;
+    bool frameSkinning_ = false;
+    bool active_ = true;
+    bool controlsSkinned_ = false;
+    bool stylesRestored_ = false;
+    bool isChild_ = false;
+    bool isUnicode_ = true;
+    bool rightToLeft_ = false;
+    bool thickFrame_ = false;
+    bool menuTracking_ = false;
+    bool hoverTimerRunning_ = false;
+    skin::form::MdiRole mdiRole_ = skin::form::MdiRole::None;
+    skin::form::FrameClass frameClass_;
+    skin::form::SavedStyleBits savedBits_;
+    skin::form::WindowState windowState_ = skin::form::WindowState::Normal;
+    skin::form::FrameMetrics metrics_;
+    DWORD windowStyle_ = 0;
+    HWND ownerWindow_ = nullptr;
+    HWND mdiClient_ = nullptr;
+    HMENU systemMenu_ = nullptr;
+    HMENU savedMenu_ = nullptr;
+    RECT clientRect0_{};
+    SIZE frameExtra_{};
+    std::string className_;
+
+    base::win::UniqueHFont captionFont_;
+    DWORD doubleClickTime_ = 0;
+    DWORD lastSysMenuClick_ = 0;
+    bool sysMenuClickedOnce_ = false;
+    bool autoScrollWas_ = false;
+    TColor oldColor_ = 0;
+
+    skin::Bitmap iconPicture_;
+    std::vector<skin::form::CaptionButton> captionButtons_;
+    skin::Bitmap captionBitmap_;      // last composed caption strip
+    skin::Bitmap captionBackground_;  // the same strip before the caption buttons were drawn
+    skin::Rect captionTextRect_;
+    int rightButtonsLeft_ = 0;
+    int frameWidth_ = 0;
+    int frameHeight_ = 0;
+    NcObject hotObject_;
+
+    bool hasRegion_ = false;
+    int regionWidth_ = 0;
+    int regionHeight_ = 0;
+
+    TPopupMenu* sysPopupMenu_ = nullptr;  // owned as a component of this form skin
+    std::unique_ptr<TSkinMenu> skinMenu_;
 };
 
 }  // namespace skin::win

@@ -1,0 +1,326 @@
+// The skinned menu bar: building its buttons, painting it, and tracking its drop-downs with the
+// keyboard moving between them.
+
+#include "skin/form/win/skin_menu_bar.h"
+
+#include <stdexcept>
+
+#include "base/win/dib_section.h"
+#include "framework/win/menus.h"
+#include "framework/win/text.h"
+#include "framework/win/types.h"
+#include "skin/data/skin_image.h"
+#include "skin/data/win/skin_data.h"
+#include "skin/data/win/skin_image_dc.h"
+#include "skin/form/menu_bar_layout.h"
+#include "skin/form/menu_navigation.h"
+#include "skin/form/menu_separators.h"
+#include "skin/form/win/skin_form.h"
+#include "skin/manager/win/skin_manager.h"
+
+namespace skin::win {
+
+namespace {
+
+base::win::UniqueHFont MakeMenuFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return {};
+    return base::win::UniqueHFont(CreateFontIndirectW(&metrics.lfMenuFont));
+}
+
+// Only one drop-down can be tracked at a time in the thread, so the tracking state is shared.
+struct MenuTrackingState {
+    TSkinForm* FormSkin = nullptr;
+    std::size_t OpenIndex = 0;
+    bool Open = false;
+    HHOOK Hook = nullptr;
+    bool FirstKeySent = false;
+    std::optional<std::size_t> SwitchTo;
+    // What is selected in the drop-down (from WM_MENUSELECT).
+    bool ItemSelected = false;
+    bool SelectedHasSubItems = false;
+    bool SelectedInOpenDropDown = false;
+    POINT LastMouse{-1, -1};
+};
+
+MenuTrackingState& Tracking() {
+    static MenuTrackingState tracking;
+    return tracking;
+}
+
+void TidyFrameworkSeparators(TMenuItem* item) {
+    if (item == nullptr) return;
+    std::vector<skin::form::MenuEntry> entries;
+    for (int i = 0; i < item->Count(); ++i) entries.push_back({item->Items(i)->Visible(), item->Items(i)->IsLine()});
+    skin::form::TidySeparators(entries);
+    for (int i = 0; i < item->Count(); ++i) {
+        TMenuItem* child = item->Items(i);
+        if (child->IsLine() && child->Visible() != entries[static_cast<std::size_t>(i)].Visible)
+            child->SetVisible(entries[static_cast<std::size_t>(i)].Visible);
+    }
+}
+
+}  // namespace
+
+TSkinMenu::TSkinMenu(TSkinForm& formSkin, TMainMenu* menu) : formSkin_(formSkin), menu_(menu), font_(MakeMenuFont()) {}
+
+TSkinMenu::~TSkinMenu() = default;
+
+void TSkinMenu::TakeMenu(HMENU menu) {
+    if (menu != nullptr) menuHandle_ = menu;
+    if (menuHandle_ == nullptr) return;
+    if (menu_ != nullptr && !(formSkin_.SkinData() != nullptr && formSkin_.SkinData()->MenuMerge()))
+        BuildFromFrameworkMenu();
+    else
+        BuildFromWindowsMenu();
+    SetMenu(formSkin_.Handle, nullptr);
+}
+
+void TSkinMenu::BuildFromFrameworkMenu() {
+    buttons_.clear();
+    items_.clear();
+    TMenuItem* root = menu_->Items();
+    for (int i = 0; i < root->Count(); ++i) {
+        TMenuItem* item = root->Items(i);
+        skin::form::MenuBarButton button;
+        button.Caption = WidenText(item->Caption());
+        button.Visible = item->Visible();
+        button.Enabled = item->Enabled();
+        buttons_.push_back(button);
+        items_.push_back({item->Count() > 0 ? item->Handle() : nullptr, item->Command(), item});
+    }
+}
+
+void TSkinMenu::BuildFromWindowsMenu() {
+    buttons_.clear();
+    items_.clear();
+    const int count = GetMenuItemCount(menuHandle_);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[81] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+        info.dwTypeData = text;
+        info.cch = 80;
+        if (!GetMenuItemInfoW(menuHandle_, static_cast<UINT>(i), TRUE, &info)) continue;
+        skin::form::MenuBarButton button;
+        button.Caption = (info.fType & MFT_SEPARATOR) != 0 ? std::wstring() : std::wstring(text);
+        button.Enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
+        ItemInfo item{info.hSubMenu, info.hSubMenu != nullptr ? 0u : info.wID, nullptr};
+        if (menu_ != nullptr && i < menu_->Items()->Count() && !button.Caption.empty()) {
+            TMenuItem* frameworkItem = menu_->Items()->Items(i);
+            button.Caption = WidenText(frameworkItem->Caption());
+            button.Enabled = frameworkItem->Enabled();
+            item = {frameworkItem->Count() > 0 ? frameworkItem->Handle() : nullptr, GetMenuItemID(menuHandle_, i),
+                    frameworkItem};
+        }
+        buttons_.push_back(button);
+        items_.push_back(item);
+    }
+}
+
+std::optional<std::size_t> TSkinMenu::HitButton(skin::Point windowPoint) const {
+    return skin::form::HitMenuButton(buttons_, windowPoint);
+}
+
+std::optional<std::size_t> TSkinMenu::FirstButton() const {
+    if (buttons_.empty()) return std::nullopt;
+    return std::size_t{0};
+}
+
+skin::Rect TSkinMenu::ButtonRect(std::size_t index) const {
+    return index < buttons_.size() ? buttons_[index].BoundsRect : skin::Rect{};
+}
+HMENU TSkinMenu::Submenu(std::size_t index) const { return index < items_.size() ? items_[index].Submenu : nullptr; }
+UINT TSkinMenu::Command(std::size_t index) const { return index < items_.size() ? items_[index].Command : 0; }
+bool TSkinMenu::Enabled(std::size_t index) const { return index < buttons_.size() && buttons_[index].Enabled; }
+TMenuItem* TSkinMenu::FrameworkItem(std::size_t index) const {
+    return index < items_.size() ? items_[index].FrameworkItem : nullptr;
+}
+
+void TSkinMenu::DrawCaption(HDC dc, const skin::form::MenuBarButton& button, const skin::Rect& place) {
+    const TSkinObjects& objects = formSkin_.Objects();
+    const COLORREF color = button.Enabled ? ColorToRGB(objects.MenuBarTextColor) : GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF oldColor = SetTextColor(dc, color);
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    RECT r{place.Left, place.Top, place.Right, place.Bottom};
+    DrawTextW(dc, button.Caption.c_str(), static_cast<int>(button.Caption.size()), &r,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SetBkMode(dc, oldMode);
+    SetTextColor(dc, oldColor);
+}
+
+void TSkinMenu::PaintBar(HDC dc, const skin::Rect& bar) {
+    if (bar.Width() <= 0 || bar.Height() <= 0) return;
+    const TSkinObjects& objects = formSkin_.Objects();
+    base::win::DibSection scratch(bar.Width(), bar.Height(), dc);
+    const skin::Rect local{0, 0, bar.Width(), bar.Height()};
+    const TDataSkinObject* image = objects.MenuBar.get();
+    if (image != nullptr && !image->Map.Empty()) {
+        const int frame = formSkin_.Active() ? 1 : 2;
+        if (image->Tile == 1)
+            DrawSkinObject(scratch.Pixels(), local, image->Map, true, false, false, 2, frame, image->Margins);
+        else
+            DrawSkinStrip(scratch.Pixels(), local, image->Map, true, false, 2, frame, image->Margins);
+    } else {
+        scratch.Pixels().Fill(ColorToPixel(ColorToRGB(objects.MenuBarColor)));
+        image = nullptr;
+    }
+    barRect_ = bar;
+    background_ = scratch.Pixels();
+
+    base::win::ScopedSelectObject font(scratch.Dc(), font_.Get());
+    for (skin::form::MenuBarButton& button : buttons_) {
+        SIZE size{};
+        GetTextExtentPoint32W(scratch.Dc(), button.Caption.c_str(), static_cast<int>(button.Caption.size()), &size);
+        button.TextWidth = size.cx;
+    }
+    const bool rightToLeft = false;
+    skin::form::LayoutMenuBar(buttons_, bar, skin::form::MenuBarStartOffset(image, rightToLeft, bar.Width()),
+                              rightToLeft);
+    for (const skin::form::MenuBarButton& button : buttons_) {
+        if (!button.Visible || button.BoundsRect.Width() <= 0) continue;
+        const skin::Rect place{button.BoundsRect.Left - bar.Left, button.BoundsRect.Top - bar.Top,
+                               button.BoundsRect.Right - bar.Left, button.BoundsRect.Bottom - bar.Top};
+        DrawCaption(scratch.Dc(), button, place);
+    }
+    BitBlt(dc, bar.Left, bar.Top, bar.Width(), bar.Height(), scratch.Dc(), 0, 0, SRCCOPY);
+}
+
+void TSkinMenu::PaintButton(std::size_t index, skin::form::ButtonState state) {
+    if (index >= buttons_.size() || background_.Empty()) return;
+    const skin::form::MenuBarButton& button = buttons_[index];
+    const skin::Rect bounds = button.BoundsRect;
+    if (bounds.Width() <= 0 || bounds.Height() <= 0) return;
+    try {
+        // The button's column across the whole bar, from the unhighlighted background.
+        base::win::DibSection piece(bounds.Width(), barRect_.Height());
+        const skin::Rect column{bounds.Left - barRect_.Left, 0, bounds.Right - barRect_.Left, barRect_.Height()};
+        CopyBitmapRect(piece.Pixels(), 0, 0, background_, column);
+        const skin::Rect local{0, bounds.Top - barRect_.Top, bounds.Width(), bounds.Bottom - barRect_.Top};
+        if (state != skin::form::ButtonState::Normal) {
+            const Pixel frame = ColorToPixel(ColorToRGB(formSkin_.Objects().ButtonHilightColor));
+            Bitmap& pixels = piece.Pixels();
+            pixels.FillRect({local.Left, local.Top, local.Right, local.Top + 1}, frame);
+            pixels.FillRect({local.Left, local.Bottom - 1, local.Right, local.Bottom}, frame);
+            pixels.FillRect({local.Left, local.Top, local.Left + 1, local.Bottom}, frame);
+            pixels.FillRect({local.Right - 1, local.Top, local.Right, local.Bottom}, frame);
+        }
+        {
+            base::win::ScopedSelectObject font(piece.Dc(), font_.Get());
+            DrawCaption(piece.Dc(), button, local);
+        }
+        base::win::WindowDc dc(formSkin_.Handle, base::win::WindowDc::Area::Window);
+        if (dc)
+            BitBlt(dc.Get(), bounds.Left, barRect_.Top, bounds.Width(), barRect_.Height(), piece.Dc(), 0, 0, SRCCOPY);
+    } catch (const std::exception&) {
+    }
+}
+
+LRESULT CALLBACK SkinMenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
+    MenuTrackingState& tracking = Tracking();
+    const LRESULT next = CallNextHookEx(tracking.Hook, code, wParam, lParam);
+    if (next != 0 || code != MSGF_MENU || tracking.FormSkin == nullptr) return next;
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    TSkinForm& formSkin = *tracking.FormSkin;
+    TSkinMenu* bar = formSkin.skinMenu_.get();
+    if (bar == nullptr) return 0;
+    if (!tracking.FirstKeySent) {
+        tracking.FirstKeySent = true;
+        PostMessageW(msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);
+    }
+    skin::form::BarMove move = skin::form::BarMove::None;
+    switch (msg->message) {
+        case WM_KEYDOWN:
+            if (msg->wParam == VK_LEFT || msg->wParam == VK_RIGHT) {
+                skin::form::OpenMenuItem current;
+                current.Exists = tracking.ItemSelected;
+                current.InOpenDropDown = tracking.SelectedInOpenDropDown;
+                current.HasSubItems = tracking.SelectedHasSubItems;
+                const auto key = msg->wParam == VK_LEFT ? skin::form::ArrowKey::Left : skin::form::ArrowKey::Right;
+                move = skin::form::BarMoveFor(key, current);
+            }
+            break;
+        case WM_MOUSEMOVE: {
+            if (msg->pt.x == tracking.LastMouse.x && msg->pt.y == tracking.LastMouse.y) break;
+            tracking.LastMouse = msg->pt;
+            const auto hit = bar->HitButton(formSkin.ScreenToWindow(MAKELPARAM(msg->pt.x, msg->pt.y)));
+            if (hit && *hit != tracking.OpenIndex) {
+                tracking.SwitchTo = *hit;
+                EndMenu();
+                return 1;
+            }
+            break;
+        }
+        default: break;
+    }
+    if (move == skin::form::BarMove::None) return 0;
+    // Disabled items open nothing, so the keyboard passes over them as well.
+    auto target = skin::form::BarMoveTarget(bar->Buttons(), tracking.OpenIndex, move);
+    for (std::size_t guard = 0; target && !bar->Enabled(*target) && guard < bar->Buttons().size(); ++guard)
+        target = skin::form::BarMoveTarget(bar->Buttons(), *target, move);
+    if (!target || *target == tracking.OpenIndex || !bar->Enabled(*target)) return 0;
+    // The open drop-down ends; OpenMenu then opens the target's.
+    tracking.SwitchTo = *target;
+    EndMenu();
+    return 1;
+}
+
+void NoteMenuSelect(TSkinForm& formSkin, WPARAM wParam, LPARAM lParam) {
+    MenuTrackingState& tracking = Tracking();
+    if (tracking.FormSkin != &formSkin || formSkin.MenuBar() == nullptr) return;
+    const UINT flags = HIWORD(wParam);
+    if (flags == 0xFFFF && lParam == 0) return;
+    tracking.ItemSelected = true;
+    tracking.SelectedHasSubItems = (flags & MF_POPUP) != 0;
+    tracking.SelectedInOpenDropDown =
+        reinterpret_cast<HMENU>(lParam) == formSkin.MenuBar()->Submenu(tracking.OpenIndex);
+}
+
+bool TSkinForm::OpenMenu(std::size_t buttonIndex) {
+    if (!skinMenu_ || buttonIndex >= skinMenu_->Buttons().size()) return false;
+    std::optional<std::size_t> next = buttonIndex;
+    bool opened = false;
+    while (next) {
+        const std::size_t index = *next;
+        next.reset();
+        // A disabled item is inert: no command and no drop-down.
+        if (!skinMenu_->Enabled(index)) break;
+        if (const UINT command = skinMenu_->Command(index); command != 0) PostMessageW(Handle, WM_COMMAND, command, 0);
+        const HMENU submenu = skinMenu_->Submenu(index);
+        if (submenu == nullptr) break;
+        TidyFrameworkSeparators(skinMenu_->FrameworkItem(index));
+
+        MenuTrackingState& tracking = Tracking();
+        tracking = {};
+        tracking.FormSkin = this;
+        tracking.OpenIndex = index;
+        tracking.Open = true;
+        menuTracking_ = true;
+        hotObject_ = {NcObject::Kind::MenuButton, index};
+        skinMenu_->PaintButton(index, skin::form::ButtonState::Pressed);
+        const skin::Rect bounds = skinMenu_->ButtonRect(index);
+        POINT at{bounds.Left, bounds.Bottom};
+        RECT windowRect{};
+        GetWindowRect(Handle, &windowRect);
+        at.x += windowRect.left;
+        at.y += windowRect.top;
+        if (SkinManager != nullptr) SkinManager->MenuContext = 1;
+        tracking.Hook = SetWindowsHookExW(WH_MSGFILTER, SkinMenuFilterHook, nullptr, GetCurrentThreadId());
+        TrackPopupMenu(submenu, TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle, nullptr);
+        if (tracking.Hook != nullptr) UnhookWindowsHookEx(tracking.Hook);
+        next = tracking.SwitchTo;
+        tracking = {};
+        menuTracking_ = false;
+        opened = true;
+        if (IsWindow(Handle) && skinMenu_) {
+            hotObject_ = {};
+            skinMenu_->PaintButton(index, skin::form::ButtonState::Normal);
+        }
+        if (!skinMenu_) break;
+    }
+    return opened;
+}
+
+}  // namespace skin::win

@@ -1,0 +1,72 @@
+#pragma once
+// TSkinMenu: the skinned menu bar of a form skin. It takes the window's menu away from the
+// system, paints one button per top-level item in the non-client area, and knows which
+// drop-down and command belong to each button.
+
+#include <windows.h>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "base/win/handles.h"
+#include "skin/form/caption_button.h"
+#include "skin/form/menu_bar_button.h"
+
+class TMainMenu;
+class TMenuItem;
+
+namespace skin::win {
+
+class TSkinForm;
+
+class TSkinMenu {
+public:
+    // `menu`: the framework form's main menu, null for a bare window.
+    TSkinMenu(TSkinForm& formSkin, TMainMenu* menu);
+    TSkinMenu(const TSkinMenu&) = delete;
+    TSkinMenu& operator=(const TSkinMenu&) = delete;
+    ~TSkinMenu();
+
+    // Builds the buttons from `menu` (the window's menu) and removes it from the window; the
+    // window gets it back from MenuHandle() when the skin goes.
+    void TakeMenu(HMENU menu);
+    HMENU MenuHandle() const { return menuHandle_; }
+
+    void PaintBar(HDC dc, const skin::Rect& bar);
+    void PaintButton(std::size_t index, skin::form::ButtonState state);
+
+    std::span<const skin::form::MenuBarButton> Buttons() const { return buttons_; }
+    std::optional<std::size_t> HitButton(skin::Point windowPoint) const;
+    std::optional<std::size_t> FirstButton() const;
+    skin::Rect ButtonRect(std::size_t index) const;
+    HMENU Submenu(std::size_t index) const;
+    UINT Command(std::size_t index) const;
+    bool Enabled(std::size_t index) const;
+    TMenuItem* FrameworkItem(std::size_t index) const;
+
+private:
+    struct ItemInfo {
+        HMENU Submenu = nullptr;
+        UINT Command = 0;
+        TMenuItem* FrameworkItem = nullptr;
+    };
+    void BuildFromFrameworkMenu();
+    void BuildFromWindowsMenu();
+    void DrawCaption(HDC dc, const skin::form::MenuBarButton& button, const skin::Rect& place);
+
+    TSkinForm& formSkin_;
+    TMainMenu* menu_ = nullptr;
+    HMENU menuHandle_ = nullptr;
+    std::vector<skin::form::MenuBarButton> buttons_;
+    std::vector<ItemInfo> items_;
+    skin::Rect barRect_;
+    skin::Bitmap background_;  // the painted bar without any button highlight
+    base::win::UniqueHFont font_;
+};
+
+// Keeps the tracking state up to date with the selection inside an open drop-down
+// (WM_MENUSELECT reaches the owner window, not the message filter).
+void NoteMenuSelect(TSkinForm& formSkin, WPARAM wParam, LPARAM lParam);
+
+}  // namespace skin::win
