@@ -28,13 +28,15 @@ set(BENCHMARK_ENABLE_TESTING OFF CACHE BOOL "" FORCE)
 set(BENCHMARK_ENABLE_GTEST_TESTS OFF CACHE BOOL "" FORCE)
 set(BENCHMARK_ENABLE_WERROR OFF CACHE BOOL "" FORCE)
 set(BENCHMARK_ENABLE_INSTALL OFF CACHE BOOL "" FORCE)
-# Google Benchmark's Windows code is written for the ANSI API; targets made so far keep UNICODE.
+# Google Benchmark's Windows code is written for the ANSI API: its folder starts without UNICODE,
+# which is put back for ours at once (a folder's definitions apply to all its targets).
 remove_definitions(-DUNICODE -D_UNICODE)
 # Debian's source reads its version from git, which a source package has not: take project().
 set(GIT_VERSION "0.0.0")
 add_subdirectory(${TWEAK_BENCHMARK_SOURCE} ${CMAKE_BINARY_DIR}/benchmark EXCLUDE_FROM_ALL SYSTEM)
+add_compile_definitions(UNICODE _UNICODE)
 file(GLOB win_support_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/support/*.cpp)
 add_executable(win_benchmarks EXCLUDE_FROM_ALL ${win_bench_sources} ${win_support_sources})
 target_link_libraries(win_benchmarks PRIVATE ${TWEAK_ALL_LIBS} benchmark::benchmark_main)
 target_include_directories(win_benchmarks PRIVATE ${PROJECT_SOURCE_DIR}/bench ${PROJECT_SOURCE_DIR}/tests)
-target_compile_definitions(win_benchmarks PRIVATE UNICODE _UNICODE BUILT_SKINS_DIR="Z:${HOST_BUILD_DIR}/skins")
+target_compile_definitions(win_benchmarks PRIVATE BUILT_SKINS_DIR="Z:${HOST_BUILD_DIR}/skins")
