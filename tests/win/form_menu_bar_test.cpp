@@ -41,7 +41,10 @@ struct MenuFixture {
 HMENU OpenDropDown() {
     HWND menuWindow = FindWindowW(L"#32768", nullptr);
     if (menuWindow == nullptr || !IsWindowVisible(menuWindow)) return nullptr;
-    return reinterpret_cast<HMENU>(SendMessageW(menuWindow, kGetMenuHandle, 0, 0));
+    // With a time-out: the test thread may already have stopped pumping.
+    DWORD_PTR menu = 0;
+    if (!SendMessageTimeoutW(menuWindow, kGetMenuHandle, 0, 0, SMTO_NORMAL, 1000, &menu)) return nullptr;
+    return reinterpret_cast<HMENU>(menu);
 }
 
 TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
@@ -57,6 +60,7 @@ TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
     window.ClearLog();
 
     std::vector<HMENU> seen;
+    bool closedAfterEscape = false;
     InputThread input([&] {
         const auto expectOpen = [&](HMENU menu) {
             if (WaitFor([&] { return OpenDropDown() == menu; }))
@@ -75,7 +79,7 @@ TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
         TapKey(VK_RIGHT);  // and from "View" round to "File"
         expectOpen(menus.DropDowns[0]);
         TapKey(VK_ESCAPE);
-        WaitFor([&] { return OpenDropDown() == nullptr; });
+        closedAfterEscape = WaitFor([&] { return OpenDropDown() == nullptr; });
         MoveMouseTo({WindowRectOf(hwnd).left + 150, WindowRectOf(hwnd).bottom - 30});
     });
     ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return window.Received(WM_MOUSEMOVE); }, 10000));
@@ -83,6 +87,7 @@ TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
     const std::vector<HMENU> expected{menus.DropDowns[0], menus.DropDowns[1], menus.DropDowns[0], menus.DropDowns[2],
                                       menus.DropDowns[0]};
     EXPECT_EQ(seen, expected);
+    EXPECT_TRUE(closedAfterEscape);
     EXPECT_FALSE(form->MenuTracking());
     EXPECT_FALSE(window.Received(WM_COMMAND));
 }
