@@ -120,3 +120,33 @@ TEST(FormMenuBar, DisabledItemOpensNothingAndPostsNoCommand) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FormMenuBar, AltLetterOpensTheDropDownOfItsAccelerator) {
+    auto skin = form_test::LoadSkin("graphite");
+    MenuFixture menus;
+    TestWindow window(WS_OVERLAPPEDWINDOW, 0, 320, 160, nullptr, menus.Bar);
+    const HWND hwnd = window.Handle();
+    auto form = AttachSkin(*skin, hwnd);
+    SetForegroundWindow(hwnd);
+    SetFocus(hwnd);
+    testing_support::PumpPendingMessages();
+    window.ClearLog();
+    HMENU opened = nullptr;
+    InputThread input([&] {
+        form_test::Key(VK_MENU, true);
+        TapKey('V');
+        form_test::Key(VK_MENU, false);
+        if (WaitFor([&] { return OpenDropDown() != nullptr; })) opened = OpenDropDown();
+        TapKey(VK_ESCAPE);
+        WaitFor([&] { return OpenDropDown() == nullptr; });
+        MoveMouseTo({WindowRectOf(hwnd).left + 160, WindowRectOf(hwnd).bottom - 20});
+    });
+    ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return window.Received(WM_MOUSEMOVE); }, 10000));
+    input.Join();
+    EXPECT_EQ(opened, menus.DropDowns[2]);
+    EXPECT_FALSE(form->MenuTracking());
+}
+
+}  // namespace
