@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "form_skin_fixture.h"
+#include "framework/win/menus.h"
 #include "skin/form/win/skin_menu_bar.h"
 #include "support/message_pump.h"
 
@@ -147,6 +148,40 @@ TEST(FormMenuBar, AltLetterOpensTheDropDownOfItsAccelerator) {
     input.Join();
     EXPECT_EQ(opened, menus.DropDowns[2]);
     EXPECT_FALSE(form->MenuTracking());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormSystemMenu, RightClickOnCaptionShowsTheSkinnedSystemMenuWhoseCloseClosesTheWindow) {
+    auto skin = form_test::LoadSkin("graphite");
+    TestWindow window(WS_OVERLAPPEDWINDOW, 0, 300, 150);
+    const HWND hwnd = window.Handle();
+    auto form = AttachSkin(*skin, hwnd);
+    ASSERT_NE(form->SystemPopupMenu(), nullptr);
+    const HMENU systemPopup = form->SystemPopupMenu()->Handle();
+    ASSERT_EQ(GetMenuItemCount(systemPopup), 5);  // Restore, Maximize, Minimize, separator, Close
+    const RECT outer = WindowRectOf(hwnd);
+    const POINT caption{outer.left + 100, outer.top + form->Metrics().TitleHeight / 2 + 2};
+    HMENU shown = nullptr;
+    UINT restoreState = 0;
+    InputThread input([&] {
+        MoveMouseTo(caption);
+        INPUT click[2] = {};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        SendInput(2, click, sizeof(INPUT));
+        if (WaitFor([&] { return OpenDropDown() != nullptr; })) shown = OpenDropDown();
+        restoreState = GetMenuState(systemPopup, 0, MF_BYPOSITION);
+        TapKey(VK_UP);  // from nothing selected, up selects the last item: " Close "
+        TapKey(VK_RETURN);
+    });
+    ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return IsWindow(hwnd) == FALSE; }, 10000));
+    input.Join();
+    EXPECT_EQ(shown, systemPopup);
+    EXPECT_NE(restoreState & MF_GRAYED, 0u) << "a window in its normal state has nothing to restore";
 }
 
 }  // namespace
