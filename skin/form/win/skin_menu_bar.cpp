@@ -198,6 +198,7 @@ void TSkinMenu::PaintBar(HDC dc, const skin::Rect& bar) {
         GetTextExtentPoint32W(scratch.Dc(), button.Caption.c_str(), static_cast<int>(button.Caption.size()), &size);
         button.TextWidth = size.cx;
     }
+    // Our framework's menus have no right-to-left mode, so the bar always runs from the left.
     const bool rightToLeft = false;
     skin::form::LayoutMenuBar(buttons_, bar, skin::form::MenuBarStartOffset(image, rightToLeft, bar.Width()),
                               rightToLeft);
