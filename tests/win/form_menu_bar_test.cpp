@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "form_skin_fixture.h"
+#include "framework/win/menus.h"
 #include "skin/form/win/skin_menu_bar.h"
 #include "support/message_pump.h"
 
@@ -41,7 +42,10 @@ struct MenuFixture {
 HMENU OpenDropDown() {
     HWND menuWindow = FindWindowW(L"#32768", nullptr);
     if (menuWindow == nullptr || !IsWindowVisible(menuWindow)) return nullptr;
-    return reinterpret_cast<HMENU>(SendMessageW(menuWindow, kGetMenuHandle, 0, 0));
+    // With a time-out: the test thread may already have stopped pumping.
+    DWORD_PTR menu = 0;
+    if (!SendMessageTimeoutW(menuWindow, kGetMenuHandle, 0, 0, SMTO_NORMAL, 1000, &menu)) return nullptr;
+    return reinterpret_cast<HMENU>(menu);
 }
 
 TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
@@ -57,6 +61,7 @@ TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
     window.ClearLog();
 
     std::vector<HMENU> seen;
+    bool closedAfterEscape = false;
     InputThread input([&] {
         const auto expectOpen = [&](HMENU menu) {
             if (WaitFor([&] { return OpenDropDown() == menu; }))
@@ -75,7 +80,7 @@ TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
         TapKey(VK_RIGHT);  // and from "View" round to "File"
         expectOpen(menus.DropDowns[0]);
         TapKey(VK_ESCAPE);
-        WaitFor([&] { return OpenDropDown() == nullptr; });
+        closedAfterEscape = WaitFor([&] { return OpenDropDown() == nullptr; });
         MoveMouseTo({WindowRectOf(hwnd).left + 150, WindowRectOf(hwnd).bottom - 30});
     });
     ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return window.Received(WM_MOUSEMOVE); }, 10000));
@@ -83,6 +88,7 @@ TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
     const std::vector<HMENU> expected{menus.DropDowns[0], menus.DropDowns[1], menus.DropDowns[0], menus.DropDowns[2],
                                       menus.DropDowns[0]};
     EXPECT_EQ(seen, expected);
+    EXPECT_TRUE(closedAfterEscape);
     EXPECT_FALSE(form->MenuTracking());
     EXPECT_FALSE(window.Received(WM_COMMAND));
 }
@@ -112,6 +118,70 @@ TEST(FormMenuBar, DisabledItemOpensNothingAndPostsNoCommand) {
     testing_support::PumpPendingMessages();
     EXPECT_EQ(OpenDropDown(), nullptr);
     EXPECT_FALSE(window.Received(WM_COMMAND));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormMenuBar, AltLetterOpensTheDropDownOfItsAccelerator) {
+    auto skin = form_test::LoadSkin("graphite");
+    MenuFixture menus;
+    TestWindow window(WS_OVERLAPPEDWINDOW, 0, 320, 160, nullptr, menus.Bar);
+    const HWND hwnd = window.Handle();
+    auto form = AttachSkin(*skin, hwnd);
+    SetForegroundWindow(hwnd);
+    SetFocus(hwnd);
+    testing_support::PumpPendingMessages();
+    window.ClearLog();
+    HMENU opened = nullptr;
+    InputThread input([&] {
+        form_test::Key(VK_MENU, true);
+        TapKey('V');
+        form_test::Key(VK_MENU, false);
+        if (WaitFor([&] { return OpenDropDown() != nullptr; })) opened = OpenDropDown();
+        TapKey(VK_ESCAPE);
+        WaitFor([&] { return OpenDropDown() == nullptr; });
+        MoveMouseTo({WindowRectOf(hwnd).left + 160, WindowRectOf(hwnd).bottom - 20});
+    });
+    ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return window.Received(WM_MOUSEMOVE); }, 10000));
+    input.Join();
+    EXPECT_EQ(opened, menus.DropDowns[2]);
+    EXPECT_FALSE(form->MenuTracking());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormSystemMenu, RightClickOnCaptionShowsTheSkinnedSystemMenuWhoseCloseClosesTheWindow) {
+    auto skin = form_test::LoadSkin("graphite");
+    TestWindow window(WS_OVERLAPPEDWINDOW, 0, 300, 150);
+    const HWND hwnd = window.Handle();
+    auto form = AttachSkin(*skin, hwnd);
+    ASSERT_NE(form->SystemPopupMenu(), nullptr);
+    const HMENU systemPopup = form->SystemPopupMenu()->Handle();
+    ASSERT_EQ(GetMenuItemCount(systemPopup), 5);  // Restore, Maximize, Minimize, separator, Close
+    const RECT outer = WindowRectOf(hwnd);
+    const POINT caption{outer.left + 100, outer.top + form->Metrics().TitleHeight / 2 + 2};
+    HMENU shown = nullptr;
+    UINT restoreState = 0;
+    InputThread input([&] {
+        MoveMouseTo(caption);
+        INPUT click[2] = {};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        SendInput(2, click, sizeof(INPUT));
+        if (WaitFor([&] { return OpenDropDown() != nullptr; })) shown = OpenDropDown();
+        restoreState = GetMenuState(systemPopup, 0, MF_BYPOSITION);
+        TapKey(VK_UP);  // from nothing selected, up selects the last item: " Close "
+        TapKey(VK_RETURN);
+    });
+    ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return IsWindow(hwnd) == FALSE; }, 10000));
+    input.Join();
+    EXPECT_EQ(shown, systemPopup);
+    EXPECT_NE(restoreState & MF_GRAYED, 0u) << "a window in its normal state has nothing to restore";
 }
 
 }  // namespace

@@ -226,9 +226,16 @@ void TSkinForm::ShowSystemMenu(POINT screenPoint, bool fromIconButton) {
         const bool skinned = skinData_ != nullptr &&
                              skinData_->SkinControls().Contains(TSkinControlType::xcSystemMenu) &&
                              mdiRole_ != skin::form::MdiRole::Child;
-        if (skinned && sysPopupMenu_ != nullptr)
-            sysPopupMenu_->Popup(screenPoint.x, screenPoint.y);
-        else if (systemMenu_ != nullptr)
+        if (skinned && sysPopupMenu_ != nullptr) {
+            // Owned by this window rather than the application's active form: a bare window has
+            // no framework form to own the menu.
+            const auto command = static_cast<UINT>(TrackPopupMenu(sysPopupMenu_->Handle(),
+                                                                  TPM_LEFTALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                                  screenPoint.x, screenPoint.y, 0, Handle, nullptr));
+            if (command != 0) {
+                if (TMenuItem* item = sysPopupMenu_->FindItem(command)) item->Click();
+            }
+        } else if (systemMenu_ != nullptr)
             TrackPopupMenu(systemMenu_, TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, Handle, nullptr);
         return;
     }

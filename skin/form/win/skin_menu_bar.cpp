@@ -61,6 +61,28 @@ void TidyFrameworkSeparators(TMenuItem* item) {
     }
 }
 
+// The message that last made us move to another drop-down. A menu loop may leave a message its
+// filter handled in the queue, and the next drop-down's loop would see the same key and move on
+// again; that one is left to the menu itself.
+struct SwitchCause {
+    UINT Message = 0;
+    WPARAM WParam = 0;
+    DWORD Time = 0;
+    bool Matches(const MSG& msg) const { return msg.message == Message && msg.wParam == WParam && msg.time == Time; }
+};
+
+SwitchCause& LastSwitchCause() {
+    static SwitchCause cause;
+    return cause;
+}
+
+// Ends the open drop-down so that OpenMenu opens `target`'s.
+void SwitchDropDown(const MSG& cause, std::size_t target) {
+    LastSwitchCause() = {cause.message, cause.wParam, cause.time};
+    Tracking().SwitchTo = target;
+    EndMenu();
+}
+
 }  // namespace
 
 TSkinMenu::TSkinMenu(TSkinForm& formSkin, TMainMenu* menu) : formSkin_(formSkin), menu_(menu), font_(MakeMenuFont()) {}
@@ -176,6 +198,7 @@ void TSkinMenu::PaintBar(HDC dc, const skin::Rect& bar) {
         GetTextExtentPoint32W(scratch.Dc(), button.Caption.c_str(), static_cast<int>(button.Caption.size()), &size);
         button.TextWidth = size.cx;
     }
+    // Our framework's menus have no right-to-left mode, so the bar always runs from the left.
     const bool rightToLeft = false;
     skin::form::LayoutMenuBar(buttons_, bar, skin::form::MenuBarStartOffset(image, rightToLeft, bar.Width()),
                               rightToLeft);
@@ -230,6 +253,7 @@ LRESULT CALLBACK SkinMenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
         tracking.FirstKeySent = true;
         PostMessageW(msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);
     }
+    if (LastSwitchCause().Matches(*msg)) return 0;
     skin::form::BarMove move = skin::form::BarMove::None;
     switch (msg->message) {
         case WM_KEYDOWN:
@@ -247,8 +271,7 @@ LRESULT CALLBACK SkinMenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
             tracking.LastMouse = msg->pt;
             const auto hit = bar->HitButton(formSkin.ScreenToWindow(MAKELPARAM(msg->pt.x, msg->pt.y)));
             if (hit && *hit != tracking.OpenIndex) {
-                tracking.SwitchTo = *hit;
-                EndMenu();
+                SwitchDropDown(*msg, *hit);
                 return 1;
             }
             break;
@@ -261,9 +284,7 @@ LRESULT CALLBACK SkinMenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     for (std::size_t guard = 0; target && !bar->Enabled(*target) && guard < bar->Buttons().size(); ++guard)
         target = skin::form::BarMoveTarget(bar->Buttons(), *target, move);
     if (!target || *target == tracking.OpenIndex || !bar->Enabled(*target)) return 0;
-    // The open drop-down ends; OpenMenu then opens the target's.
-    tracking.SwitchTo = *target;
-    EndMenu();
+    SwitchDropDown(*msg, *target);
     return 1;
 }
 
