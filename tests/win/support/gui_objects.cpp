@@ -20,7 +20,15 @@ BOOL CALLBACK CountChild(HWND, LPARAM count) {
     return TRUE;
 }
 
+// Wine makes a default IME window for a thread's first top-level window; it is not ours.
+bool IsSystemHelperWindow(HWND window) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return lstrcmpiW(name, L"IME") == 0;
+}
+
 BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
+    if (IsSystemHelperWindow(window)) return TRUE;
     ++*reinterpret_cast<int*>(count);
     EnumChildWindows(window, CountChild, count);
     return TRUE;

@@ -10,7 +10,7 @@ namespace testing_support {
 // live objects, and Wine accepts a handle with a zero high word.
 int CountGdiObjects();
 
-// The windows of this thread: top-level windows and all their descendants.
+// The windows of this thread: top-level windows and all their descendants (not Wine's IME window).
 int CountThreadWindows();
 
 }  // namespace testing_support
