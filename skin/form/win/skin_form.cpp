@@ -22,9 +22,11 @@ namespace {
 // The property that leads the shared window procedure to the window's form skin.
 constexpr wchar_t kFormSkinProperty[] = L"TweakSkinFormObject";
 
+// Never destroyed: forms still owned by the application free their form skins during static
+// destruction, after a function-local set would already be gone.
 std::set<const TSkinForm*>& LiveFormSkins() {
-    static std::set<const TSkinForm*> live;
-    return live;
+    static auto* live = new std::set<const TSkinForm*>;
+    return *live;
 }
 
 skin::form::OsVersion CurrentOsVersion() {

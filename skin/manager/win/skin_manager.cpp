@@ -437,13 +437,32 @@ void TSkinManage::RunForAllForms(SkinAction action, TSkinData* requester) {
     }
 }
 
+namespace {
+
+// Set once the program has begun to end. Forms still owned by the application are freed after
+// the exit handlers run, and their skin data components must find the manager then to detach
+// the form skins that paint with their objects; so at exit the manager stays until the last
+// component has left it.
+bool g_programEnding = false;
+
+void FreeSkinManagerAtExit() {
+    g_programEnding = true;
+    if (SkinManager != nullptr && SkinManager->SkinDataList().empty()) FreeSkinManager();
+}
+
+}  // namespace
+
 TSkinManage* EnsureSkinManager() {
     if (SkinManager == nullptr) {
         SkinManager = new TSkinManage();
-        static bool freedAtExit = (std::atexit(&FreeSkinManager), true);
+        static bool freedAtExit = (std::atexit(&FreeSkinManagerAtExit), true);
         (void)freedAtExit;
     }
     return SkinManager;
+}
+
+void FreeSkinManagerIfProgramEnded() {
+    if (g_programEnding && SkinManager != nullptr && SkinManager->SkinDataList().empty()) FreeSkinManager();
 }
 
 void FreeSkinManager() {
