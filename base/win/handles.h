@@ -46,6 +46,7 @@ inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
 inline void DestroyMenuHandle(HMENU menu) { ::DestroyMenu(menu); }
 inline void CloseRegistryKey(HKEY key) { ::RegCloseKey(key); }
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
+inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
 }  // namespace detail
 
 using UniqueHBitmap = UniqueHandle<HBITMAP, detail::DeleteGdiObject<HBITMAP>>;
@@ -56,6 +57,8 @@ using UniqueHFont = UniqueHandle<HFONT, detail::DeleteGdiObject<HFONT>>;
 // A DC from CreateCompatibleDC / CreateDC, freed with DeleteDC.
 using UniqueMemoryDc = UniqueHandle<HDC, detail::DeleteMemoryDc>;
 using UniqueHMenu = UniqueHandle<HMENU, detail::DestroyMenuHandle>;
+// An icon from CreateIconIndirect / CopyImage (not a shared one from LoadIcon).
+using UniqueHIcon = UniqueHandle<HICON, detail::DestroyIconHandle>;
 // A key from RegOpenKeyEx / RegCreateKeyEx (never one of the predefined roots).
 using UniqueHKey = UniqueHandle<HKEY, detail::CloseRegistryKey>;
 // A kernel object handle (token, process, event), closed with CloseHandle.
