@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/timer_steps.h"
+#include "tour/win/timer_steps.h"
 #include "framework/win/framework.h"
 
 namespace {
