@@ -40,17 +40,24 @@ TSizableForm::TSizableForm(TComponent* owner)
 
 TBorderlessForm::TBorderlessForm(TComponent* owner)
     : TShowcaseForm(owner, "Borderless popup",
-                    "A popup without border or caption (bsNone). Press Escape or use the gallery "
-                    "to close it.") {
+                    "A popup without border or caption (bsNone): nothing to drag or close it by "
+                    "but its own button.") {
     SetName("BorderlessForm");
     SetBorderStyle(bsNone);
     SetBorderIcons(TBorderIcons{});
+    auto* closeButton = new TButton(this);
+    closeButton->SetName("CloseButton");
+    closeButton->SetParent(this);
+    closeButton->SetBounds(360 - kMargin - 75, 150 - kMargin - 25, 75, 25);
+    closeButton->SetCaption("Close");
+    closeButton->SetCancel(true);
+    closeButton->OnClick = [this](TObject*) { Close(); };
 }
 
 TRightToLeftForm::TRightToLeftForm(TComponent* owner)
     : TShowcaseForm(owner, "Right-to-left window",
                     "Extended styles WS_EX_RIGHT, WS_EX_RTLREADING and WS_EX_LEFTSCROLLBAR: the "
-                    "caption reads from the right, the caption buttons sit on the left.") {
+                    "skinned caption reads from the right.") {
     SetName("RightToLeftForm");
     SetBorderStyle(bsSizeable);
     SetBorderIcons(biSystemMenu | biMinimize | biMaximize);

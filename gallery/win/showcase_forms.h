@@ -20,14 +20,14 @@ public:
     explicit TSizableForm(TComponent* owner);
 };
 
-// No border and no caption: a popup the engine frames from the skin's edges alone.
+// No border and no caption: a popup whose form skin has no frame to draw.
 class TBorderlessForm : public TShowcaseForm {
     T_CLASS(TBorderlessForm, TShowcaseForm)
 public:
     explicit TBorderlessForm(TComponent* owner);
 };
 
-// Right-to-left reading: the engine mirrors the caption when WS_EX_LEFTSCROLLBAR is set.
+// Right-to-left reading: the engine takes WS_EX_LEFTSCROLLBAR as the sign of it.
 class TRightToLeftForm : public TShowcaseForm {
     T_CLASS(TRightToLeftForm, TShowcaseForm)
 public:

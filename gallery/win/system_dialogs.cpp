@@ -14,7 +14,11 @@ int ShowInformationMessageBox(HWND owner) {
 
 bool ShowColourDialog(HWND owner, COLORREF& colour) {
     // The dialog keeps its custom colours here between calls, as its contract asks.
-    static std::array<COLORREF, 16> customColours{};
+    static std::array<COLORREF, 16> customColours = [] {
+        std::array<COLORREF, 16> white{};
+        white.fill(RGB(255, 255, 255));
+        return white;
+    }();
     CHOOSECOLORW request{};
     request.lStructSize = sizeof(request);
     request.hwndOwner = owner;
