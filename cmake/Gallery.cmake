@@ -14,10 +14,12 @@ foreach(skin graphite meadow)
 endforeach()
 add_custom_target(gallery_skin_streams DEPENDS ${GALLERY_SKIN_STREAMS})
 
-file(GLOB gallery_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/gallery/win/*.cpp)
+# The gallery's windows are a library so that tests can put them under real input.
+tweak_glob_library(gallery_win gallery/win framework skin_manager_win skin_form_win skin_controls_win tour_win
+                   EXCLUDE gallery/win/entry.cpp)
 set(gallery_resources ${PROJECT_SOURCE_DIR}/gallery/win/skingallery.rc)
 set_source_files_properties(${gallery_resources} PROPERTIES OBJECT_DEPENDS
   "${GALLERY_SKIN_STREAMS};${PROJECT_SOURCE_DIR}/skin/data/win/resources/menu_glyphs.rc")
-add_executable(skingallery WIN32 ${gallery_sources} ${gallery_resources})
-target_link_libraries(skingallery PRIVATE framework skin_manager_win skin_form_win skin_controls_win tour_win)
+add_executable(skingallery WIN32 ${PROJECT_SOURCE_DIR}/gallery/win/entry.cpp ${gallery_resources})
+target_link_libraries(skingallery PRIVATE gallery_win)
 add_dependencies(skingallery gallery_skin_streams)

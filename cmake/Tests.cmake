@@ -47,6 +47,7 @@ elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     endif()
     if(TARGET skingallery)
       add_dependencies(win_tests skingallery)  # a test runs the gallery's tour
+      target_link_libraries(win_tests PRIVATE gallery_win)
     endif()
   endif()
   target_link_libraries(win_tests PRIVATE ${TWEAK_ALL_LIBS} tool_support gtest_main gmock)
