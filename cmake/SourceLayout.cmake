@@ -45,7 +45,7 @@ endfunction()
 set(TWEAK_PORTABLE_LIBS skin_data skin_manager skin_form skin_controls app_core framework_core base)
 if(WIN32)
   set(TWEAK_ALL_LIBS app_win skin_controls_win skin_form_win skin_manager_win framework
-      skin_data_win base_win ${TWEAK_PORTABLE_LIBS})
+      skin_data_win tour_win base_win ${TWEAK_PORTABLE_LIBS})
 else()
   set(TWEAK_ALL_LIBS ${TWEAK_PORTABLE_LIBS})
 endif()

@@ -45,6 +45,10 @@ elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     if(TARGET tweak)
       add_dependencies(win_tests tweak)  # a test reads the utility's embedded skin
     endif()
+    if(TARGET skingallery)
+      add_dependencies(win_tests skingallery)  # a test runs the gallery's tour
+      target_link_libraries(win_tests PRIVATE gallery_win)
+    endif()
   endif()
   target_link_libraries(win_tests PRIVATE ${TWEAK_ALL_LIBS} tool_support gtest_main gmock)
   target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)

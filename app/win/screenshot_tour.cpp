@@ -7,8 +7,8 @@
 
 #include "app/win/form_queries.h"
 #include "app/win/main_window.h"
-#include "app/win/timer_steps.h"
-#include "app/win/window_capture.h"
+#include "tour/win/timer_steps.h"
+#include "tour/win/window_capture.h"
 #include "framework/win/framework.h"
 
 namespace {

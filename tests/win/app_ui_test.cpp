@@ -17,7 +17,7 @@
 #include "app/win/drives_dialog.h"
 #include "app/win/window_title_dialog.h"
 #include "app/win/logon_notice_dialog.h"
-#include "app/win/timer_steps.h"
+#include "tour/win/timer_steps.h"
 #include "app/win/win_power.h"
 #include "app/win/win_registry.h"
 #include "win/driver/app_session.h"

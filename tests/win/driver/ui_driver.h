@@ -1,7 +1,7 @@
 // Driving framework windows the way a user does: finding windows, clicking
 // controls and tree nodes, typing, pressing keys, and dismissing the message
 // dialogs. Input is posted to the windows, so a click that opens a modal
-// window returns at once; use TimerSteps (app/win/timer_steps.h) to act
+// window returns at once; use TimerSteps (tour/win/timer_steps.h) to act
 // inside modal loops.
 #pragma once
 

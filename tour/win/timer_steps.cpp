@@ -1,4 +1,4 @@
-#include "app/win/timer_steps.h"
+#include "tour/win/timer_steps.h"
 
 #include <exception>
 #include <map>

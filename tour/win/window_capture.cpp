@@ -1,4 +1,4 @@
-#include "app/win/window_capture.h"
+#include "tour/win/window_capture.h"
 
 #include "base/bmp_io.h"
 #include "base/win/dib_section.h"

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "app/win/timer_steps.h"
+#include "tour/win/timer_steps.h"
 #include "framework/win/framework.h"
 
 namespace {
 
-TEST(AppTimerSteps, RunsActionsInOrderAndWaitsForConditions) {
+TEST(TourTimerSteps, RunsActionsInOrderAndWaitsForConditions) {
     std::vector<std::string> log;
     int polls = 0;
     TimerSteps steps(1);
@@ -24,7 +24,7 @@ TEST(AppTimerSteps, RunsActionsInOrderAndWaitsForConditions) {
     EXPECT_FALSE(steps.Failed());
 }
 
-TEST(AppTimerSteps, LaterStepsRunInsideTheModalLoopOfAnEarlierOne) {
+TEST(TourTimerSteps, LaterStepsRunInsideTheModalLoopOfAnEarlierOne) {
     Application->Initialize();
     TForm* dialog = new TForm(Application);
     std::vector<std::string> log;
@@ -46,7 +46,7 @@ TEST(AppTimerSteps, LaterStepsRunInsideTheModalLoopOfAnEarlierOne) {
     delete dialog;
 }
 
-TEST(AppTimerSteps, AFailedWaitReportsTheStepAndLetsTheCallerEndModalLoops) {
+TEST(TourTimerSteps, AFailedWaitReportsTheStepAndLetsTheCallerEndModalLoops) {
     Application->Initialize();
     TForm* dialog = new TForm(Application);
     bool returned = false;
@@ -66,7 +66,7 @@ TEST(AppTimerSteps, AFailedWaitReportsTheStepAndLetsTheCallerEndModalLoops) {
     delete dialog;
 }
 
-TEST(AppTimerSteps, AnExceptionInAStepFailsTheRunInsteadOfEscapingTheTimer) {
+TEST(TourTimerSteps, AnExceptionInAStepFailsTheRunInsteadOfEscapingTheTimer) {
     bool after = false;
     TimerSteps steps(1);
     steps.Then("throws", [] { throw std::runtime_error("boom"); }).Then("after", [&] { after = true; });

@@ -1,0 +1,100 @@
+#include "gallery/win/gallery_tour.h"
+
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "framework/win/framework.h"
+#include "gallery/win/gallery_form.h"
+#include "gallery/win/showcase_forms.h"
+#include "gallery/win/system_dialogs.h"
+#include "skin/manager/win/skin_manager.h"
+#include "tour/win/timer_steps.h"
+#include "tour/win/window_capture.h"
+
+namespace {
+
+std::unique_ptr<TimerSteps> g_tour;
+
+// Lines of report.txt, one per window: "<name> skinned=<answer to SM_ISSKINNED>".
+class TourReport {
+public:
+    explicit TourReport(std::wstring path) : path_(std::move(path)) {
+        if (FILE* file = _wfopen(path_.c_str(), L"w")) std::fclose(file);
+    }
+    void Add(const std::string& line) const {
+        FILE* file = _wfopen(path_.c_str(), L"a");
+        if (!file) throw std::runtime_error("could not write the report");
+        std::fputs((line + "\n").c_str(), file);
+        std::fclose(file);
+    }
+
+private:
+    std::wstring path_;
+};
+
+// The window is up and has been activated: the skin manager's hook has decided on it, and its
+// posted SM_SKINCONTROLS comes before the timer tick that runs the next step.
+bool ShownAndActive(HWND window) {
+    return window && IsWindowVisible(window) && !IsIconic(window) && GetActiveWindow() == window;
+}
+
+void CaptureAndReport(const std::wstring& folder, const TourReport& report, HWND window, const std::string& name) {
+    if (!CaptureWindowToBmp(window, folder + L"\\" + WidenText(name) + L".bmp"))
+        throw std::runtime_error("could not save " + name);
+    const LRESULT skinned = SendMessageW(window, skin::win::SM_ISSKINNED, 0, 0);
+    report.Add(name + " skinned=" + std::to_string(skinned));
+}
+
+// Opens a system dialog box from the gallery's button, captures it and closes it with `command`.
+void AddDialogBoxVisit(TimerSteps& tour, const std::wstring& folder, std::shared_ptr<TourReport> report,
+                       TButton* button, const std::string& name, WPARAM command) {
+    tour.Then("open " + name, [button] { button->Click(); })  // blocks until the dialog closes
+        .WaitUntil(name + " shown", [] { return ShownAndActive(FindShownDialogBox()); })
+        .Then("capture " + name,
+              [folder, report, name] { CaptureAndReport(folder, *report, FindShownDialogBox(), name); })
+        .Then("close " + name, [command] { PostMessageW(FindShownDialogBox(), WM_COMMAND, command, 0); })
+        .WaitUntil(name + " closed", [] { return FindShownDialogBox() == nullptr; });
+}
+
+}  // namespace
+
+bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
+    wchar_t buffer[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(L"SKINGALLERY_SCREENSHOT_DIR", buffer, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH || !GalleryForm) return false;
+    const std::wstring folder(buffer, length);
+    auto report = std::make_shared<TourReport>(folder + L"\\report.txt");
+    g_tour = std::make_unique<TimerSteps>(40);
+    TimerSteps& tour = *g_tour;
+    tour.WaitUntil("gallery shown", [] { return ShownAndActive(GalleryForm->Handle()); })
+        .Then("capture gallery",
+              [folder, report] { CaptureAndReport(folder, *report, GalleryForm->Handle(), GalleryForm->Name()); });
+
+    for (TShowcaseForm* form : showcases) {
+        const std::string name = form->Name();
+        tour.Then("open " + name, [form] { form->Show(); })
+            .WaitUntil(name + " shown", [form] { return ShownAndActive(form->Handle()); })
+            .Then("capture " + name,
+                  [folder, report, form, name] { CaptureAndReport(folder, *report, form->Handle(), name); });
+        if (auto* pinnable = dynamic_cast<TPinnableForm*>(form)) {
+            tour.Then("report " + name + "'s questions", [report, pinnable, name] {
+                report->Add(name + " visibility-questions=" + std::to_string(pinnable->VisibilityQuestions()));
+            });
+        }
+        tour.Then("close " + name, [form] { form->Close(); }).WaitUntil(name + " closed", [form] {
+            return !IsWindowVisible(form->Handle());
+        });
+    }
+
+    AddDialogBoxVisit(tour, folder, report, GalleryForm->MessageBoxButton, "MessageBox", IDOK);
+    AddDialogBoxVisit(tour, folder, report, GalleryForm->ColourDialogButton, "ColourDialog", IDCANCEL);
+    tour.Then("end", [] { GalleryForm->Close(); });
+    tour.OnFailure = [](const std::string& failure) {
+        std::fputs(("gallery tour failed: " + failure + "\n").c_str(), stderr);
+        ExitProcess(3);
+    };
+    tour.Start(120000);
+    return true;
+}
