@@ -32,7 +32,7 @@ void BM_soak_frame_paints_10000(benchmark::State& state) {
     DestroyWindow(window);
     testing_support::PumpPendingMessages();
 }
-BENCHMARK(BM_soak_frame_paints_10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_soak_frame_paints_10000)->Unit(benchmark::kMillisecond);
 
 void BM_soak_dialog_cycles_1000(benchmark::State& state) {
     auto data = testing_support::ActiveMainSkinData("graphite");
@@ -52,6 +52,6 @@ void BM_soak_dialog_cycles_1000(benchmark::State& state) {
     state.counters["window_growth_dialog_cycles"] = windowGrowth;
     testing_support::ReleaseMainSkinData(std::move(data));
 }
-BENCHMARK(BM_soak_dialog_cycles_1000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_soak_dialog_cycles_1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

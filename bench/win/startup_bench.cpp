@@ -84,9 +84,9 @@ void StartupToFirstFramePaint(benchmark::State& state, bool skinning) {
 }
 
 void BM_startup_to_first_skinned_paint_baseline(benchmark::State& state) { StartupToFirstFramePaint(state, false); }
-BENCHMARK(BM_startup_to_first_skinned_paint_baseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_startup_to_first_skinned_paint_baseline)->Unit(benchmark::kMillisecond);
 
 void BM_startup_to_first_skinned_paint(benchmark::State& state) { StartupToFirstFramePaint(state, true); }
-BENCHMARK(BM_startup_to_first_skinned_paint)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_startup_to_first_skinned_paint)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -32,9 +32,9 @@ TEST(FormSoak, ThousandsOfFramePaintsKeepGdiObjectsAndWindows) {
     // What the last paint left on the window is the skin's left edge.
     const int leftWidth = formSkin->Metrics().BorderLeftWidth;
     ASSERT_GT(leftWidth, 0);
-    const skin::Bitmap edge = skin::form::RenderFrameEdge(
-        skin::form::EdgeObject(data->Objects(), skin::form::FrameEdge::Left), skin::form::FrameEdge::Left, leftWidth,
-        600, formSkin->Active());
+    const skin::Bitmap edge =
+        skin::form::RenderFrameEdge(skin::form::EdgeObject(data->Objects(), skin::form::FrameEdge::Left),
+                                    skin::form::FrameEdge::Left, leftWidth, 600, formSkin->Active());
     ASSERT_FALSE(edge.Empty());
     const int x = leftWidth / 2;
     const int y = 300;
