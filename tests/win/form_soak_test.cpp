@@ -3,6 +3,8 @@
 // once (cached images, the manager's timer) is allowed to stay.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "base/win/dib_section.h"
 #include "skin/form/frame_edges.h"
 #include "support/gui_objects.h"
