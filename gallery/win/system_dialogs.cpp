@@ -30,18 +30,22 @@ bool ShowColourDialog(HWND owner, COLORREF& colour) {
     return true;
 }
 
+namespace {
+
+// A window enumeration callback: a plain function, since 32-bit Windows calls it as stdcall.
+BOOL CALLBACK KeepFirstShownDialogBox(HWND window, LPARAM param) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(param) = window;
+    return FALSE;
+}
+
+}  // namespace
+
 HWND FindShownDialogBox() {
     HWND found = nullptr;
     // EnumThreadWindows lists the newest window first; the first visible dialog box wins.
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (std::wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(param) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), KeepFirstShownDialogBox, reinterpret_cast<LPARAM>(&found));
     return found;
 }
