@@ -44,15 +44,7 @@ base::win::DibSection DrawGlyphs(const TCustomImageList& list, bool enabled) {
 
 COLORREF At(base::win::DibSection& dib, int x, int y) { return base::PixelToColor(dib.Pixels().At(x, y) & 0xFFFFFF); }
 
-class SkinDataResources : public ::testing::Test {
-protected:
-    void SetUp() override { Application->Initialize(); }
-    void TearDown() override {
-        delete data_;
-        skin::win::FreeSkinManager();
-    }
-    TSkinData* data_ = nullptr;
-};
+class SkinDataResources : public skin_test::SkinDataFixture {};
 
 TEST_F(SkinDataResources, MenuGlyphsComeFromTheBitmapResource) {
     data_ = new TSkinData(nullptr);

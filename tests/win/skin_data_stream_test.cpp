@@ -19,15 +19,7 @@ using skin::win::TSkinData;
 
 namespace {
 
-class SkinDataStream : public ::testing::Test {
-protected:
-    void SetUp() override { Application->Initialize(); }
-    void TearDown() override {
-        delete data_;
-        skin::win::FreeSkinManager();
-    }
-    TSkinData* data_ = nullptr;
-};
+class SkinDataStream : public skin_test::SkinDataFixture {};
 
 std::vector<std::uint8_t> Framed(std::int32_t length, std::size_t bytesFollowing) {
     std::vector<std::uint8_t> out(4 + bytesFollowing, 0x5A);

@@ -2,6 +2,7 @@
 // Shared by the skin data and skin manager tests: the embedded skin, components loaded the way
 // a form loads them, and bare top-level windows of this module.
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -10,9 +11,23 @@
 #include <vector>
 
 #include "base/win/handles.h"
+#include "framework/win/application.h"
 #include "skin/data/win/skin_data.h"
+#include "skin/manager/win/skin_manager.h"
 
 namespace skin_test {
+
+// A test that may create one skin data component (data_): the manager it starts and the
+// component are freed after each test.
+class SkinDataFixture : public ::testing::Test {
+protected:
+    void SetUp() override { Application->Initialize(); }
+    void TearDown() override {
+        delete data_;
+        skin::win::FreeSkinManager();
+    }
+    skin::win::TSkinData* data_ = nullptr;
+};
 
 // The RCDATA resource of the test executable holding the graphite skin as a stored SkinStream.
 inline std::span<const std::uint8_t> StoredSkinStream() {
