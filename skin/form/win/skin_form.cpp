@@ -323,17 +323,20 @@ void TSkinForm::StartHoverTimer(bool run) {
         KillTimer(Handle, kHoverTimerId);
 }
 
+// The hook sits in the form's stack of message hooks, so it can be removed at any time, also
+// from inside a message it is handling (the window's WM_NCDESTROY ends the skin): replacing the
+// form's WindowProc there would free the very function that is running.
 void TSkinForm::InstallFormHook() {
     if (ownerForm_ == nullptr || formHookInstalled_) return;
-    oldFormWindowProc_ = ownerForm_->WindowProc;
-    ownerForm_->WindowProc = [this](TMessage& message) { FormWindowProc(message); };
+    ownerForm_->AddMessageHook(this,
+                               [this](TMessage& message, const TMessageNext& next) { FormWindowProc(message, next); });
     formHookInstalled_ = true;
 }
 
 void TSkinForm::RemoveFormHook() {
     if (!formHookInstalled_) return;
     formHookInstalled_ = false;
-    if (ownerForm_ != nullptr) ownerForm_->WindowProc = oldFormWindowProc_;
+    if (ownerForm_ != nullptr) ownerForm_->RemoveMessageHook(this);
 }
 
 void TSkinForm::Detach() {
@@ -412,15 +415,15 @@ void TSkinForm::ClickMenuButton(std::size_t index) {
                  MAKELPARAM(windowRect.left + bounds.Left + 1, windowRect.top + bounds.Top + 1));
 }
 
-void TSkinForm::FormWindowProc(TMessage& message) {
+void TSkinForm::FormWindowProc(TMessage& message, const TMessageNext& next) {
     switch (message.Msg) {
         case WM_SETTEXT:
-            if (oldFormWindowProc_) oldFormWindowProc_(message);
+            next(message);
             FrameChanged();
             return;
         case SM_SKINCHANGED: ReapplySkin(); return;
         case CM_DIALOGCHAR: {
-            if (oldFormWindowProc_) oldFormWindowProc_(message);
+            next(message);
             if (message.Result != 0 || !skinMenu_) return;
             const bool altOnly = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
             if (!altOnly) return;
@@ -431,9 +434,7 @@ void TSkinForm::FormWindowProc(TMessage& message) {
             }
             return;
         }
-        default:
-            if (oldFormWindowProc_) oldFormWindowProc_(message);
-            return;
+        default: next(message); return;
     }
 }
 

@@ -111,7 +111,7 @@ private:
     void StartHoverTimer(bool run);
     void InstallFormHook();
     void RemoveFormHook();
-    void FormWindowProc(TMessage& message);
+    void FormWindowProc(TMessage& message, const TMessageNext& next);
 
     // Dispatch (skin_form_dispatch.cpp).
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -163,7 +163,6 @@ private:
     TCustomForm* ownerForm_ = nullptr;
     WNDPROC oldWndProc_ = nullptr;
     bool subclassed_ = false;
-    TWndMethod oldFormWindowProc_;
     bool formHookInstalled_ = false;
 
     int phase_ = 0;

@@ -173,6 +173,9 @@ bool TSkinManage::AddFormSkin(HWND window) {
         facts.hasFormSkin = FindFormSkin(window) != nullptr;
     }
     TCustomForm* form = FindFrameworkForm(window);
+    // Windows activate one another while forms are freed (at program end above all); a form on its
+    // way out must not get a form skin that it would own only after it freed its components.
+    if (form != nullptr && IsFormGoing(form)) return false;
     facts.hasFrameworkForm = form != nullptr;
     facts.formTag = form != nullptr ? form->Tag() : 0;
     facts.forced = Forced;
@@ -246,6 +249,18 @@ void TSkinManage::FreeClosedFormSkins() {
         if (TSkinForm::IsLive(skin) && skin->Phase() == 6) {
             formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
             skin->Free();
+        }
+    }
+}
+
+void TSkinManage::DetachAll() {
+    Enabled = false;
+    PurgeFormSkins();
+    while (!formSkins_.empty()) {
+        if (TSkinForm::IsLive(formSkins_.front())) {
+            DetachAndFree(0);
+        } else {
+            formSkins_.erase(formSkins_.begin());
         }
     }
 }
@@ -409,17 +424,7 @@ void TSkinManage::RunForAllForms(SkinAction action, TSkinData* requester) {
             }
             Forced = false;
             break;
-        case SkinAction::Deactivate:
-            Enabled = false;
-            PurgeFormSkins();
-            while (!formSkins_.empty()) {
-                if (TSkinForm::IsLive(formSkins_.front())) {
-                    DetachAndFree(0);
-                } else {
-                    formSkins_.erase(formSkins_.begin());
-                }
-            }
-            break;
+        case SkinAction::Deactivate: DetachAll(); break;
         case SkinAction::SkinChanged:
             PurgeFormSkins();
             for (std::size_t i = 0; i < formSkins_.size(); ++i) {
@@ -447,7 +452,11 @@ bool g_programEnding = false;
 
 void FreeSkinManagerAtExit() {
     g_programEnding = true;
-    if (SkinManager != nullptr && SkinManager->SkinDataList().empty()) FreeSkinManager();
+    if (SkinManager == nullptr) return;
+    // Every window is given back before the forms still owned by the application are freed
+    // (after the exit handlers): no form skin is then left to take part in their destruction.
+    SkinManager->DetachAll();
+    if (SkinManager->SkinDataList().empty()) FreeSkinManager();
 }
 
 }  // namespace

@@ -54,6 +54,8 @@ public:
     void InstallHook();
     void RequestAction(int action, unsigned interval);
     void RefreshFormSkins();
+    // Switches skinning off: every form skin is detached (its window given back) and freed.
+    void DetachAll();
 
     // Called by the form skins.
     bool AddFormSkin(HWND window);

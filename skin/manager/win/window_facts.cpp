@@ -22,6 +22,15 @@ TCustomForm* FindFrameworkForm(HWND window) {
     return dynamic_cast<TCustomForm*>(FindControl(window));
 }
 
+bool IsFormGoing(const TCustomForm* form) {
+    if (form->Destroying()) return true;
+    // A form leaves the screen's list first thing when it is freed, before its window goes.
+    if (Screen == nullptr) return true;
+    for (int i = 0; i < Screen->FormCount(); ++i)
+        if (Screen->Forms(i) == form) return false;
+    return true;
+}
+
 HINSTANCE ThisModule() {
     HMODULE module = nullptr;
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,

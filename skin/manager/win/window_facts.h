@@ -15,6 +15,9 @@ std::string WindowClassName(HWND window);
 // The framework form of the window: from the list of forms, else from the window property the
 // framework sets on every window it creates. Null for a bare window or a control.
 TCustomForm* FindFrameworkForm(HWND window);
+// True when the form is being freed: it has left the screen's list or is freeing its components.
+// Such a form's window may still be activated while it goes, but must never get a new form skin.
+bool IsFormGoing(const TCustomForm* form);
 
 // The module the skin engine is linked into.
 HINSTANCE ThisModule();
