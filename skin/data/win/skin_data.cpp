@@ -19,10 +19,7 @@ TSkinData::TSkinData(TComponent* owner) : TComponent(owner), iconBitmap_(std::ma
 TSkinData::~TSkinData() {
     // Form skins paint with this component's objects until they are detached, and a pending
     // request names it: both must end before anything it owns is freed.
-    if (SkinManager != nullptr) {
-        SkinManager->ReleaseSkinData(this);
-        FreeSkinManagerIfProgramEnded();
-    }
+    if (SkinManager != nullptr) SkinManager->ReleaseSkinData(this);
     menuGlyphs_.reset();
 }
 

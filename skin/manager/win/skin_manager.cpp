@@ -444,19 +444,13 @@ void TSkinManage::RunForAllForms(SkinAction action, TSkinData* requester) {
 
 namespace {
 
-// Set once the program has begun to end. Forms still owned by the application are freed after
-// the exit handlers run, and their skin data components must find the manager then to detach
-// the form skins that paint with their objects; so at exit the manager stays until the last
-// component has left it.
-bool g_programEnding = false;
-
+// Forms still owned by the application are freed after the exit handlers run. Every window is
+// given back here first, so no form skin takes part in their destruction and the manager can go
+// at once; skin data components freed later find no manager and have nothing left to detach.
 void FreeSkinManagerAtExit() {
-    g_programEnding = true;
     if (SkinManager == nullptr) return;
-    // Every window is given back before the forms still owned by the application are freed
-    // (after the exit handlers): no form skin is then left to take part in their destruction.
     SkinManager->DetachAll();
-    if (SkinManager->SkinDataList().empty()) FreeSkinManager();
+    FreeSkinManager();
 }
 
 }  // namespace
@@ -468,10 +462,6 @@ TSkinManage* EnsureSkinManager() {
         (void)freedAtExit;
     }
     return SkinManager;
-}
-
-void FreeSkinManagerIfProgramEnded() {
-    if (g_programEnding && SkinManager != nullptr && SkinManager->SkinDataList().empty()) FreeSkinManager();
 }
 
 void FreeSkinManager() {

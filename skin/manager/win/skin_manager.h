@@ -126,8 +126,5 @@ extern TSkinManage* SkinManager;
 TSkinManage* EnsureSkinManager();
 // Frees SkinManager (program end; also tests).
 void FreeSkinManager();
-// After the program has begun to end, frees SkinManager once no skin data component is left
-// (the last component calls it as it goes).
-void FreeSkinManagerIfProgramEnded();
 
 }  // namespace skin::win
