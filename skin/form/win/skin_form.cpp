@@ -93,6 +93,7 @@ TSkinForm::TSkinForm(TComponent* owner)
 TSkinForm::~TSkinForm() {
     LiveFormSkins().erase(this);
     if (subclassed_ && IsWindow(Handle)) Detach();
+    FreeControlSkins();
     StartHoverTimer(false);
     RemoveFormHook();
     skinMenu_.reset();
@@ -340,6 +341,7 @@ void TSkinForm::RemoveFormHook() {
 }
 
 void TSkinForm::Detach() {
+    FreeControlSkins();
     if (!frameSkinning_) {
         StartHoverTimer(false);
         if (ownerForm_ != nullptr && phase_ != 4) ownerForm_->SetColor(oldColor_);
@@ -380,6 +382,7 @@ void TSkinForm::Detach() {
 }
 
 void TSkinForm::DetachOnDestroy() {
+    FreeControlSkins();
     StartHoverTimer(false);
     RemoveFormHook();
     Unsubclass();

@@ -31,6 +31,7 @@ class DibSection;
 
 namespace skin::win {
 
+class TSkinControl;
 class TSkinData;
 class TSkinMenu;
 
@@ -82,6 +83,19 @@ public:
     TSkinMenu* MenuBar() const { return skinMenu_.get(); }
     // The skinned system menu (built at attach).
     TPopupMenu* SystemPopupMenu() const { return sysPopupMenu_; }
+
+    // The control skins attached under this form skin; each is listed once.
+    const std::vector<TSkinControl*>& ControlSkins() const { return controlSkins_; }
+    void AddControlSkin(TSkinControl* skin);
+    void RemoveControlSkin(TSkinControl* skin);
+    // Frees the skins whose window was destroyed, so a re-created control can be skinned again.
+    void PurgeControlSkins();
+    // Gives back every control (colours restored where the window still exists) and frees the skins.
+    void FreeControlSkins();
+    // Attaches control skins to the window's controls now (also what SM_SKINCONTROLS does).
+    void SkinControls();
+    // The one button skin shown hot, shared by all control skins of this form.
+    TSkinControl* HoverButton = nullptr;
 
 private:
     friend class TSkinMenu;
@@ -211,6 +225,7 @@ private:
     int regionWidth_ = 0;
     int regionHeight_ = 0;
 
+    std::vector<TSkinControl*> controlSkins_;
     TPopupMenu* sysPopupMenu_ = nullptr;  // owned as a component of this form skin
     std::unique_ptr<TSkinMenu> skinMenu_;
 };

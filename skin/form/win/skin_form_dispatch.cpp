@@ -62,7 +62,10 @@ LRESULT TSkinForm::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case SM_SKINCONTROLS: Apply(); return 0;
+        case SM_SKINCONTROLS:
+            Apply();
+            SkinControls();
+            return 0;
         case SM_ISSKINNED: return 1;
         default: break;
     }

@@ -5,6 +5,7 @@
 
 #include "framework/win/application.h"
 #include "framework/win/timer.h"
+#include "skin/controls/win/control_attachment.h"
 #include "skin/data/ascii_case.h"
 #include "skin/data/win/skin_data.h"
 #include "skin/form/win/skin_form.h"
@@ -325,8 +326,13 @@ void TSkinManage::WindowCreated(HWND window, const CREATESTRUCTW& create) {
     if (create.hwndParent == HWND_MESSAGE) return;
     const std::string className = WindowClassName(window);
     if (IsPlatformInternalClass(className)) return;
-    if (className == "ScrollBar" && (create.style & SBS_SIZEGRIP) != 0 && SkinSizeGrip) {
-        if (TSkinForm* owner = FindFormSkin(create.hwndParent)) SkinSizeGrip(owner, window);
+    if (className == "ScrollBar" && (create.style & SBS_SIZEGRIP) != 0) {
+        if (TSkinForm* owner = FindFormSkin(create.hwndParent)) {
+            if (SkinSizeGrip)
+                SkinSizeGrip(owner, window);
+            else
+                SkinWindow(*owner, window);
+        }
     }
     if ((create.style & WS_CHILD) == 0 && className == "#32768") AddPopupSkin(window);
 }

@@ -1,0 +1,21 @@
+// The one place that knows every control skin class: a kind chosen by the attachment tables
+// becomes an object here.
+
+#include "skin/controls/win/control_attachment.h"
+#include "skin/controls/win/skin_control.h"
+#include "skin/controls/win/skin_panels.h"
+
+namespace skin::win {
+
+TSkinControl* CreateControlSkin(skin::controls::SkinKind kind, TComponent* owner) {
+    using skin::controls::SkinKind;
+    switch (kind) {
+        case SkinKind::Box: return new TSkinBox(owner);
+        case SkinKind::BoxH: return new TSkinBoxH(owner);
+        case SkinKind::GroupBox: return new TSkinGroupBox(owner);
+        case SkinKind::StatusBar: return new TSkinStatusBar(owner);
+        default: return nullptr;
+    }
+}
+
+}  // namespace skin::win
