@@ -56,8 +56,11 @@ void TGalleryForm::AddShowcase(TShowcaseForm* form) {
 void TGalleryForm::AddSystemDialogButtons() {
     MessageBoxButton = AddButton("Message box", Bind(this, &TGalleryForm::MessageBoxButtonClick));
     ColourDialogButton = AddButton("Colour dialog", Bind(this, &TGalleryForm::ColourDialogButtonClick));
+    ControlsDialogButton = AddButton("Dialog box controls", Bind(this, &TGalleryForm::ControlsDialogButtonClick));
 }
 
 void TGalleryForm::MessageBoxButtonClick(TObject*) { ShowInformationMessageBox(Handle()); }
 
 void TGalleryForm::ColourDialogButtonClick(TObject*) { ShowColourDialog(Handle(), colour_); }
+
+void TGalleryForm::ControlsDialogButtonClick(TObject*) { ShowControlsDialog(Handle()); }

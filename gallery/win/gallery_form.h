@@ -19,11 +19,13 @@ public:
 
     TButton* MessageBoxButton = nullptr;
     TButton* ColourDialogButton = nullptr;
+    TButton* ControlsDialogButton = nullptr;
 
 private:
     TButton* AddButton(const std::string& caption, TNotifyEvent onClick);
     void MessageBoxButtonClick(TObject* sender);
     void ColourDialogButtonClick(TObject* sender);
+    void ControlsDialogButtonClick(TObject* sender);
 
     std::vector<TButton*> buttons_;
     COLORREF colour_ = RGB(47, 111, 219);

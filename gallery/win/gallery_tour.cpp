@@ -90,6 +90,7 @@ bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
 
     AddDialogBoxVisit(tour, folder, report, GalleryForm->MessageBoxButton, "MessageBox", IDOK);
     AddDialogBoxVisit(tour, folder, report, GalleryForm->ColourDialogButton, "ColourDialog", IDCANCEL);
+    AddDialogBoxVisit(tour, folder, report, GalleryForm->ControlsDialogButton, "ControlsDialog", IDCANCEL);
     tour.Then("end", [] { GalleryForm->Close(); });
     tour.OnFailure = [](const std::string& failure) {
         std::fputs(("gallery tour failed: " + failure + "\n").c_str(), stderr);

@@ -1,6 +1,7 @@
 #include "gallery/win/gallery_windows.h"
 
 #include "framework/win/application.h"
+#include "gallery/win/controls_showcase.h"
 #include "gallery/win/gallery_form.h"
 #include "gallery/win/showcase_forms.h"
 
@@ -21,7 +22,7 @@ std::vector<TShowcaseForm*> CreateGalleryWindows() {
     std::vector<TShowcaseForm*> showcases{
         CreateShowcase<TSizableForm>(),      CreateShowcase<TBorderlessForm>(), CreateShowcase<TRightToLeftForm>(),
         CreateShowcase<TToolWindowForm>(),   CreateShowcase<TPinnableForm>(),   CreateShowcase<TUnskinnedForm>(),
-        CreateShowcase<TPrintPreviewForm>(), CreateShowcase<TOwnSkinForm>(),
+        CreateShowcase<TPrintPreviewForm>(), CreateShowcase<TOwnSkinForm>(),     CreateShowcase<TControlsForm>(),
     };
     GalleryForm->AddSystemDialogButtons();
     return showcases;

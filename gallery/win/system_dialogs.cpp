@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <array>
 #include <cwchar>
 
@@ -32,6 +33,53 @@ bool ShowColourDialog(HWND owner, COLORREF& colour) {
 
 namespace {
 
+// A dialog procedure: a plain function, since 32-bit Windows calls it as stdcall.
+INT_PTR CALLBACK ControlsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_INITDIALOG: {
+            CheckDlgButton(dialog, 102, BST_CHECKED);
+            CheckDlgButton(dialog, 103, BST_INDETERMINATE);
+            CheckRadioButton(dialog, 104, 105, 104);
+            for (int id : {108, 111}) {
+                const HWND bar = GetDlgItem(dialog, id);
+                SCROLLINFO info{sizeof(info), SIF_ALL, 0, 100, 20, 30, 0};
+                SetScrollInfo(bar, SB_CTL, &info, TRUE);
+            }
+            return TRUE;
+        }
+        case WM_HSCROLL:
+        case WM_VSCROLL: {
+            // Scroll bar controls move only when their owner moves them.
+            const auto bar = reinterpret_cast<HWND>(lParam);
+            SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
+            if (bar == nullptr || !GetScrollInfo(bar, SB_CTL, &info)) return FALSE;
+            int position = info.nPos;
+            const int page = std::max<int>(static_cast<int>(info.nPage), 1);
+            switch (LOWORD(wParam)) {
+                case SB_LINEUP: position -= 1; break;
+                case SB_LINEDOWN: position += 1; break;
+                case SB_PAGEUP: position -= page; break;
+                case SB_PAGEDOWN: position += page; break;
+                case SB_THUMBTRACK:
+                case SB_THUMBPOSITION: position = info.nTrackPos; break;
+                case SB_TOP: position = info.nMin; break;
+                case SB_BOTTOM: position = info.nMax; break;
+                default: return TRUE;
+            }
+            const int last = std::max(info.nMin, info.nMax - std::max<int>(static_cast<int>(info.nPage) - 1, 0));
+            SetScrollPos(bar, SB_CTL, std::clamp(position, info.nMin, last), TRUE);
+            return TRUE;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                EndDialog(dialog, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
+        default: return FALSE;
+    }
+}
+
 // A window enumeration callback: a plain function, since 32-bit Windows calls it as stdcall.
 BOOL CALLBACK KeepFirstShownDialogBox(HWND window, LPARAM param) {
     wchar_t className[16] = {};
@@ -42,6 +90,10 @@ BOOL CALLBACK KeepFirstShownDialogBox(HWND window, LPARAM param) {
 }
 
 }  // namespace
+
+INT_PTR ShowControlsDialog(HWND owner) {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), L"CONTROLSDIALOG", owner, &ControlsDialogProc, 0);
+}
 
 HWND FindShownDialogBox() {
     HWND found = nullptr;

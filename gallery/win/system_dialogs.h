@@ -13,5 +13,9 @@ int ShowInformationMessageBox(HWND owner);
 // The common colour dialog (ChooseColorW), opened on `colour`; true and the new colour on OK.
 bool ShowColourDialog(HWND owner, COLORREF& colour);
 
+// The gallery's own dialog box template of Windows controls (buttons, check boxes, radio
+// buttons, a group box, scroll bars); returns the id of the button that closed it.
+INT_PTR ShowControlsDialog(HWND owner);
+
 // The visible dialog box ("#32770") of this thread that was created last, or null.
 HWND FindShownDialogBox();

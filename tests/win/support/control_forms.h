@@ -1,0 +1,21 @@
+// Framework forms full of controls for the control-skin tests, soaks and benchmarks.
+#pragma once
+
+class TForm;
+
+namespace skin::win {
+class TSkinData;
+class TSkinForm;
+}  // namespace skin::win
+
+namespace testing_support {
+
+// A hidden dialog-sized form with twenty controls: buttons, check boxes, radio buttons, group
+// boxes, memos and scroll bars.
+TForm* CreateTwentyControlForm();
+
+// Attaches a form skin to the shown form and runs the control walk, as the skin manager does.
+// The form owns the skin.
+skin::win::TSkinForm* SkinFrameworkForm(skin::win::TSkinData& data, TForm* form);
+
+}  // namespace testing_support
