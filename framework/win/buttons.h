@@ -1,10 +1,14 @@
-// TSpeedButton: a windowless button with an optional glyph, painted by its parent.
+// TSpeedButton: a windowless button with an optional glyph, painted by its parent; TBitBtn: a push
+// button with a glyph, drawn by the framework.
 #pragma once
 
 #include "framework/win/bitmap.h"
 #include "framework/win/controls.h"
+#include "framework/win/std_ctrls.h"
 
 #include <memory>
+
+class TCustomImageList;
 
 class TSpeedButton : public TGraphicControl {
     T_CLASS_PUBLISHED(TSpeedButton, TGraphicControl)
@@ -68,3 +72,54 @@ struct TButtonLayoutResult {
 };
 TButtonLayoutResult CalcButtonLayout(const RECT& client, SIZE glyph, SIZE text, TButtonLayout layout, int margin,
                                      int spacing);
+
+// A push button (owner-drawn BUTTON) with a glyph from Glyph or from an image list, laid out
+// like a speed button's.
+class TBitBtn : public TButton {
+    T_CLASS_PUBLISHED(TBitBtn, TButton)
+public:
+    explicit TBitBtn(TComponent* owner);
+    ~TBitBtn() override;
+
+    // NumGlyphs images side by side: up, disabled, down, exclusive.
+    TBitmap* Glyph() const { return glyph_.get(); }
+    void SetGlyph(TBitmap* glyph);
+    int NumGlyphs() const { return numGlyphs_; }
+    void SetNumGlyphs(int value);
+    TButtonLayout Layout() const { return layout_; }
+    void SetLayout(TButtonLayout value);
+    int Margin() const { return margin_; }
+    void SetMargin(int value);
+    int Spacing() const { return spacing_; }
+    void SetSpacing(int value);
+    // With Images and an ImageIndex, the image list's image replaces Glyph.
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* images);
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int value);
+    // Image shown while disabled; -1: the normal image, grayed.
+    int DisabledIndex() const { return disabledIndex_; }
+    void SetDisabledIndex(int value);
+    static TPropList Published();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void DrawItem(const DRAWITEMSTRUCT& item);
+    SIZE GlyphSize() const;
+    void DrawGlyph(HDC dc, POINT at, bool enabled, bool pressed);
+
+    std::unique_ptr<TBitmap> glyph_;
+    int numGlyphs_ = 1;
+    TButtonLayout layout_ = blGlyphLeft;
+    int margin_ = -1;
+    int spacing_ = 4;
+    TCustomImageList* images_ = nullptr;
+    int imageIndex_ = -1;
+    int disabledIndex_ = -1;
+    // Drawn with the default frame: Default, or made the default by the focus moving.
+    bool isDefault_ = false;
+};

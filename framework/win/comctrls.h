@@ -1,7 +1,10 @@
-// TTreeView over the common-control tree view (SysTreeView32).
+// Common controls: TTreeView (SysTreeView32), TStatusBar (msctls_statusbar32), TToolBar
+// (ToolbarWindow32).
 #pragma once
 
 #include "framework/win/win_control.h"
+
+#include <functional>
 
 #include <commctrl.h>
 
@@ -139,4 +142,200 @@ class TTreeView : public TCustomTreeView {
     T_CLASS(TTreeView, TCustomTreeView)
 public:
     explicit TTreeView(TComponent* owner) : TCustomTreeView(owner) {}
+};
+
+class TStatusBar;
+class TCustomImageList;
+class TMainMenu;
+class TMenuItem;
+
+enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+enum TStatusPanelStyle { psText, psOwnerDraw };
+
+// One part of a status bar.
+class TStatusPanel : public TPersistent {
+    T_CLASS_PUBLISHED(TStatusPanel, TPersistent)
+public:
+    explicit TStatusPanel(TStatusBar* owner) : owner_(owner) {}
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& value);
+    int Width() const { return width_; }
+    void SetWidth(int value);
+    TStatusPanelBevel Bevel() const { return bevel_; }
+    void SetBevel(TStatusPanelBevel value);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment value);
+    TStatusPanelStyle Style() const { return style_; }
+    void SetStyle(TStatusPanelStyle value);
+    int Index() const;
+    static TPropList Published();
+
+private:
+    void Changed();
+    TStatusBar* owner_;
+    std::string text_;
+    int width_ = 50;
+    TStatusPanelBevel bevel_ = pbLowered;
+    TAlignment alignment_ = taLeftJustify;
+    TStatusPanelStyle style_ = psText;
+};
+
+class TStatusPanels : public TPersistent {
+    T_CLASS(TStatusPanels, TPersistent)
+public:
+    explicit TStatusPanels(TStatusBar* owner) : owner_(owner) {}
+    ~TStatusPanels() override;
+    int Count() const { return static_cast<int>(items_.size()); }
+    TStatusPanel* Items(int index) const { return items_.at(static_cast<std::size_t>(index)).get(); }
+    TStatusPanel* operator[](int index) const { return Items(index); }
+    TStatusPanel* Add();
+    void Clear();
+
+private:
+    friend class TStatusPanel;
+    TStatusBar* owner_;
+    std::vector<std::unique_ptr<TStatusPanel>> items_;
+};
+
+using TDrawPanelEvent = std::function<void(TStatusBar* StatusBar, TStatusPanel* Panel, const RECT& Rect)>;
+
+// A status bar at the bottom of its parent, following the parent's size.
+class TStatusBar : public TWinControl {
+    T_CLASS_PUBLISHED(TStatusBar, TWinControl)
+public:
+    explicit TStatusBar(TComponent* owner);
+    ~TStatusBar() override;
+
+    TStatusPanels* Panels() { return panels_.get(); }
+    // One part across the whole bar showing SimpleText instead of the panels.
+    bool SimplePanel() const { return simplePanel_; }
+    void SetSimplePanel(bool value);
+    const std::string& SimpleText() const { return simpleText_; }
+    void SetSimpleText(const std::string& value);
+    // The sizing grip at the right end (re-creates the window).
+    bool SizeGrip() const { return sizeGrip_; }
+    void SetSizeGrip(bool value);
+    // Drawing surface while OnDrawPanel runs.
+    TCanvas* Canvas() { return &canvas_; }
+    void SetParent(TWinControl* parent) override;
+
+    // Draws the psOwnerDraw panels.
+    TDrawPanelEvent OnDrawPanel;
+    static TPropList Published();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void WndProc(TMessage& message) override;
+    void BeforeDestruction() override;
+
+private:
+    friend class TStatusPanel;
+    friend class TStatusPanels;
+    void UpdatePanels();
+    void Unhook();
+
+    std::unique_ptr<TStatusPanels> panels_;
+    bool simplePanel_ = false;
+    std::string simpleText_;
+    bool sizeGrip_ = true;
+    TWinControl* hooked_ = nullptr;
+    TCanvas canvas_;
+};
+
+class TToolBar;
+
+enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator };
+
+// A button of a tool bar: a component owned by the tool bar, not a window.
+class TToolButton : public TComponent {
+    T_CLASS_PUBLISHED(TToolButton, TComponent)
+public:
+    // Created with its tool bar as owner, it becomes the bar's last button.
+    explicit TToolButton(TComponent* owner);
+    ~TToolButton() override;
+    TToolBar* ToolBar() const { return toolBar_; }
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& value);
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int value);
+    TToolButtonStyle Style() const { return style_; }
+    void SetStyle(TToolButtonStyle value);
+    // Pressed in (a tbsCheck button that is checked).
+    bool Down() const;
+    void SetDown(bool value);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    // Clicked when the button is and there is no OnClick.
+    TMenuItem* MenuItem() const { return menuItem_; }
+    void SetMenuItem(TMenuItem* value);
+    int Index() const;
+    virtual void Click();
+    TNotifyEvent OnClick;
+    static TPropList Published();
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    friend class TToolBar;
+    void Changed();
+    TToolBar* toolBar_ = nullptr;
+    std::string caption_;
+    int imageIndex_ = -1;
+    TToolButtonStyle style_ = tbsButton;
+    bool down_ = false;
+    bool enabled_ = true;
+    TMenuItem* menuItem_ = nullptr;
+};
+
+using TToolBarCustomDrawButtonEvent =
+    std::function<void(TToolBar* Sender, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw)>;
+
+class TToolBar : public TWinControl {
+    T_CLASS_PUBLISHED(TToolBar, TWinControl)
+public:
+    explicit TToolBar(TComponent* owner);
+    ~TToolBar() override;
+
+    int ButtonCount() const { return static_cast<int>(buttons_.size()); }
+    TToolButton* Buttons(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
+    // The button's rectangle in the bar's client area (empty without a window).
+    RECT ButtonRect(int index) const;
+    bool Flat() const { return flat_; }
+    void SetFlat(bool value);
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* images);
+    bool ShowCaptions() const { return showCaptions_; }
+    void SetShowCaptions(bool value);
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+    // Drawing surface while OnCustomDrawButton runs (bound to the bar's drawing DC).
+    TCanvas* Canvas() { return &canvas_; }
+
+    // Before each button is drawn; with DefaultDraw set to false the bar draws neither the
+    // button's face nor its edges (what the handler painted stays), only its image and caption.
+    TToolBarCustomDrawButtonEvent OnCustomDrawButton;
+    static TPropList Published();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    bool ClickOnMouseUp() const override { return false; }
+
+private:
+    friend class TToolButton;
+    void AddButton(TToolButton* button);
+    void RebuildButtons();
+    LRESULT CustomDraw(NMTBCUSTOMDRAW& draw);
+
+    std::vector<TToolButton*> buttons_;
+    bool flat_ = true;
+    bool showCaptions_ = false;
+    TCustomImageList* images_ = nullptr;
+    TMainMenu* menu_ = nullptr;
+    TCanvas canvas_;
 };

@@ -12,7 +12,14 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
     params.BaseClassName = L"EDIT";
     params.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
     if (readOnly_) params.Style |= ES_READONLY;
-    params.ExStyle |= WS_EX_CLIENTEDGE;
+    if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomEdit::SetBorderStyle(TBorderStyle value) {
+    if (value != bsNone) value = bsSingle;
+    if (value == borderStyle_) return;
+    borderStyle_ = value;
+    RecreateWnd();
 }
 
 void TCustomEdit::CreateWnd() { SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0); }
@@ -47,5 +54,7 @@ TPropList TCustomEdit::Published() {
     return {
         propdef::Boolean<TCustomEdit>("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly),
         propdef::Integer<TCustomEdit>("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength),
+        propdef::Enumeration<TCustomEdit, TBorderStyle>("BorderStyle", {"bsNone", "bsSingle"},
+                                                        &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle),
     };
 }

@@ -42,13 +42,19 @@ constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
+// A check box or radio button changed its check state.
+constexpr UINT CM_CHECKCHANGED = CM_BASE + 27;
 constexpr UINT CM_RELEASE = CM_BASE + 33;
 constexpr UINT CM_BUTTONPRESSED = CM_BASE + 35;
+// Sent to a control right after its window was destroyed and made again.
+constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 
 // Notifications a parent reflects back to the child window they concern.
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
@@ -121,6 +127,25 @@ enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TBrushStyle { bsSolid, bsClear };
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+enum TScrollBarKind { sbHorizontal, sbVertical };
+
+// What moved a scroll bar; the values are those of the SB_* codes.
+enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+
+// State of an item being custom drawn, as a bit set.
+using TCustomDrawState = unsigned;
+constexpr TCustomDrawState cdsSelected = 1;
+constexpr TCustomDrawState cdsGrayed = 2;
+constexpr TCustomDrawState cdsDisabled = 4;
+constexpr TCustomDrawState cdsChecked = 8;
+constexpr TCustomDrawState cdsFocused = 16;
+constexpr TCustomDrawState cdsDefault = 32;
+constexpr TCustomDrawState cdsHot = 64;
 
 // Events.
 using TNotifyEvent = std::function<void(TObject* Sender)>;

@@ -105,8 +105,20 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::RecreateWnd() {
     if (handle_ == nullptr) return;
+    // Every window of the subtree is made again; each control hears of its new window, this
+    // one first.
+    std::vector<TWinControl*> recreated{this};
+    for (std::size_t i = 0; i < recreated.size(); ++i) {
+        for (TControl* child : recreated[i]->controls_) {
+            if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed != nullptr && windowed->HandleAllocated())
+                recreated.push_back(windowed);
+        }
+    }
     DestroyHandle();
     CreateHandle();
+    for (TWinControl* control : recreated) {
+        if (IsLive(control) && control->HandleAllocated()) control->Perform(CM_RECREATEWND);
+    }
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
@@ -397,7 +409,8 @@ bool TWinControl::ReflectToChild(TMessage& message) {
             if (message.LParam != 0) child = reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
             break;
         case WM_DRAWITEM:
-            if (message.WParam != 0 && message.LParam != 0) {
+            // Menu items are drawn by the menu's owner; controls (whose id may be 0) by themselves.
+            if (message.LParam != 0 && reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->CtlType != ODT_MENU) {
                 child = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
             }
             break;
