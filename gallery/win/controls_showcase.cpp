@@ -9,7 +9,7 @@
 
 namespace {
 
-// A 16x16 glyph in `numGlyphs` frames (normal, disabled): a filled disc on magenta.
+// A 16x16 glyph in `numGlyphs` frames (normal, disabled): a filled square on magenta.
 std::unique_ptr<TBitmap> MakeGlyph(TColor colour, int numGlyphs) {
     auto glyph = std::make_unique<TBitmap>();
     glyph->SetSize(16 * numGlyphs, 16);
@@ -19,7 +19,7 @@ std::unique_ptr<TBitmap> MakeGlyph(TColor colour, int numGlyphs) {
     for (int frame = 0; frame < numGlyphs; ++frame) {
         canvas->Brush()->SetColor(frame == 0 ? colour : TColor(0x808080));
         canvas->Pen()->SetColor(TColor(0x202020));
-        canvas->Ellipse(frame * 16 + 2, 2, frame * 16 + 14, 14);
+        canvas->Rectangle(frame * 16 + 3, 3, frame * 16 + 13, 13);
     }
     glyph->SetTransparentColor(TColor(0xFF00FF));
     return glyph;
@@ -52,7 +52,6 @@ TControlsForm::TControlsForm(TComponent* owner)
     for (const char* caption : {"New", "Open", "Save"}) {
         auto* button = new TToolButton(ToolBar);
         button->SetCaption(caption);
-        ToolBar->AddButton(button);
     }
     ToolBar->SetShowCaptions(true);
 

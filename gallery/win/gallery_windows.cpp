@@ -22,7 +22,7 @@ std::vector<TShowcaseForm*> CreateGalleryWindows() {
     std::vector<TShowcaseForm*> showcases{
         CreateShowcase<TSizableForm>(),      CreateShowcase<TBorderlessForm>(), CreateShowcase<TRightToLeftForm>(),
         CreateShowcase<TToolWindowForm>(),   CreateShowcase<TPinnableForm>(),   CreateShowcase<TUnskinnedForm>(),
-        CreateShowcase<TPrintPreviewForm>(), CreateShowcase<TOwnSkinForm>(),     CreateShowcase<TControlsForm>(),
+        CreateShowcase<TPrintPreviewForm>(), CreateShowcase<TOwnSkinForm>(),    CreateShowcase<TControlsForm>(),
     };
     GalleryForm->AddSystemDialogButtons();
     return showcases;

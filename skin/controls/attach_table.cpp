@@ -44,7 +44,7 @@ AttachDecision ChooseBuiltInSkin(const ControlFacts& f, TSkinControls on) {
     if (NameIs(f, {"TRZRADIOBUTTON"}) && on.Contains(xcRadioButton)) return Act(13, SkinKind::ObjImageRadio, true);
     if (f.IsCustomGroupBox && on.Contains(xcPanel)) return Act(14, SkinKind::GroupBox, true, AttachExtra::SkinOwned);
     if (f.IsRadioButton && on.Contains(xcRadioButton)) return Act(15, SkinKind::RadioButton);
-    if (f.IsToolBar && on.Contains(xcToolbar)) return Act(16, SkinKind::Box, true, AttachExtra::ToolBar);
+    if (f.IsToolBar && on.Contains(xcToolbar)) return Act(16, SkinKind::ToolBar, true, AttachExtra::ToolBar);
     if (f.IsStatusBar && on.Contains(xcStatusBar))
         return Act(17, SkinKind::StatusBar, false, AttachExtra::StatusBarGripOff);
     if (f.IsProgressBar && on.Contains(xcProgress)) return Act(18, SkinKind::Progress);

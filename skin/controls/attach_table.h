@@ -25,6 +25,7 @@ enum class SkinKind : std::uint8_t {
     UpDown,
     GroupBox,
     Box,
+    ToolBar,  // a Box that also draws the bar's buttons
     BoxH,
     ObjImageCheck,
     ObjImageRadio,

@@ -7,6 +7,7 @@
 
 #include "skin/controls/attach_table.h"
 #include "skin/controls/status_bar_layout.h"
+#include "skin/controls/tool_button_frame.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST(ControlsAttachTable, TheControlsOfThisProgramAndTheirRows) {
          {27, SkinKind::Box, true, AttachExtra::SkinOwned}},
         {"tool bar",
          facts("TTOOLBAR", [](auto& f) { f.IsToolBar = true; }),
-         {16, SkinKind::Box, true, AttachExtra::ToolBar}},
+         {16, SkinKind::ToolBar, true, AttachExtra::ToolBar}},
         {"scroll bar control",
          facts("TSCROLLBAR", [](auto& f) { f.IsScrollBarControl = true; }),
          {19, SkinKind::ScControl}},
@@ -204,6 +205,18 @@ TEST(ControlsStatusBarText, LeadingTabsAlignTheText) {
     EXPECT_EQ(SplitStatusText(L"\t\tRight").Align, TextAlign::Right);
     EXPECT_EQ(SplitStatusText(L"\t\t\t").Text, L"\t");
     EXPECT_EQ(SplitStatusText(L"").Text, L"");
+}
+
+TEST(ControlsToolButtonFrame, PressedBeatsHotBeatsDefault) {
+    using skin::controls::ToolButtonFrame;
+    using S = skin::controls::ToolButtonState;
+    EXPECT_EQ(ToolButtonFrame(S{.Selected = true, .Hot = true}), 2);
+    EXPECT_EQ(ToolButtonFrame(S{.Focused = true}), 4);
+    EXPECT_EQ(ToolButtonFrame(S{.Default = true, .Hot = true}), 4);
+    EXPECT_EQ(ToolButtonFrame(S{.Default = true}), 1);
+    EXPECT_EQ(ToolButtonFrame(S{.Disabled = true, .Default = true}), 0);
+    EXPECT_EQ(ToolButtonFrame(S{.Grayed = true, .Default = true}), 0);
+    EXPECT_EQ(ToolButtonFrame(S{}), 0);
 }
 
 }  // namespace

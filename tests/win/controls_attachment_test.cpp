@@ -42,7 +42,7 @@ T* Add(TWinControl* parent, TComponent* owner, int left, int top, const char* ca
 }
 
 struct SkinnedForm {
-    explicit SkinnedForm(skin::win::TSkinData& skin) {
+    SkinnedForm() {
         Application->Initialize();
         form = new TForm(nullptr);
         form->SetBounds(40, 40, 420, 320);
@@ -67,7 +67,7 @@ struct SkinnedForm {
 
 TEST(ControlsAttachment, FrameworkControlsGetTheirSkinsOnceAndTagsKeepThemOut) {
     auto skin = form_test::LoadSkin("graphite");
-    SkinnedForm f(*skin);
+    SkinnedForm f;
     TForm* form = f.form;
     auto* plain = Add<TButton>(form, form, 8, 8, "Plain");
     auto* tag99 = Add<TButton>(form, form, 8, 40, "Tag 99");
@@ -87,9 +87,15 @@ TEST(ControlsAttachment, FrameworkControlsGetTheirSkinsOnceAndTagsKeepThemOut) {
 
     TSkinForm* formSkin = f.Skin(*skin);
     const std::map<const TControl*, std::string> expected = {
-        {plain, "TSkinButton"},   {tag99, ""},      {tag199, ""},
-        {tagMinus1, "TSkinButton"}, {group, "TSkinGroupBox"}, {inGroup, "TSkinEdit"},
-        {memo, "TSkinScrollbar"}, {speed, "TSkinSpeedButton"}, {label, ""},
+        {plain, "TSkinButton"},
+        {tag99, ""},
+        {tag199, ""},
+        {tagMinus1, "TSkinButton"},
+        {group, "TSkinGroupBox"},
+        {inGroup, "TSkinEdit"},
+        {memo, "TSkinScrollbar"},
+        {speed, "TSkinSpeedButton"},
+        {label, ""},
         {unowned, "TSkinButton"},
     };
     // Kinds whose skin class is not part of the engine attach nothing; the rest must match.
@@ -125,7 +131,7 @@ TEST(ControlsAttachment, ApplicationSkinsMappingAndDestroyedWindows) {
         ++asked;
         if (className == "TGROUPBOX") skinned = supplied = new TSkinControl(control);
     };
-    SkinnedForm f(*skin);
+    SkinnedForm f;
     auto* button = Add<TButton>(f.form, f.form, 8, 8, "Mapped to nil");
     auto* group = Add<TGroupBox>(f.form, f.form, 120, 8, "Supplied");
     auto* memo = Add<TMemo>(f.form, f.form, 120, 140);
@@ -163,8 +169,8 @@ INT_PTR CALLBACK QuietDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg ==
 
 TEST(ControlsAttachment, BareDialogControlsBySkinClassAndProceduresGivenBack) {
     auto skin = form_test::LoadSkin("graphite");
-    const HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(300), nullptr,
-                                           &QuietDialogProc, 0);
+    const HWND dialog =
+        CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(300), nullptr, &QuietDialogProc, 0);
     ASSERT_NE(dialog, nullptr);
     ShowWindow(dialog, SW_SHOW);
     testing_support::PumpPendingMessages();
@@ -174,9 +180,19 @@ TEST(ControlsAttachment, BareDialogControlsBySkinClassAndProceduresGivenBack) {
 
     auto formSkin = form_test::AttachSkin(*skin, dialog);
     const std::map<int, std::string> expected = {
-        {1, "TSkinButton"},      {2, "TSkinButton"},     {10, ""},  {11, ""}, {12, ""}, {13, ""},
-        {20, ""},                {21, "TSkinCheckBox"},  {22, "TSkinCheckBox"},
-        {23, "TSkinRadioButton"}, {24, "TSkinRadioButton"}, {30, "TSkinScControl"}, {31, "TSkinScControl"},
+        {1, "TSkinButton"},
+        {2, "TSkinButton"},
+        {10, ""},
+        {11, ""},
+        {12, ""},
+        {13, ""},
+        {20, ""},
+        {21, "TSkinCheckBox"},
+        {22, "TSkinCheckBox"},
+        {23, "TSkinRadioButton"},
+        {24, "TSkinRadioButton"},
+        {30, "TSkinScControl"},
+        {31, "TSkinScControl"},
         {50, ""},
     };
     for (const auto& [id, skinClass] : expected) {

@@ -4,6 +4,7 @@
 #include "skin/controls/win/control_attachment.h"
 #include "skin/controls/win/skin_control.h"
 #include "skin/controls/win/skin_panels.h"
+#include "skin/controls/win/skin_tool_bar.h"
 
 namespace skin::win {
 
@@ -11,6 +12,7 @@ TSkinControl* CreateControlSkin(skin::controls::SkinKind kind, TComponent* owner
     using skin::controls::SkinKind;
     switch (kind) {
         case SkinKind::Box: return new TSkinBox(owner);
+        case SkinKind::ToolBar: return new TSkinToolBar(owner);
         case SkinKind::BoxH: return new TSkinBoxH(owner);
         case SkinKind::GroupBox: return new TSkinGroupBox(owner);
         case SkinKind::StatusBar: return new TSkinStatusBar(owner);

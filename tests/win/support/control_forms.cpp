@@ -30,7 +30,8 @@ TForm* CreateTwentyControlForm() {
     auto* checks = Place<TGroupBox>(form, form, 12, 8, 180, 130, "Check boxes");
     for (int i = 0; i < 4; ++i) Place<TCheckBox>(checks, form, 10, 20 + i * 24, 150, 20, "Check " + std::to_string(i));
     auto* radios = Place<TGroupBox>(form, form, 204, 8, 180, 130, "Radio buttons");
-    for (int i = 0; i < 4; ++i) Place<TRadioButton>(radios, form, 10, 20 + i * 24, 150, 20, "Radio " + std::to_string(i));
+    for (int i = 0; i < 4; ++i)
+        Place<TRadioButton>(radios, form, 10, 20 + i * 24, 150, 20, "Radio " + std::to_string(i));
     for (int i = 0; i < 2; ++i) {
         auto* memo = Place<TMemo>(form, form, 12 + i * 190, 150, 180, 120);
         memo->SetScrollBars(ssVertical);
