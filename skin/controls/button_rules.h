@@ -6,7 +6,13 @@
 namespace skin::controls {
 
 // Frames of the button image (1-based).
-enum ButtonFrame : int { kButtonNormal = 1, kButtonPressed = 2, kButtonDisabled = 3, kButtonHot = 4, kButtonDefault = 5 };
+enum ButtonFrame : int {
+    kButtonNormal = 1,
+    kButtonPressed = 2,
+    kButtonDisabled = 3,
+    kButtonHot = 4,
+    kButtonDefault = 5
+};
 
 struct ButtonFacts {
     bool Focused = false;
@@ -35,8 +41,8 @@ struct GlyphLayoutInput {
     int GlyphHeight = 0;
     int TextWidth = 0;  // the measured caption; 0 x 0 without one
     int TextHeight = 0;
-    int Margin = -1;   // -1: centred
-    int Spacing = 4;   // -1: spread evenly
+    int Margin = -1;  // -1: centred
+    int Spacing = 4;  // -1: spread evenly
     GlyphLayout Layout = GlyphLayout::Left;
     bool Centre = false;       // the caption is centred (Alignment taCenter)
     bool SpeedButton = false;  // a centred speed button with a given spacing sits one pixel further on

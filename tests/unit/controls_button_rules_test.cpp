@@ -85,17 +85,17 @@ TEST(ControlsButtonRules, CheckGlyphFrameTable) {
         int frame;
     };
     const std::vector<Case> cases = {
-        {4, V::Unchecked, false, false, 1},     {4, V::Checked, false, false, 2},
-        {4, V::Unchecked, true, false, 3},      {4, V::Checked, true, false, 4},
-        {4, V::Indeterminate, false, false, 4}, {4, V::Indeterminate, true, false, 4},
-        {12, V::Unchecked, false, false, 1},    {12, V::Checked, false, false, 5},
-        {12, V::Unchecked, true, false, 4},     {12, V::Checked, true, false, 8},
+        {4, V::Unchecked, false, false, 1},      {4, V::Checked, false, false, 2},
+        {4, V::Unchecked, true, false, 3},       {4, V::Checked, true, false, 4},
+        {4, V::Indeterminate, false, false, 4},  {4, V::Indeterminate, true, false, 4},
+        {12, V::Unchecked, false, false, 1},     {12, V::Checked, false, false, 5},
+        {12, V::Unchecked, true, false, 4},      {12, V::Checked, true, false, 8},
         {12, V::Indeterminate, false, false, 9}, {12, V::Indeterminate, true, false, 12},
-        {8, V::Unchecked, false, true, 1},      {8, V::Checked, false, true, 5},
-        {8, V::Unchecked, true, true, 4},       {8, V::Checked, true, true, 8},
-        {4, V::Checked, true, true, 4},         {2, V::Checked, true, false, 2},
-        {1, V::Checked, false, true, 1},        {3, V::Indeterminate, false, false, 3},
-        {8, V::Checked, false, false, 2},       {0, V::Checked, false, false, 0},
+        {8, V::Unchecked, false, true, 1},       {8, V::Checked, false, true, 5},
+        {8, V::Unchecked, true, true, 4},        {8, V::Checked, true, true, 8},
+        {4, V::Checked, true, true, 4},          {2, V::Checked, true, false, 2},
+        {1, V::Checked, false, true, 1},         {3, V::Indeterminate, false, false, 3},
+        {8, V::Checked, false, false, 2},        {0, V::Checked, false, false, 0},
         {-3, V::Unchecked, false, true, 0},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {

@@ -1,0 +1,340 @@
+// Button, check-box and radio-button skins on real windows: the skin's frames read back from the
+// screen for each state, real mouse and keyboard input (hover, press, release inside and outside,
+// space, a click on a radio button), framework buttons, and detaching.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <vector>
+
+#include "form_skin_fixture.h"
+#include "framework/win/framework.h"
+#include "skin/controls/button_rules.h"
+#include "skin/controls/check_glyph.h"
+#include "skin/controls/win/skin_button.h"
+#include "skin/controls/win/skin_check_box.h"
+#include "skin/manager/win/skin_manager.h"
+#include "support/message_pump.h"
+
+namespace {
+
+using form_test::InputThread;
+using form_test::MouseButton;
+using form_test::MoveMouseTo;
+using form_test::RgbOf;
+using form_test::WaitFor;
+using skin::controls::CheckGlyphFrame;
+using skin::controls::CheckValue;
+using skin::win::TSkinControl;
+using testing_support::PumpMessagesFor;
+using testing_support::PumpMessagesUntil;
+
+constexpr std::uint32_t kMagenta = 0x00FF00FF;
+
+// Pixels of `map`'s frame `frame` (of `count`) inside `area` (frame coordinates) against the
+// screen at `at` + area's corner; see-through pixels are skipped.
+bool ScreenShows(const skin::Bitmap& screen, POINT at, const skin::Bitmap& map, int count, int frame,
+                 const RECT& area) {
+    const int width = map.Width() / count;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const std::uint32_t expected = RgbOf(map.Row(y)[(frame - 1) * width + x]);
+            const int sx = at.x + x - area.left, sy = at.y + y - area.top;
+            if (expected == kMagenta) continue;
+            if (!screen.Contains(sx, sy) || RgbOf(screen.Row(sy)[sx]) != expected) return false;
+        }
+    }
+    return true;
+}
+
+// The button shows frame `frame` of the skin's button image in its top-left and bottom-right
+// corners (the parts the image keeps unscaled).
+bool ButtonShows(HWND button, const skin::TDataSkinButton& b, int frame) {
+    const base::win::DibSection shot = form_test::ScreenPixels(button);
+    const skin::Bitmap& screen = shot.Pixels();
+    const int fw = b.Map.Width() / 5, fh = b.Map.Height();
+    const RECT topLeft{0, 0, b.Margins.Left, b.Margins.Top};
+    const RECT bottomRight{fw - b.Margins.Right, fh - b.Margins.Bottom, fw, fh};
+    return ScreenShows(screen, {0, 0}, b.Map, 5, frame, topLeft) &&
+           ScreenShows(screen, {screen.Width() - b.Margins.Right, screen.Height() - b.Margins.Bottom}, b.Map, 5, frame,
+                       bottomRight);
+}
+
+// A bare check box or radio button shows glyph frame `frame` where the skin puts it.
+bool GlyphShows(HWND box, const skin::TDataSkinButton& b, bool radio, int frame) {
+    const skin::Bitmap& map = radio ? b.RadioMap : b.CheckMap;
+    const int count = radio ? b.RadioFrameCount : b.CheckFrameCount;
+    const int width = map.Width() / count, height = map.Height();
+    const base::win::DibSection shot = form_test::ScreenPixels(box);
+    const int x = radio && width < 15 ? (14 - width) / 2 : 0;
+    const int y = (shot.Pixels().Height() - height) / 2;
+    return ScreenShows(shot.Pixels(), {x, y}, map, count, frame, RECT{0, 0, width, height});
+}
+
+POINT CentreOf(HWND window) {
+    const RECT r = form_test::WindowRectOf(window);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+HWND Child(HWND parent, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
+    return CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, w, h, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+// A bare window with push buttons (normal, default, disabled), check boxes and radio buttons.
+struct BareButtons {
+    explicit BareButtons(skin::win::TSkinData& skin) : window(WS_OVERLAPPEDWINDOW, 0, 360, 150) {
+        const HWND w = window.Handle();
+        push = Child(w, L"Uredu", BS_PUSHBUTTON, 101, 10, 10, 90, 28);
+        def = Child(w, L"Primeni", BS_DEFPUSHBUTTON, 102, 110, 10, 90, 28);
+        off = Child(w, L"Otkazi", BS_PUSHBUTTON | WS_DISABLED, 103, 210, 10, 90, 28);
+        check = Child(w, L"Jedan", BS_AUTOCHECKBOX, 201, 10, 50, 150, 22);
+        third = Child(w, L"Dva", BS_AUTO3STATE, 202, 10, 80, 150, 22);
+        checkOff = Child(w, L"Tri", BS_AUTOCHECKBOX | WS_DISABLED, 203, 10, 110, 150, 22);
+        radio = Child(w, L"Prvi", BS_AUTORADIOBUTTON | WS_GROUP, 301, 180, 50, 150, 22);
+        radio2 = Child(w, L"Drugi", BS_AUTORADIOBUTTON, 302, 180, 80, 150, 22);
+        radioOff = Child(w, L"Treci", BS_AUTORADIOBUTTON | WS_DISABLED, 303, 180, 110, 150, 22);
+        for (HWND child : All()) procs.push_back(GetWindowLongPtrW(child, GWLP_WNDPROC));
+        form = form_test::AttachSkin(skin, w);
+    }
+    std::vector<HWND> All() const { return {push, def, off, check, third, checkOff, radio, radio2, radioOff}; }
+    int Clicks(int id) const {
+        int n = 0;
+        for (const MSG& m : window.Messages())
+            if (m.message == WM_COMMAND && m.wParam == MAKEWPARAM(id, BN_CLICKED)) ++n;
+        return n;
+    }
+    form_test::TestWindow window;
+    HWND push, def, off, check, third, checkOff, radio, radio2, radioOff;
+    std::vector<LONG_PTR> procs;
+    std::unique_ptr<skin::win::TSkinForm> form;
+};
+
+void Redraw(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    testing_support::PumpPendingMessages();
+}
+
+TEST(ControlsButtons, BareButtonsShowTheSkinFramesAndDetachGivesTheProceduresBack) {
+    for (const char* name : {"graphite", "meadow"}) {
+        SCOPED_TRACE(name);
+        MoveMouseTo({2, 2});
+        auto skin = form_test::LoadSkin(name);
+        const skin::TDataSkinButton& b = *skin->Objects().Buttons;
+        BareButtons w(*skin);
+        for (HWND push : {w.push, w.def, w.off})
+            EXPECT_NE(dynamic_cast<skin::win::TSkinButton*>(TSkinControl::FromWindow(push)), nullptr);
+        for (HWND box : {w.check, w.third, w.checkOff}) {
+            auto* s = dynamic_cast<skin::win::TSkinCheckBox*>(TSkinControl::FromWindow(box));
+            ASSERT_NE(s, nullptr);
+            EXPECT_EQ(s->PaintMode(), 0);
+        }
+        for (HWND radio : {w.radio, w.radio2, w.radioOff})
+            EXPECT_NE(dynamic_cast<skin::win::TSkinRadioButton*>(TSkinControl::FromWindow(radio)), nullptr);
+
+        SendMessageW(w.check, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageW(w.third, BM_SETCHECK, BST_INDETERMINATE, 0);
+        SendMessageW(w.checkOff, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageW(w.radio2, BM_SETCHECK, BST_CHECKED, 0);
+        Redraw(w.window.Handle());
+
+        EXPECT_TRUE(ButtonShows(w.push, b, 1));
+        EXPECT_TRUE(ButtonShows(w.def, b, 5));
+        EXPECT_TRUE(ButtonShows(w.off, b, 3));
+        EXPECT_FALSE(ButtonShows(w.def, b, 1));  // the frames tell apart where compared
+        const int nc = b.CheckFrameCount, nr = b.RadioFrameCount;
+        EXPECT_TRUE(GlyphShows(w.check, b, false, CheckGlyphFrame(nc, CheckValue::Checked, false, false)));
+        EXPECT_TRUE(GlyphShows(w.third, b, false, CheckGlyphFrame(nc, CheckValue::Indeterminate, false, false)));
+        EXPECT_TRUE(GlyphShows(w.checkOff, b, false, CheckGlyphFrame(nc, CheckValue::Checked, true, false)));
+        EXPECT_TRUE(GlyphShows(w.radio, b, true, CheckGlyphFrame(nr, CheckValue::Unchecked, false, true)));
+        EXPECT_TRUE(GlyphShows(w.radio2, b, true, CheckGlyphFrame(nr, CheckValue::Checked, false, true)));
+        EXPECT_TRUE(GlyphShows(w.radioOff, b, true, CheckGlyphFrame(nr, CheckValue::Unchecked, true, true)));
+        SendMessageW(w.check, BM_SETCHECK, BST_UNCHECKED, 0);
+        EXPECT_TRUE(GlyphShows(w.check, b, false, CheckGlyphFrame(nc, CheckValue::Unchecked, false, false)));
+
+        SetFocus(w.push);  // focused shows the hot frame
+        testing_support::PumpPendingMessages();
+        EXPECT_TRUE(ButtonShows(w.push, b, 4));
+
+        w.form.reset();
+        const auto all = w.All();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            EXPECT_EQ(GetWindowLongPtrW(all[i], GWLP_WNDPROC), w.procs[i]) << i;
+            EXPECT_EQ(TSkinControl::FromWindow(all[i]), nullptr);
+        }
+    }
+}
+
+TEST(ControlsButtons, MouseHoverPressClickAndDragOffWithoutClick) {
+    for (const char* name : {"graphite", "meadow"}) {
+        SCOPED_TRACE(name);
+        MoveMouseTo({2, 2});
+        auto skin = form_test::LoadSkin(name);
+        const skin::TDataSkinButton& b = *skin->Objects().Buttons;
+        BareButtons w(*skin);
+        auto* s = dynamic_cast<skin::win::TSkinButton*>(TSkinControl::FromWindow(w.push));
+        ASSERT_NE(s, nullptr);
+        const POINT centre = CentreOf(w.push);
+        const POINT off{centre.x, centre.y + 60};  // on the window, below the buttons
+        std::atomic<int> step{0};
+        InputThread input([&] {
+            const auto at = [&](int n) { return WaitFor([&] { return step.load() >= n; }); };
+            MoveMouseTo(centre);
+            at(1), MouseButton(true);
+            at(2), MouseButton(false);
+            at(3), MouseButton(true);
+            at(4), MoveMouseTo(off);
+            at(5), MoveMouseTo(centre);
+            at(6), MoveMouseTo(off);
+            at(7), MouseButton(false);
+        });
+        const auto pressed = [&] { return (s->State() & TSkinControl::kPressed) != 0; };
+        ASSERT_TRUE(PumpMessagesUntil([&] { return (s->State() & TSkinControl::kHot) != 0; }));
+        EXPECT_EQ(w.form->HoverButton, s);
+        EXPECT_TRUE(ButtonShows(w.push, b, 4));
+        step = 1;
+        ASSERT_TRUE(PumpMessagesUntil(pressed));
+        EXPECT_TRUE(ButtonShows(w.push, b, 2));
+        EXPECT_EQ(GetCapture(), w.push);
+        step = 2;
+        ASSERT_TRUE(PumpMessagesUntil([&] { return w.Clicks(101) == 1; }));
+        PumpMessagesFor(100);
+        EXPECT_EQ(w.Clicks(101), 1);
+        EXPECT_TRUE(ButtonShows(w.push, b, 4));
+
+        step = 3;  // pressed again, dragged off, back on, off again and let go: no click
+        ASSERT_TRUE(PumpMessagesUntil(pressed));
+        step = 4;
+        ASSERT_TRUE(PumpMessagesUntil([&] { return !pressed(); }));
+        EXPECT_FALSE(ButtonShows(w.push, b, 2));
+        step = 5;
+        ASSERT_TRUE(PumpMessagesUntil(pressed));
+        EXPECT_TRUE(ButtonShows(w.push, b, 2));
+        step = 6;
+        ASSERT_TRUE(PumpMessagesUntil([&] { return !pressed(); }));
+        step = 7;
+        ASSERT_TRUE(PumpMessagesUntil([&] { return !s->Tracking(); }));
+        input.Join();
+        PumpMessagesFor(100);
+        EXPECT_EQ(w.Clicks(101), 1);
+        EXPECT_EQ(GetCapture(), nullptr);
+        EXPECT_FALSE(pressed());
+        EXPECT_FALSE(ButtonShows(w.push, b, 2));
+    }
+}
+
+TEST(ControlsButtons, SpaceTogglesACheckBoxAndClicksAButtonOnceAndAClickChecksARadio) {
+    auto skin = form_test::LoadSkin("meadow");
+    const skin::TDataSkinButton& b = *skin->Objects().Buttons;
+    BareButtons w(*skin);
+    SetFocus(w.check);
+    std::atomic<int> step{0};
+    InputThread input([&] {
+        form_test::TapKey(VK_SPACE);
+        WaitFor([&] { return step.load() >= 1; });
+        form_test::TapKey(VK_SPACE);
+        WaitFor([&] { return step.load() >= 2; });
+        MoveMouseTo(CentreOf(w.radio));
+        MouseButton(true);
+        MouseButton(false);
+    });
+    ASSERT_TRUE(PumpMessagesUntil([&] { return SendMessageW(w.check, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    PumpMessagesFor(50);
+    EXPECT_TRUE(GlyphShows(w.check, b, false, CheckGlyphFrame(b.CheckFrameCount, CheckValue::Checked, false, false)));
+    SetFocus(w.push);
+    step = 1;
+    ASSERT_TRUE(PumpMessagesUntil([&] { return w.Clicks(101) >= 1; }));
+    step = 2;
+    ASSERT_TRUE(PumpMessagesUntil([&] { return SendMessageW(w.radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    input.Join();
+    PumpMessagesFor(100);
+    EXPECT_EQ(w.Clicks(101), 1);
+    EXPECT_EQ(SendMessageW(w.radio2, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(GlyphShows(w.radio, b, true, CheckGlyphFrame(b.RadioFrameCount, CheckValue::Checked, false, true)));
+    EXPECT_TRUE(GlyphShows(w.radio2, b, true, CheckGlyphFrame(b.RadioFrameCount, CheckValue::Unchecked, false, true)));
+}
+
+TEST(ControlsButtons, FrameworkButtonAndSpeedButtonClickOnlyWhenReleasedInside) {
+    Application->Initialize();
+    MoveMouseTo({2, 2});
+    auto skin = form_test::LoadSkin("graphite");
+    const skin::TDataSkinButton& b = *skin->Objects().Buttons;
+    auto* form = new TForm(nullptr);
+    form->SetBounds(100, 100, 300, 160);
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 90, 28);
+    button->SetCaption("Uredu");
+    auto* speed = new TSpeedButton(form);
+    speed->SetParent(form);
+    speed->SetBounds(120, 10, 90, 28);
+    speed->SetCaption("Brzo");
+    int buttonClicks = 0, speedClicks = 0;
+    button->OnClick = [&](TObject*) { ++buttonClicks; };
+    speed->OnClick = [&](TObject*) { ++speedClicks; };
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    testing_support::PumpPendingMessages();
+    auto* formSkin = new skin::win::TSkinForm(form);
+    formSkin->Handle = form->Handle();
+    formSkin->AttachForm(skin.get(), form);
+    SendMessageW(form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
+    Redraw(form->Handle());
+
+    skin::win::TSkinButton* buttonSkin = nullptr;
+    skin::win::TSkinSpeedButton* speedSkin = nullptr;
+    for (TSkinControl* s : formSkin->ControlSkins()) {
+        if (s->Control() == button) buttonSkin = dynamic_cast<skin::win::TSkinButton*>(s);
+        if (s->GraphicControl() == speed) speedSkin = dynamic_cast<skin::win::TSkinSpeedButton*>(s);
+    }
+    ASSERT_NE(buttonSkin, nullptr);
+    ASSERT_NE(speedSkin, nullptr);
+    EXPECT_TRUE(ButtonShows(button->Handle(), b, 1));
+    // The speed button is drawn on the form: compare its corner on the form's client area.
+    const auto speedShows = [&](int frame) {
+        const base::win::DibSection shot = form_test::ScreenPixels(form->Handle());
+        const POINT client = form_test::ClientOffset(form->Handle());
+        return ScreenShows(shot.Pixels(), {client.x + 120, client.y + 10}, b.Map, 5, frame,
+                           RECT{0, 0, b.Margins.Left, b.Margins.Top});
+    };
+    EXPECT_TRUE(speedShows(1));
+
+    POINT origin{0, 0};
+    ClientToScreen(form->Handle(), &origin);
+    const POINT onButton{origin.x + 55, origin.y + 24}, onSpeed{origin.x + 165, origin.y + 24};
+    const POINT away{origin.x + 150, origin.y + 110};
+    std::atomic<int> step{0};
+    InputThread input([&] {
+        const auto at = [&](int n) { return WaitFor([&] { return step.load() >= n; }); };
+        for (const POINT target : {onButton, onSpeed}) {
+            MoveMouseTo(target);
+            MouseButton(true);
+            MouseButton(false);
+            MouseButton(true);
+            MoveMouseTo(away);
+            MouseButton(false);
+        }
+        at(1), MoveMouseTo(onSpeed);
+        at(2), MouseButton(true);
+        at(3), MouseButton(false);
+    });
+    ASSERT_TRUE(PumpMessagesUntil([&] { return speedClicks >= 1; }));
+    PumpMessagesFor(200);
+    EXPECT_EQ(buttonClicks, 1);
+    EXPECT_EQ(speedClicks, 1);
+    EXPECT_FALSE(buttonSkin->State() & TSkinControl::kPressed);
+    EXPECT_FALSE(speedSkin->State() & TSkinControl::kPressed);
+    step = 1;
+    ASSERT_TRUE(PumpMessagesUntil([&] { return (speedSkin->State() & TSkinControl::kHot) != 0; }));
+    EXPECT_TRUE(speedShows(4));
+    step = 2;
+    ASSERT_TRUE(PumpMessagesUntil([&] { return (speedSkin->State() & TSkinControl::kPressed) != 0; }));
+    EXPECT_TRUE(speedShows(2));
+    step = 3;
+    ASSERT_TRUE(PumpMessagesUntil([&] { return speedClicks == 2; }));
+    input.Join();
+    delete form;
+    testing_support::PumpPendingMessages();
+}
+
+}  // namespace
