@@ -7,6 +7,7 @@
 #include <atomic>
 #include <vector>
 
+#include "base/win/handles.h"
 #include "form_skin_fixture.h"
 #include "framework/win/framework.h"
 #include "skin/controls/button_rules.h"
@@ -14,6 +15,7 @@
 #include "skin/controls/win/skin_button.h"
 #include "skin/controls/win/skin_check_box.h"
 #include "skin/manager/win/skin_manager.h"
+#include "support/gui_objects.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -152,6 +154,10 @@ TEST(ControlsButtons, BareButtonsShowTheSkinFramesAndDetachGivesTheProceduresBac
         SendMessageW(w.check, BM_SETCHECK, BST_UNCHECKED, 0);
         testing_support::PumpPendingMessages();
         EXPECT_TRUE(GlyphShows(w.check, b, false, CheckGlyphFrame(nc, CheckValue::Unchecked, false, false)));
+
+        const int objects = testing_support::CountGdiObjects();
+        for (int i = 0; i < 5; ++i) Redraw(w.window.Handle());
+        EXPECT_EQ(testing_support::CountGdiObjects(), objects);  // no paint keeps a GDI object
 
         SetFocus(w.push);  // focused shows the hot frame
         testing_support::PumpPendingMessages();
@@ -335,6 +341,60 @@ TEST(ControlsButtons, FrameworkButtonAndSpeedButtonClickOnlyWhenReleasedInside) 
     step = 3;
     ASSERT_TRUE(PumpMessagesUntil([&] { return speedClicks == 2; }));
     input.Join();
+    delete form;
+    testing_support::PumpPendingMessages();
+}
+
+TEST(ControlsButtons, SpeedButtonGlyphSitsBesideItsCaptionAndTurnsGreyWhenDisabled) {
+    Application->Initialize();
+    MoveMouseTo({2, 2});
+    auto skin = form_test::LoadSkin("graphite");
+    auto* form = new TForm(nullptr);
+    form->SetBounds(100, 100, 300, 120);
+    auto* speed = new TSpeedButton(form);
+    speed->SetParent(form);
+    speed->SetBounds(20, 10, 120, 28);
+    speed->SetCaption("Brzo");
+    // Two 16 x 16 glyph frames: red, and (30, 60, 90) for disabled; olive marks see-through.
+    TBitmap glyph;
+    glyph.SetSize(32, 16);
+    {
+        base::win::UniqueHBrush red(CreateSolidBrush(RGB(255, 0, 0)));
+        base::win::UniqueHBrush blue(CreateSolidBrush(RGB(30, 60, 90)));
+        const RECT first{0, 0, 16, 16}, second{16, 0, 32, 16};
+        FillRect(glyph.Canvas()->Handle(), &first, red.Get());
+        FillRect(glyph.Canvas()->Handle(), &second, blue.Get());
+        SetPixel(glyph.Canvas()->Handle(), 0, 15, RGB(128, 128, 0));
+        SetPixel(glyph.Canvas()->Handle(), 16, 15, RGB(128, 128, 0));
+    }
+    speed->SetGlyph(&glyph);
+    speed->SetNumGlyphs(2);
+    speed->SetMargin(4);
+    form->Show();
+    testing_support::PumpPendingMessages();
+    auto* formSkin = new skin::win::TSkinForm(form);
+    formSkin->Handle = form->Handle();
+    formSkin->AttachForm(skin.get(), form);
+    SendMessageW(form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
+    Redraw(form->Handle());
+
+    // Margin 4 from the left, centred vertically: (28 - 16 + 1) / 2 = 6.
+    const auto pixel = [&](int x, int y) {
+        const base::win::DibSection shot = form_test::ScreenPixels(form->Handle());
+        const POINT client = form_test::ClientOffset(form->Handle());
+        return RgbOf(shot.Pixels().Row(client.y + 10 + y)[client.x + 20 + x]);
+    };
+    EXPECT_EQ(pixel(4 + 8, 6 + 8), 0xFF0000u);
+    EXPECT_EQ(pixel(4 + 15, 6), 0xFF0000u);
+    EXPECT_NE(pixel(4, 6 + 15), 0x808000u);          // see-through
+    EXPECT_NE(pixel(4 + 16 + 8, 6 + 8), 0xFF0000u);  // the glyph's second frame is not shown
+    speed->SetEnabled(false);
+    Redraw(form->Handle());
+    EXPECT_EQ(pixel(4 + 8, 6 + 8), 0x3C3C3Cu);  // (30 + 60 + 90) / 3 = 60
+    EXPECT_NE(pixel(4, 6 + 15), 0x808000u);
+    const int objects = testing_support::CountGdiObjects();
+    for (int i = 0; i < 5; ++i) Redraw(form->Handle());
+    EXPECT_EQ(testing_support::CountGdiObjects(), objects);
     delete form;
     testing_support::PumpPendingMessages();
 }

@@ -42,8 +42,9 @@ bool TSkinButton::BeforeProc(TMessage& message) {
             return true;
         case WM_CAPTURECHANGED:
         case WM_CANCELMODE:
-            if (tracking_ && reinterpret_cast<HWND>(message.LParam) != handle_) {
+            if (tracking_ && (message.Msg == WM_CANCELMODE || reinterpret_cast<HWND>(message.LParam) != handle_)) {
                 tracking_ = false;
+                if (message.Msg == WM_CANCELMODE && GetCapture() == handle_) ReleaseCapture();
                 state_ &= static_cast<std::uint8_t>(~kPressed);
                 Repaint();
             }
