@@ -357,4 +357,59 @@ TEST(ControlsButtons, FrameworkButtonAndSpeedButtons) {
     testing_support::PumpPendingMessages();
 }
 
+// A framework control that is a check box window: the skin paints all of it (parent's image,
+// glyph, caption), the caption in the shadow colour when disabled.
+class TestCheckBox : public TButton {
+public:
+    using TButton::TButton;
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TButton::CreateParams(params);
+        params.Style = (params.Style & ~0xFu) | BS_AUTOCHECKBOX;
+    }
+};
+
+TEST(ControlsButtons, FrameworkCheckBoxIsPaintedWholeBySkin) {
+    Application->Initialize();
+    auto skin = form_test::LoadSkin("meadow");
+    const skin::TDataSkinButton& b = *skin->Objects().Buttons;
+    auto* form = new TForm(nullptr);
+    form->SetBounds(100, 100, 300, 120);
+    auto* box = new TestCheckBox(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 150, 22);
+    box->SetCaption("WWWW");
+    form->Show();
+    testing_support::PumpPendingMessages();
+    auto* formSkin = new skin::win::TSkinForm(form);
+    formSkin->Handle = form->Handle();
+    formSkin->AttachForm(skin.get(), form);
+    auto* boxSkin = new skin::win::TSkinCheckBox(box);
+    boxSkin->InitSkin(formSkin, skin.get(), false);
+    EXPECT_EQ(boxSkin->PaintMode(), 1);
+    SendMessageW(box->Handle(), BM_SETCHECK, BST_CHECKED, 0);
+    Redraw(form->Handle());
+    const auto glyphShows = [&](bool disabled) {
+        return GlyphShows(box->Handle(), b, false,
+                          CheckGlyphFrame(b.CheckFrameCount, CheckValue::Checked, disabled, false));
+    };
+    const auto captionPixels = [&](COLORREF color) {  // right of the 18-pixel glyph column
+        const base::win::DibSection shot = form_test::ScreenPixels(box->Handle());
+        const std::uint32_t rgb = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+        int n = 0;
+        for (int y = 0; y < shot.Pixels().Height(); ++y)
+            for (int x = 18; x < shot.Pixels().Width(); ++x) n += RgbOf(shot.Pixels().Row(y)[x]) == rgb ? 1 : 0;
+        return n;
+    };
+    EXPECT_TRUE(glyphShows(false));
+    EXPECT_GT(captionPixels(ColorToRGB(box->Font()->Color())), 10);
+    box->SetEnabled(false);
+    Redraw(form->Handle());
+    EXPECT_TRUE(glyphShows(true));
+    EXPECT_GT(captionPixels(ColorToRGB(skin->Objects().ButtonShadowColor)), 10);
+    delete form;
+    testing_support::PumpPendingMessages();
+}
+
 }  // namespace
