@@ -118,6 +118,20 @@ void Redraw(HWND window) {
     testing_support::PumpPendingMessages();
 }
 
+// Shows the framework form under a form skin it owns; with `skinControls` the walk skins its
+// controls as the skin manager's request does.
+skin::win::TSkinForm* ShowSkinned(TForm* form, skin::win::TSkinData& skin, bool skinControls) {
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    testing_support::PumpPendingMessages();
+    auto* formSkin = new skin::win::TSkinForm(form);
+    formSkin->Handle = form->Handle();
+    formSkin->AttachForm(&skin, form);
+    if (skinControls) SendMessageW(form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
+    Redraw(form->Handle());
+    return formSkin;
+}
+
 // Sends each step's input from a second thread and waits, pumping messages, until the step's
 // condition holds before the next step is sent.
 using Step = std::pair<std::function<void()>, std::function<bool()>>;
@@ -281,14 +295,7 @@ TEST(ControlsButtons, FrameworkButtonAndSpeedButtons) {
     int buttonClicks = 0, speedClicks = 0;
     button->OnClick = [&](TObject*) { ++buttonClicks; };
     speed->OnClick = [&](TObject*) { ++speedClicks; };
-    form->Show();
-    SetForegroundWindow(form->Handle());
-    testing_support::PumpPendingMessages();
-    auto* formSkin = new skin::win::TSkinForm(form);
-    formSkin->Handle = form->Handle();
-    formSkin->AttachForm(skin.get(), form);
-    SendMessageW(form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
-    Redraw(form->Handle());
+    skin::win::TSkinForm* formSkin = ShowSkinned(form, *skin, true);
 
     skin::win::TSkinButton* buttonSkin = nullptr;
     skin::win::TSkinSpeedButton* speedSkin = nullptr;
@@ -380,11 +387,7 @@ TEST(ControlsButtons, FrameworkCheckBoxIsPaintedWholeBySkin) {
     box->SetParent(form);
     box->SetBounds(10, 10, 150, 22);
     box->SetCaption("WWWW");
-    form->Show();
-    testing_support::PumpPendingMessages();
-    auto* formSkin = new skin::win::TSkinForm(form);
-    formSkin->Handle = form->Handle();
-    formSkin->AttachForm(skin.get(), form);
+    skin::win::TSkinForm* formSkin = ShowSkinned(form, *skin, false);
     auto* boxSkin = new skin::win::TSkinCheckBox(box);
     boxSkin->InitSkin(formSkin, skin.get(), false);
     EXPECT_EQ(boxSkin->PaintMode(), 1);

@@ -142,7 +142,11 @@ void TSkinCheckBox::DrawControl(HDC dc, const RECT& rect) {
     const TDataSkinButton* buttons = Objects().Buttons.get();
     const skin::Bitmap* map = buttons == nullptr ? nullptr : IsRadio() ? &buttons->RadioMap : &buttons->CheckMap;
     if (map == nullptr || map->Empty()) {
-        flag_ = 0;
+        // Without a glyph image the control paints itself again.
+        if (flag_ == 1) {
+            flag_ = 0;
+            Repaint();
+        }
         return;
     }
     const int count = IsRadio() ? buttons->RadioFrameCount : buttons->CheckFrameCount;
