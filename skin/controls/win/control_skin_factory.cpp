@@ -2,6 +2,8 @@
 // becomes an object here.
 
 #include "skin/controls/win/control_attachment.h"
+#include "skin/controls/win/skin_button.h"
+#include "skin/controls/win/skin_check_box.h"
 #include "skin/controls/win/skin_control.h"
 #include "skin/controls/win/skin_panels.h"
 #include "skin/controls/win/skin_tool_bar.h"
@@ -16,6 +18,11 @@ TSkinControl* CreateControlSkin(skin::controls::SkinKind kind, TComponent* owner
         case SkinKind::BoxH: return new TSkinBoxH(owner);
         case SkinKind::GroupBox: return new TSkinGroupBox(owner);
         case SkinKind::StatusBar: return new TSkinStatusBar(owner);
+        case SkinKind::Button: return new TSkinButton(owner);
+        case SkinKind::BitButton: return new TSkinBitButton(owner);
+        case SkinKind::SpeedButton: return new TSkinSpeedButton(owner);
+        case SkinKind::CheckBox: return new TSkinCheckBox(owner);
+        case SkinKind::RadioButton: return new TSkinRadioButton(owner);
         default: return nullptr;
     }
 }
