@@ -4,6 +4,7 @@
 #include "skin/controls/win/control_attachment.h"
 #include "skin/controls/win/skin_control.h"
 #include "skin/controls/win/skin_panels.h"
+#include "skin/controls/win/skin_scroll_bars.h"
 
 namespace skin::win {
 
@@ -14,6 +15,10 @@ TSkinControl* CreateControlSkin(skin::controls::SkinKind kind, TComponent* owner
         case SkinKind::BoxH: return new TSkinBoxH(owner);
         case SkinKind::GroupBox: return new TSkinGroupBox(owner);
         case SkinKind::StatusBar: return new TSkinStatusBar(owner);
+        case SkinKind::Scrollbar:
+        case SkinKind::ListView: return new TSkinScrollbar(owner);
+        case SkinKind::ScControl: return new TSkinScControl(owner);
+        case SkinKind::Sizer: return new TSkinSizer(owner);
         default: return nullptr;
     }
 }
