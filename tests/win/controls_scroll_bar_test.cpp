@@ -141,6 +141,21 @@ std::vector<int> ScrollByMouse(HWND window, LONG object, const std::function<int
     return seen;
 }
 
+// Holds the down arrow for 700 ms; how far that moved.
+int HoldDownArrow(HWND window, LONG object, const std::function<int()>& position) {
+    const RECT bar = BarInfo(window, object).rcScrollBar;
+    const int before = position();
+    RunInput([&] {
+        form_test::MoveMouseTo(POINT{(bar.left + bar.right) / 2, bar.bottom - 4});
+        Sleep(30);
+        form_test::MouseButton(true);
+        Sleep(700);
+        form_test::MouseButton(false);
+        Sleep(80);
+    });
+    return position() - before;
+}
+
 int ControlPosition(HWND bar) { return GetScrollPos(bar, SB_CTL); }
 
 // The bar as the skin should show it: face colour, track, both arrows, the thumb, drawn as thick
@@ -254,6 +269,9 @@ TEST(ControlsScrollBar, BareScrollBarControlIsCoveredAndScrollsLikeItsTwin) {
     const auto twin = ScrollByMouse(twinBar, OBJID_CLIENT, [&] { return ControlPosition(twinBar); });
     EXPECT_EQ(skinned, twin);
     EXPECT_GT(skinned.back(), skinned.front());
+    // An arrow held down repeats, through the overlay as on the real bar.
+    EXPECT_GT(HoldDownArrow(bar, OBJID_CLIENT, [&] { return ControlPosition(bar); }), 3);
+    EXPECT_GT(HoldDownArrow(twinBar, OBJID_CLIENT, [&] { return ControlPosition(twinBar); }), 3);
 
     formSkin->Detach();
     testing_support::PumpPendingMessages();
@@ -347,6 +365,12 @@ TEST(ControlsScrollBar, MemoBarIsCoveredPaintedAndScrollsLikeItsTwin) {
     EXPECT_EQ(skinnedLines, twinLines);
     EXPECT_GT(skinnedLines.back(), skinnedLines.front());
     checkPixels("after the mouse");
+
+    // An arrow held down repeats, through the overlay as on the real bar.
+    const int held = HoldDownArrow(memo, OBJID_VSCROLL, [&] { return FirstLine(skinned.Memo); });
+    const int twinHeld = HoldDownArrow(twin.Memo->Handle(), OBJID_VSCROLL, [&] { return FirstLine(twin.Memo); });
+    EXPECT_GT(held, 3);
+    EXPECT_GT(twinHeld, 3);
 
     // Wheel and keyboard move the thumb the overlay draws.
     skinned.Memo->SetFocus();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "base/win/handles.h"
 #include "framework/win/types.h"
@@ -46,6 +47,51 @@ bool IsOverlay(HWND window) {
     wchar_t name[64]{};
     return window != nullptr && GetClassNameW(window, name, 64) > 0 && lstrcmpW(name, kOverlayClass) == 0;
 }
+
+// While the system tracks a press handed over by an overlay, the cursor is over the overlay and
+// not over the real bar. The system's tracking loop ends an arrow's auto-repeat at any
+// mouse-leave notice it takes from the queue, whichever window it is for (Wine does). The loop
+// passes each message through the message filter first: this filter keeps the notices away from
+// it, and posts those meant for other windows again once the press is over.
+thread_local HWND trackedHost = nullptr;
+thread_local std::vector<MSG>* heldLeaves = nullptr;
+
+LRESULT CALLBACK TrackingMessageFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_SCROLLBAR && lParam != 0) {
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (msg->message == WM_NCMOUSELEAVE || msg->message == WM_MOUSELEAVE) {
+            if (msg->hwnd != trackedHost && heldLeaves != nullptr) heldLeaves->push_back(*msg);
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class ScopedLeaveFilter {
+public:
+    explicit ScopedLeaveFilter(HWND host)
+        : previousHost_(trackedHost),
+          previousHeld_(heldLeaves),
+          hook_(SetWindowsHookExW(WH_MSGFILTER, &TrackingMessageFilter, nullptr, GetCurrentThreadId())) {
+        trackedHost = host;
+        heldLeaves = &held_;
+    }
+    ScopedLeaveFilter(const ScopedLeaveFilter&) = delete;
+    ScopedLeaveFilter& operator=(const ScopedLeaveFilter&) = delete;
+    ~ScopedLeaveFilter() {
+        if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+        trackedHost = previousHost_;
+        heldLeaves = previousHeld_;
+        for (const MSG& msg : held_)
+            if (IsWindow(msg.hwnd)) PostMessageW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+    }
+
+private:
+    HWND previousHost_;
+    std::vector<MSG>* previousHeld_;
+    HHOOK hook_;
+    std::vector<MSG> held_;
+};
 
 skin::Rect ToSkinRect(const RECT& r) { return skin::Rect{r.left, r.top, r.right, r.bottom}; }
 
@@ -194,6 +240,7 @@ void TWScrollbar::Press() {
     const HWND self = window_;
     SetTimer(self, kTrackTimer, kTrackRepaintMs, nullptr);
     Repaint();
+    ScopedLeaveFilter leaveFilter(host_);
     if (kind_ == kControl) {
         if (GetFocus() != host_ && (GetWindowLongPtrW(host_, GWL_STYLE) & WS_TABSTOP) != 0) SetFocus(host_);
         POINT client = pressPos_;
@@ -236,6 +283,7 @@ LRESULT TWScrollbar::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
         case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: Press(); return 0;
         case WM_LBUTTONUP: Release(); return 0;
