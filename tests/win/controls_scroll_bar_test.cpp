@@ -248,6 +248,8 @@ TEST(ControlsScrollBar, BareScrollBarControlIsCoveredAndScrollsLikeItsTwin) {
     const HWND parent = CreateParent(20, 20);
     const HWND bar = CreateBar(parent);
     const auto originalProc = GetWindowLongPtrW(bar, GWLP_WNDPROC);
+    const HWND sizeBox = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEBOX, 200, 200, 40, 40,
+                                         parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     const HWND twinParent = CreateParent(400, 20);
     const HWND twinBar = CreateBar(twinParent);
     auto formSkin = form_test::AttachSkin(*data, parent);
@@ -265,6 +267,16 @@ TEST(ControlsScrollBar, BareScrollBarControlIsCoveredAndScrollsLikeItsTwin) {
     GetWindowRect(bar, &barRect);
     EXPECT_TRUE(EqualRect(&overlayRect, &barRect));
     EXPECT_TRUE(JustAbove(overlay, bar));
+    // A size box is painted in the skin's face colour.
+    ASSERT_NE(FindSkin<skin::win::TSkinSizer>(*formSkin), nullptr);
+    InvalidateRect(sizeBox, nullptr, TRUE);
+    testing_support::PumpMessagesFor(50);
+    const RECT boxRect = form_test::WindowRectOf(sizeBox);
+    base::win::DibSection face(1, 1);
+    base::win::UniqueHBrush faceBrush(CreateSolidBrush(ColorToRGB(data->Objects().ButtonFaceColor)));
+    RECT one{0, 0, 1, 1};
+    FillRect(face.Dc(), &one, faceBrush.Get());
+    EXPECT_EQ(ScreenRect(boxRect).At(1, 1), RgbPixels(face).At(0, 0));
 
     const auto skinned = ScrollByMouse(bar, OBJID_CLIENT, [&] { return ControlPosition(bar); });
     const auto twin = ScrollByMouse(twinBar, OBJID_CLIENT, [&] { return ControlPosition(twinBar); });
