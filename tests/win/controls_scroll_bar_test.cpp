@@ -299,16 +299,17 @@ struct MemoForm {
     TMemo* Memo = nullptr;
 };
 
-MemoForm MakeMemoForm(int x, int y) {
+MemoForm MakeMemoForm(int x, int y, TScrollStyle bars = ssVertical) {
     MemoForm f;
     f.Form = new TForm(nullptr);
     f.Form->SetBounds(x, y, 360, 330);
     f.Memo = new TMemo(f.Form);
     f.Memo->SetParent(f.Form);
     f.Memo->SetBounds(10, 10, 220, 240);
-    f.Memo->SetScrollBars(ssVertical);
+    f.Memo->SetScrollBars(bars);
     f.Memo->SetWordWrap(false);
-    std::string text;
+    std::string text(400, 'w');
+    text += "\r\n";
     for (int i = 1; i <= 1000; ++i) text += "Red " + std::to_string(i) + "\r\n";
     f.Memo->SetText(text);
     f.Form->Show();
@@ -421,12 +422,27 @@ TEST(ControlsScrollBar, MemoBarIsCoveredPaintedAndScrollsLikeItsTwin) {
 TEST(ControlsScrollBar, AttachAndDetachCyclesLeaveNoObjects) {
     Application->Initialize();
     auto data = form_test::LoadSkin("graphite");
-    MemoForm f = MakeMemoForm(40, 40);
+    MemoForm f = MakeMemoForm(40, 40, ssBoth);
     const HWND bar = CreateBar(f.Form->Handle());
+    const HWND memo = f.Memo->Handle();
+    bool checked = false;
     const auto cycle = [&] {
         auto* formSkin = SkinForm(*data, f.Form, 0);
         skin::win::SkinWindow(*formSkin, bar);
         testing_support::PumpPendingMessages();
+        if (!checked) {
+            // Both bars of the memo are covered.
+            checked = true;
+            auto* skin = FindSkin<TSkinScrollbar>(*formSkin);
+            ASSERT_NE(skin, nullptr);
+            for (auto [overlay, object] :
+                 {std::pair{skin->HorzBar(), OBJID_HSCROLL}, {skin->VertBar(), OBJID_VSCROLL}}) {
+                ASSERT_TRUE(overlay->Shown());
+                const RECT r = form_test::WindowRectOf(overlay->Handle());
+                const RECT expected = BarInfo(memo, object).rcScrollBar;
+                EXPECT_TRUE(EqualRect(&r, &expected));
+            }
+        }
         formSkin->Detach();
         delete formSkin;
         testing_support::PumpPendingMessages();
