@@ -6,6 +6,7 @@
 #include "skin/controls/win/skin_check_box.h"
 #include "skin/controls/win/skin_control.h"
 #include "skin/controls/win/skin_panels.h"
+#include "skin/controls/win/skin_scroll_bars.h"
 #include "skin/controls/win/skin_tool_bar.h"
 
 namespace skin::win {
@@ -23,6 +24,10 @@ TSkinControl* CreateControlSkin(skin::controls::SkinKind kind, TComponent* owner
         case SkinKind::SpeedButton: return new TSkinSpeedButton(owner);
         case SkinKind::CheckBox: return new TSkinCheckBox(owner);
         case SkinKind::RadioButton: return new TSkinRadioButton(owner);
+        case SkinKind::Scrollbar:
+        case SkinKind::ListView: return new TSkinScrollbar(owner);
+        case SkinKind::ScControl: return new TSkinScControl(owner);
+        case SkinKind::Sizer: return new TSkinSizer(owner);
         default: return nullptr;
     }
 }

@@ -1,0 +1,72 @@
+#pragma once
+// The control skins that keep scroll-bar overlays (TWScrollbar) over real scroll bars: the
+// window scroll bars of memos, tree views and list boxes (TSkinScrollbar), scroll bar controls
+// (TSkinScControl), and the size boxes that scroll-bar windows can be (TSkinSizer).
+
+#include <memory>
+
+#include "skin/controls/win/scroll_overlay.h"
+#include "skin/controls/win/skin_control.h"
+
+namespace skin::win {
+
+// A control with window scroll bars: one overlay for each bar.
+class TSkinScrollbar : public TSkinControl {
+    T_CLASS(TSkinScrollbar, TSkinControl)
+public:
+    using TSkinControl::TSkinControl;
+    ~TSkinScrollbar() override;
+    void InitScrollBars(TWinControl* control, TSkinData* skinData, TSkinForm* form) override;
+    void RestoreColors() override;
+
+    TWScrollbar* HorzBar() const { return horz_.get(); }
+    TWScrollbar* VertBar() const { return vert_.get(); }
+
+protected:
+    bool BeforeProc(TMessage& message) override;
+    void AfterProc(TMessage& message) override;
+    void DrawControl(HDC dc, const RECT& rect) override;
+
+private:
+    void UpdateBars();
+    void RepaintBars();
+    void FreeBars();
+    bool drawBorder_ = false;
+    std::unique_ptr<TWScrollbar> horz_;
+    std::unique_ptr<TWScrollbar> vert_;
+};
+
+// A scroll bar control: one overlay over the whole control. Keyboard focus stays on the control.
+class TSkinScControl : public TSkinControl {
+    T_CLASS(TSkinScControl, TSkinControl)
+public:
+    using TSkinControl::TSkinControl;
+    ~TSkinScControl() override;
+    void InitScrollBars(TWinControl* control, TSkinData* skinData, TSkinForm* form) override;
+    void InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* form) override;
+    void RestoreColors() override;
+
+    TWScrollbar* Bar() const { return bar_.get(); }
+
+protected:
+    bool BeforeProc(TMessage& message) override;
+    void AfterProc(TMessage& message) override;
+
+private:
+    void CreateBar(bool vertical);
+    void FreeBar();
+    std::unique_ptr<TWScrollbar> bar_;
+    bool addedClipSiblings_ = false;
+};
+
+// A size box or size grip: painted in the face colour with the skin's grip image.
+class TSkinSizer : public TSkinControl {
+    T_CLASS(TSkinSizer, TSkinControl)
+public:
+    using TSkinControl::TSkinControl;
+
+protected:
+    void DrawControl(HDC dc, const RECT& rect) override;
+};
+
+}  // namespace skin::win
