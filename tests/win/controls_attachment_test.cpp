@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 #include <string>
 
 #include "form_skin_fixture.h"
@@ -143,26 +144,33 @@ TEST(ControlsAttachment, ApplicationSkinsMappingAndDestroyedWindows) {
     EXPECT_EQ(SkinClassOf(*formSkin, group), "TSkinControl");
     EXPECT_EQ(supplied->LifeState(), TSkinControl::kAttached);
 
-    // A control whose window goes: its skin stops and is purged at the next walk, and the
-    // re-created window is skinned again.
+    // A control whose window the framework re-creates keeps its one skin, on the new window; one
+    // whose window is simply destroyed is purged at the next walk.
     skin->OnSkinControl = nullptr;
     skin->SetSkin3rd({});
-    const TSkinControl* before = nullptr;
-    for (const TSkinControl* s : formSkin->ControlSkins())
-        if (s->SkinnedControl() == memo) before = s;
-    if (before != nullptr) {
-        memo->RecreateWnd();
-        EXPECT_EQ(before->LifeState(), TSkinControl::kWindowGone);
-        SendMessageW(f.form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
-        testing_support::PumpPendingMessages();
-        int memoSkins = 0;
+    auto skinsOf = [&](const TControl* control) {
+        std::vector<const TSkinControl*> found;
         for (const TSkinControl* s : formSkin->ControlSkins())
-            if (s->SkinnedControl() == memo) {
-                ++memoSkins;
-                EXPECT_EQ(s->LifeState(), TSkinControl::kAttached);
-            }
-        EXPECT_EQ(memoSkins, 1);
-    }
+            if (s->SkinnedControl() == control) found.push_back(s);
+        return found;
+    };
+    ASSERT_EQ(skinsOf(memo).size(), 1u);
+    memo->RecreateWnd();
+    ASSERT_EQ(skinsOf(memo).size(), 1u);
+    EXPECT_EQ(skinsOf(memo)[0]->LifeState(), TSkinControl::kAttached);
+    EXPECT_EQ(skinsOf(memo)[0]->Handle(), memo->Handle());
+    EXPECT_EQ(SendMessageW(memo->Handle(), skin::win::SM_ISSKINNED, 0, 0), 1);
+
+    auto* bare = Add<TButton>(f.form, f.form, 8, 200, "Bare");
+    SendMessageW(f.form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
+    const TSkinControl* bareSkin = skinsOf(bare).empty() ? nullptr : skinsOf(bare)[0];
+    ASSERT_NE(bareSkin, nullptr);
+    DestroyWindow(bare->Handle());
+    EXPECT_EQ(bareSkin->LifeState(), TSkinControl::kWindowGone);
+    SendMessageW(f.form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
+    testing_support::PumpPendingMessages();
+    ASSERT_EQ(skinsOf(bare).size(), 1u);
+    EXPECT_EQ(skinsOf(bare)[0]->LifeState(), TSkinControl::kAttached);
 }
 
 INT_PTR CALLBACK QuietDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG ? TRUE : FALSE; }

@@ -196,12 +196,32 @@ void TSkinControl::SkinWndProc(TMessage& message) {
         }
         return;
     }
+    if (message.Msg == CM_RECREATEWND && lifeState_ == kWindowGone && control_ != nullptr &&
+        TControl::IsLive(control_) && control_->HandleAllocated()) {
+        // The framework made the control a new window: the skin carries on with it.
+        CallOldProc(message);
+        Revive();
+        AfterProc(message);
+        return;
+    }
     if (message.Msg == SM_ENABLESKIN && lifeState_ != kWindowGone) {
         active_ = message.WParam > 0;
         if (active_) Repaint();
         return;
     }
     CallOldProc(message);
+}
+
+void TSkinControl::Revive() {
+    handle_ = control_->Handle();
+    unicode_ = IsWindowUnicode(handle_) != FALSE;
+    lifeState_ = kAttached;
+    active_ = true;
+    if (setColor_) {
+        if (parentBack_) SetEnumProp(control_, "ParentBackground", "False");
+        control_->SetColor(FaceColor());
+    }
+    Repaint();
 }
 
 void TSkinControl::CallOldProc(TMessage& message) {

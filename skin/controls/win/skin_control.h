@@ -134,6 +134,8 @@ protected:
 
 private:
     friend LRESULT CALLBACK ControlSkinWindowProc(HWND, UINT, WPARAM, LPARAM);
+    // After the framework re-created the control's window.
+    void Revive();
     void HookControl(TControl* control);
     void UnhookControl();
     void SubclassWindow(HWND window);

@@ -14,7 +14,6 @@ namespace skin::win {
 namespace {
 
 // The framework's notice that a control's window was made again.
-constexpr UINT CM_WINDOWRECREATED = CM_BASE + 51;
 // Scroll notifications the framework reflects back to a scroll bar control.
 constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
@@ -139,7 +138,7 @@ void TSkinScrollbar::AfterProc(TMessage& message) {
                 UpdateBars();
             }
             return;
-        case CM_WINDOWRECREATED:
+        case CM_RECREATEWND:
             if (control_ != nullptr && control_->HandleAllocated()) handle_ = control_->Handle();
             UpdateBars();
             return;
@@ -247,7 +246,7 @@ void TSkinScControl::AfterProc(TMessage& message) {
             else
                 bar_->UpdateBar(handle_);
             return;
-        case CM_WINDOWRECREATED:
+        case CM_RECREATEWND:
             if (control_ != nullptr && control_->HandleAllocated()) handle_ = control_->Handle();
             bar_->UpdateBar(handle_);
             return;

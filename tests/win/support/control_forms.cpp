@@ -54,4 +54,17 @@ skin::win::TSkinForm* SkinFrameworkForm(skin::win::TSkinData& data, TForm* form)
     return formSkin;
 }
 
+int CycleSkinnedControlForms(skin::win::TSkinData& data, int cycles, TForm* (*make)()) {
+    int skinned = 0;
+    for (int i = 0; i < cycles; ++i) {
+        TForm* form = make();
+        form->Show();
+        if (!SkinFrameworkForm(data, form)->ControlSkins().empty()) ++skinned;
+        PumpPendingMessages();
+        delete form;
+        PumpPendingMessages();
+    }
+    return skinned;
+}
+
 }  // namespace testing_support

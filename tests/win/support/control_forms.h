@@ -18,4 +18,8 @@ TForm* CreateTwentyControlForm();
 // The form owns the skin.
 skin::win::TSkinForm* SkinFrameworkForm(skin::win::TSkinData& data, TForm* form);
 
+// Creates a form with `make`, shows it, skins it, lets it paint and frees it, `cycles` times.
+// Returns how many of the forms got control skins.
+int CycleSkinnedControlForms(skin::win::TSkinData& data, int cycles, TForm* (*make)());
+
 }  // namespace testing_support
