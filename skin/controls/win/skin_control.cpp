@@ -418,6 +418,7 @@ void TSkinControl::PaintWhole(TMessage& message) {
         const RECT local = AtOrigin(windowRect_);
         PaintBufferLease buffer(dc, local.right, local.bottom);
         if (buffer.Dc() != nullptr) {
+            FillFace(buffer.Dc(), local);  // a pooled surface holds the last paint's pixels
             DrawControl(buffer.Dc(), local);
             buffer.CopyTo(dc, 0, 0);
         } else {

@@ -107,6 +107,8 @@ void TSkinGroupBox::DrawControl(HDC dc, const RECT& rect) {
         const auto caption = GetStrProp(control_, "Caption");
         if (caption) caption_ = std::wstring(caption->begin(), caption->end());
     }
+    // The group box shows its parent through it, under the frame and caption.
+    if (flag_ == 1) PaintParentImage(dc, rect);
     base::win::ScopedSaveDc saved(dc);
     if (HFONT font = ControlFont()) SelectObject(dc, font);
     const int y0 = TextHeightOfZero(dc) / 2 - 1;
