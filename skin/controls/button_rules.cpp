@@ -2,10 +2,19 @@
 
 namespace skin::controls {
 
-int PushButtonFrame(const ButtonFacts& f) {
+namespace {
+
+// Normal, then focused and default in the given order of precedence, then pressed or hot, and
+// disabled above all.
+int FrameByPrecedence(const ButtonFacts& f, bool focusBeatsDefault) {
     int frame = kButtonNormal;
-    if (f.Focused) frame = kButtonHot;
-    if (f.Default) frame = kButtonDefault;
+    if (focusBeatsDefault) {
+        if (f.Default) frame = kButtonDefault;
+        if (f.Focused) frame = kButtonHot;
+    } else {
+        if (f.Focused) frame = kButtonHot;
+        if (f.Default) frame = kButtonDefault;
+    }
     if (f.Pressed)
         frame = kButtonPressed;
     else if (f.Hot)
@@ -14,17 +23,11 @@ int PushButtonFrame(const ButtonFacts& f) {
     return frame;
 }
 
-int BitButtonFrame(const ButtonFacts& f) {
-    int frame = kButtonNormal;
-    if (f.Default) frame = kButtonDefault;
-    if (f.Focused) frame = kButtonHot;
-    if (f.Pressed)
-        frame = kButtonPressed;
-    else if (f.Hot)
-        frame = kButtonHot;
-    if (f.Disabled) frame = kButtonDisabled;
-    return frame;
-}
+}  // namespace
+
+int PushButtonFrame(const ButtonFacts& f) { return FrameByPrecedence(f, false); }
+
+int BitButtonFrame(const ButtonFacts& f) { return FrameByPrecedence(f, true); }
 
 int SpeedButtonFrame(const ButtonFacts& f) {
     int frame = f.Pressed ? kButtonPressed : f.Hot ? kButtonHot : kButtonNormal;

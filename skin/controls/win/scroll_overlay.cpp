@@ -179,11 +179,17 @@ void TWScrollbar::UpdateBar(HWND host) {
     RECT inParent = screen;
     MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&inParent), 2);
     const HWND previous = GetWindow(host_, GW_HWNDPREV);
-    UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
     // Already just above the host, alone or next to the host's other overlay: keep the order.
-    if (previous == window_ || IsOverlay(previous)) flags |= SWP_NOZORDER;
+    const bool ordered = previous == window_ || IsOverlay(previous);
+    if (shown_ && ordered && EqualRect(&inParent, &placed_) && IsWindowVisible(window_)) {
+        Repaint();  // in place already: only the thumb may have moved
+        return;
+    }
+    UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+    if (ordered) flags |= SWP_NOZORDER;
     SetWindowPos(window_, previous != nullptr ? previous : HWND_TOP, inParent.left, inParent.top,
                  inParent.right - inParent.left, inParent.bottom - inParent.top, flags);
+    placed_ = inParent;
     shown_ = true;
     Repaint();
 }
@@ -195,6 +201,10 @@ void TWScrollbar::Hide() {
 
 void TWScrollbar::Repaint() {
     if (window_ != nullptr && shown_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void TWScrollbar::Invalidate() {
+    if (window_ != nullptr && shown_) InvalidateRect(window_, nullptr, FALSE);
 }
 
 int TWScrollbar::CursorOnBar() const {

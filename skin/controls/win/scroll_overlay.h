@@ -32,6 +32,8 @@ public:
     void Hide();
     // Paints the overlay again now, when it is shown.
     void Repaint();
+    // Marks the overlay for its next paint (no paint now).
+    void Invalidate();
     void SetScrollCode(int code) { lastCode_ = code; }
 
     HWND Handle() const { return window_; }
@@ -71,6 +73,7 @@ private:
     POINT pressPos_{};
     int pressThumb_ = 0;
     RECT barRect_{};
+    RECT placed_{};  // where the overlay was last put, in its parent's client coordinates
     int lastCode_ = -1;
     bool shown_ = false;
     bool tracking_ = false;

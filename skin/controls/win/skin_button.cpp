@@ -219,19 +219,7 @@ void TSkinButton::DrawFace(HDC dc, const RECT& rect, int frame) {
 void TSkinButton::DrawButtonCaption(HDC dc, const RECT& rect, UINT align) {
     if (const auto bars = caption_.find(L"||"); bars != std::wstring::npos) caption_.replace(bars, 2, L"\r\n");
     SetBkMode(dc, TRANSPARENT);
-    RECT box = rect;
-    DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &box,
-              align | DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
-    const int boxWidth = box.right - box.left, boxHeight = box.bottom - box.top;
-    if ((align & DT_CENTER) != 0) {
-        box.left = rect.left + (rect.right - rect.left - boxWidth) / 2;
-        box.right = box.left + boxWidth;
-    } else {
-        box.left = rect.left;
-        box.right = rect.right;
-    }
-    box.top = rect.top + (rect.bottom - rect.top - boxHeight) / 2 - 1;
-    box.bottom = box.top + boxHeight;
+    RECT box = CaptionBox(dc, caption_, rect, align, DT_EXPANDTABS | DT_WORDBREAK);
     DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &box, align | DT_EXPANDTABS | DT_WORDBREAK);
     if (focused_ && !caption_.empty() && !HasOption(static_cast<int>(TSkinOption::xoNoFocusRect))) {
         InflateRect(&box, 2, 2);

@@ -76,17 +76,7 @@ void TSkinControl::InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor)
     HookControl(control);
     control->SetDoubleBuffered(true);
     if (form_ != nullptr) form_->AddControlSkin(this);
-    if (setColor) {
-        if (!HasOption(static_cast<int>(TSkinOption::xoParentBackGround))) {
-            const auto parentBackground = GetEnumProp(control, "ParentBackground");
-            if (parentBackground && skin::AsciiLower(*parentBackground) == "true") {
-                parentBack_ = true;
-                SetEnumProp(control, "ParentBackground", "False");
-            }
-        }
-        oldColor_ = control->Color();
-        control->SetColor(FaceColor());
-    }
+    if (setColor) TakeOverColors();
     if (parentBack_) flag_ = 1;
     control->Invalidate();
     inited_ = true;
@@ -217,11 +207,20 @@ void TSkinControl::Revive() {
     unicode_ = IsWindowUnicode(handle_) != FALSE;
     lifeState_ = kAttached;
     active_ = true;
-    if (setColor_) {
-        if (parentBack_) SetEnumProp(control_, "ParentBackground", "False");
-        control_->SetColor(FaceColor());
-    }
+    if (setColor_) TakeOverColors();
     Repaint();
+}
+
+void TSkinControl::TakeOverColors() {
+    if (!HasOption(static_cast<int>(TSkinOption::xoParentBackGround))) {
+        const auto parentBackground = GetEnumProp(control_, "ParentBackground");
+        if (parentBackground && skin::AsciiLower(*parentBackground) == "true") {
+            parentBack_ = true;
+            SetEnumProp(control_, "ParentBackground", "False");
+        }
+    }
+    oldColor_ = control_->Color();
+    control_->SetColor(FaceColor());
 }
 
 void TSkinControl::CallOldProc(TMessage& message) {
@@ -461,12 +460,11 @@ void TSkinControl::DrawFrameStretched(HDC dc, const RECT& rect, int frameCount, 
     skin::DrawSkinFrame(dc, target, bitmap, true, frameCount, std::clamp(index, 1, frameCount));
 }
 
-void TSkinControl::DrawCaptionText(HDC dc, const RECT& rect, UINT align, bool enabled, const std::wstring& text) {
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
+RECT TSkinControl::CaptionBox(HDC dc, const std::wstring& text, const RECT& rect, UINT align, UINT format) {
     RECT box = rect;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, align | DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, align | format | DT_CALCRECT | DT_NOCLIP);
     const int boxWidth = box.right - box.left, boxHeight = box.bottom - box.top;
-    if (align == DT_CENTER) {
+    if ((align & DT_CENTER) != 0) {
         box.left = rect.left + (rect.right - rect.left - boxWidth) / 2;
         box.right = box.left + boxWidth;
     } else {
@@ -475,9 +473,16 @@ void TSkinControl::DrawCaptionText(HDC dc, const RECT& rect, UINT align, bool en
     }
     box.top = rect.top + (rect.bottom - rect.top - boxHeight) / 2 - 1;
     box.bottom = box.top + boxHeight;
+    return box;
+}
+
+void TSkinControl::DrawCaptionText(HDC dc, const RECT& rect, UINT align, bool enabled, const std::wstring& text) {
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const RECT box = CaptionBox(dc, text, rect, align, DT_EXPANDTABS);
     COLORREF oldColor = 0;
     if (!enabled) oldColor = SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, align | DT_EXPANDTABS);
+    RECT drawBox = box;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &drawBox, align | DT_EXPANDTABS);
     if (!enabled) SetTextColor(dc, oldColor);
     SetBkMode(dc, oldMode);
 }

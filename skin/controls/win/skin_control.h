@@ -109,6 +109,9 @@ protected:
     void DrawSkinImage(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& object) const;
     // Frame `index` of `bitmap` cut into `frameCount` frames, stretched to `rect`, magenta clear.
     static void DrawFrameStretched(HDC dc, const RECT& rect, int frameCount, int index, const skin::Bitmap& bitmap);
+    // Where a caption measured with align | format goes in `rect`: centred across (DT_CENTER) or
+    // as wide as `rect`, and centred down (one pixel high of the middle).
+    static RECT CaptionBox(HDC dc, const std::wstring& text, const RECT& rect, UINT align, UINT format);
     // Centred (align 1) or full-width caption, vertically centred; grey when disabled.
     static void DrawCaptionText(HDC dc, const RECT& rect, UINT align, bool enabled, const std::wstring& text);
 
@@ -136,6 +139,12 @@ private:
     friend LRESULT CALLBACK ControlSkinWindowProc(HWND, UINT, WPARAM, LPARAM);
     // After the framework re-created the control's window.
     void Revive();
+
+protected:
+    // Colour and ParentBackground of a SetColor skin: the face colour, opaque.
+    void TakeOverColors();
+
+private:
     void HookControl(TControl* control);
     void UnhookControl();
     void SubclassWindow(HWND window);

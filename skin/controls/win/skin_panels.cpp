@@ -45,17 +45,7 @@ void TSkinBox::InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor) {
     handle_ = control->Handle();
     setColor_ = setColor;
     if (form_ != nullptr) form_->AddControlSkin(this);
-    if (setColor) {
-        if (!HasOption(static_cast<int>(TSkinOption::xoParentBackGround))) {
-            const auto parentBackground = GetEnumProp(control, "ParentBackground");
-            if (parentBackground && skin::AsciiLower(*parentBackground) == "true") {
-                parentBack_ = true;
-                SetEnumProp(control, "ParentBackground", "False");
-            }
-        }
-        oldColor_ = control->Color();
-        control->SetColor(FaceColor());
-    }
+    if (setColor) TakeOverColors();
     inited_ = true;
     lifeState_ = kAttached;
 }

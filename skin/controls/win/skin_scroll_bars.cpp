@@ -57,6 +57,22 @@ RECT ClientToScreenRect(HWND window, RECT r) {
     return r;
 }
 
+// The system draws a scroll bar straight to the screen (while it tracks, and when the position
+// changes): a host clipped by its siblings never draws over its overlays. True when the bit was
+// added here (and is to be taken away again).
+bool AddClipSiblings(HWND host) {
+    const LONG_PTR style = GetWindowLongPtrW(host, GWL_STYLE);
+    if ((style & WS_CLIPSIBLINGS) != 0) return false;
+    SetWindowLongPtrW(host, GWL_STYLE, style | WS_CLIPSIBLINGS);
+    return true;
+}
+
+void RemoveClipSiblings(HWND host, bool& added) {
+    if (!added || host == nullptr || !IsWindow(host)) return;
+    SetWindowLongPtrW(host, GWL_STYLE, GetWindowLongPtrW(host, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CLIPSIBLINGS));
+    added = false;
+}
+
 }  // namespace
 
 // --- TSkinScrollbar ---
@@ -71,6 +87,7 @@ void TSkinScrollbar::InitScrollBars(TWinControl* control, TSkinData* skinData, T
         drawBorder_ = skin::AsciiLower(*border) != "bsnone";
     else
         drawBorder_ = (GetLong(GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0 || (GetLong(GWL_STYLE) & WS_BORDER) != 0;
+    addedClipSiblings_ = AddClipSiblings(handle_);
     horz_ = std::make_unique<TWScrollbar>(handle_, control, this, skinData, TWScrollbar::kHostHorizontal, false);
     vert_ = std::make_unique<TWScrollbar>(handle_, control, this, skinData, TWScrollbar::kHostVertical, true);
     if (control->Visible()) UpdateBars();
@@ -96,6 +113,7 @@ void TSkinScrollbar::RestoreColors() {
     TSkinControl::RestoreColors();
     if (lifeState_ != kWindowGone) {
         FreeBars();
+        RemoveClipSiblings(handle_, addedClipSiblings_);
         if (handle_ != nullptr && IsWindow(handle_))
             RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
     }
@@ -114,16 +132,18 @@ void TSkinScrollbar::AfterProc(TMessage& message) {
     switch (message.Msg) {
         case WM_SIZE:
         case WM_WINDOWPOSCHANGED: UpdateBars(); return;
+        // The host repaints after it scrolled, and its paint repaints the bars: here they are
+        // only marked, so a scroll paints each once.
         case WM_HSCROLL:
             if (horz_) {
                 horz_->SetScrollCode(LOWORD(message.WParam));
-                horz_->Repaint();
+                horz_->Invalidate();
             }
             return;
         case WM_VSCROLL:
             if (vert_) {
                 vert_->SetScrollCode(LOWORD(message.WParam));
-                vert_->Repaint();
+                vert_->Invalidate();
             }
             return;
         case WM_NCPAINT:
@@ -140,6 +160,7 @@ void TSkinScrollbar::AfterProc(TMessage& message) {
             return;
         case CM_RECREATEWND:
             if (control_ != nullptr && control_->HandleAllocated()) handle_ = control_->Handle();
+            addedClipSiblings_ = AddClipSiblings(handle_);
             UpdateBars();
             return;
         default:
@@ -195,13 +216,7 @@ void TSkinScControl::InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm*
 }
 
 void TSkinScControl::CreateBar(bool vertical) {
-    // The system draws the bar straight to the screen while it tracks: clipped by its siblings,
-    // it never draws over the overlay.
-    const LONG_PTR style = GetLong(GWL_STYLE);
-    if ((style & WS_CLIPSIBLINGS) == 0) {
-        SetWindowLongPtrW(handle_, GWL_STYLE, style | WS_CLIPSIBLINGS);
-        addedClipSiblings_ = true;
-    }
+    addedClipSiblings_ = AddClipSiblings(handle_);
     bar_ = std::make_unique<TWScrollbar>(handle_, control_, this, skinData_, TWScrollbar::kControl, vertical);
     if (control_ == nullptr || control_->Visible()) bar_->UpdateBar(handle_);
 }
@@ -212,9 +227,8 @@ void TSkinScControl::RestoreColors() {
     TSkinControl::RestoreColors();
     if (lifeState_ == kWindowGone) return;
     FreeBar();
-    if (addedClipSiblings_ && handle_ != nullptr && IsWindow(handle_)) {
-        SetWindowLongPtrW(handle_, GWL_STYLE, GetLong(GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CLIPSIBLINGS));
-        addedClipSiblings_ = false;
+    if (addedClipSiblings_) {
+        RemoveClipSiblings(handle_, addedClipSiblings_);
         InvalidateRect(handle_, nullptr, TRUE);
     }
 }
@@ -248,6 +262,7 @@ void TSkinScControl::AfterProc(TMessage& message) {
             return;
         case CM_RECREATEWND:
             if (control_ != nullptr && control_->HandleAllocated()) handle_ = control_->Handle();
+            addedClipSiblings_ = AddClipSiblings(handle_);
             bar_->UpdateBar(handle_);
             return;
         default: return;

@@ -32,6 +32,7 @@ private:
     void RepaintBars();
     void FreeBars();
     bool drawBorder_ = false;
+    bool addedClipSiblings_ = false;
     std::unique_ptr<TWScrollbar> horz_;
     std::unique_ptr<TWScrollbar> vert_;
 };
