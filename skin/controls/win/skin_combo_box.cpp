@@ -191,7 +191,8 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect) {
     if (button.Style == 2) {
         const TDataSkinObject& whole =
             left && objects.SunkEdge ? static_cast<const TDataSkinObject&>(*objects.SunkEdge) : button;
-        DrawFrameStretched(dc, r, whole.FrameCount, state, whole.Map);
+        // Nine parts with the object's margins: the button end keeps its size.
+        DrawSkinImage(dc, r, whole.FrameCount, state, whole);
         return;
     }
     const auto layout = skin::controls::LayoutCombo(ToSkinRect(r), a, left);

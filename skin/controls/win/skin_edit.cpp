@@ -32,11 +32,22 @@ void TSkinEdit::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component == upDown_) upDown_ = nullptr;
 }
 
+bool TSkinEdit::BeforeProc(TMessage& message) {
+    if (message.Msg != WM_PRINT) return TSkinControl::BeforeProc(message);
+    // The system's printing may leave the DC's origin on the client area: the border goes on
+    // the DC as the caller handed it.
+    const auto dc = reinterpret_cast<HDC>(message.WParam);
+    const int saved = dc != nullptr ? SaveDC(dc) : 0;
+    CallOldProc(message);
+    if (saved != 0) RestoreDC(dc, saved);
+    PrintBorder(dc);
+    return false;
+}
+
 void TSkinEdit::AfterProc(TMessage& message) {
     switch (message.Msg) {
         case WM_PAINT: PaintControl(reinterpret_cast<HDC>(message.WParam)); return;
         case WM_NCPAINT: PaintControl(nullptr); return;  // the edge comes back with each frame paint
-        case WM_PRINT: PrintBorder(reinterpret_cast<HDC>(message.WParam)); return;
         default: TSkinControl::AfterProc(message); return;
     }
 }

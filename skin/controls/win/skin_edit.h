@@ -18,6 +18,7 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    bool BeforeProc(TMessage& message) override;
     void AfterProc(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
 
