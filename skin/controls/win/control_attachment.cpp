@@ -77,6 +77,8 @@ TSkinControl* AttachTo(TSkinForm& form, TControl* control, SkinKind kind, bool s
     auto* windowed = dynamic_cast<TWinControl*>(control);
     switch (kind) {
         case SkinKind::SpeedButton: skin->InitSkinGraphic(&form, data); break;
+        case SkinKind::ObjImageCheck:
+        case SkinKind::ObjImageRadio: skin->InitSkin(&form, data, setColor); break;  // windowed or not
         case SkinKind::Scrollbar:
         case SkinKind::ListView:
         case SkinKind::ScControl:

@@ -4,10 +4,15 @@
 #include "skin/controls/win/control_attachment.h"
 #include "skin/controls/win/skin_button.h"
 #include "skin/controls/win/skin_check_box.h"
+#include "skin/controls/win/skin_combo_box.h"
 #include "skin/controls/win/skin_control.h"
+#include "skin/controls/win/skin_edit.h"
+#include "skin/controls/win/skin_obj_image.h"
 #include "skin/controls/win/skin_panels.h"
+#include "skin/controls/win/skin_range.h"
 #include "skin/controls/win/skin_scroll_bars.h"
 #include "skin/controls/win/skin_tool_bar.h"
+#include "skin/controls/win/skin_up_down.h"
 
 namespace skin::win {
 
@@ -24,8 +29,15 @@ TSkinControl* CreateControlSkin(skin::controls::SkinKind kind, TComponent* owner
         case SkinKind::SpeedButton: return new TSkinSpeedButton(owner);
         case SkinKind::CheckBox: return new TSkinCheckBox(owner);
         case SkinKind::RadioButton: return new TSkinRadioButton(owner);
-        case SkinKind::Scrollbar:
-        case SkinKind::ListView: return new TSkinScrollbar(owner);
+        case SkinKind::Scrollbar: return new TSkinScrollbar(owner);
+        case SkinKind::ListView: return new TSkinListView(owner);
+        case SkinKind::ComBox: return new TSkinComBox(owner);
+        case SkinKind::Edit: return new TSkinEdit(owner);
+        case SkinKind::UpDown: return new TSkinUpDown(owner);
+        case SkinKind::Progress: return new TSkinProgress(owner);
+        case SkinKind::TrackBar: return new TSkinTrackBar(owner);
+        case SkinKind::ObjImageCheck: return new TSkinObjImage(owner, TSkinObjImage::kCheckGlyphs);
+        case SkinKind::ObjImageRadio: return new TSkinObjImage(owner, TSkinObjImage::kRadioGlyphs);
         case SkinKind::ScControl: return new TSkinScControl(owner);
         case SkinKind::Sizer: return new TSkinSizer(owner);
         default: return nullptr;

@@ -83,15 +83,27 @@ void TSkinScrollbar::InitScrollBars(TWinControl* control, TSkinData* skinData, T
     if (inited_ || control == nullptr || control->Handle() == nullptr) return;
     TSkinControl::InitScrollBars(control, skinData, form);
     if (!inited_) return;
-    if (const auto border = GetEnumProp(control, "BorderStyle"))
+    CreateBars(control);
+}
+
+void TSkinScrollbar::CreateBars(TWinControl* control) {
+    const auto border = control != nullptr ? GetEnumProp(control, "BorderStyle") : std::nullopt;
+    if (border)
         drawBorder_ = skin::AsciiLower(*border) != "bsnone";
     else
         drawBorder_ = (GetLong(GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0 || (GetLong(GWL_STYLE) & WS_BORDER) != 0;
     addedClipSiblings_ = AddClipSiblings(handle_);
-    horz_ = std::make_unique<TWScrollbar>(handle_, control, this, skinData, TWScrollbar::kHostHorizontal, false);
-    vert_ = std::make_unique<TWScrollbar>(handle_, control, this, skinData, TWScrollbar::kHostVertical, true);
-    if (control->Visible()) UpdateBars();
+    horz_ = std::make_unique<TWScrollbar>(handle_, control, this, skinData_, TWScrollbar::kHostHorizontal, false);
+    vert_ = std::make_unique<TWScrollbar>(handle_, control, this, skinData_, TWScrollbar::kHostVertical, true);
+    if (control != nullptr ? control->Visible() : IsWindowVisible(handle_) != FALSE) UpdateBars();
     RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+// --- TSkinScrollbarH ---
+
+void TSkinScrollbarH::InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* form) {
+    TSkinControl::InitSkinHandle(handle, skinData, form);
+    if (inited_) CreateBars(nullptr);
 }
 
 void TSkinScrollbar::UpdateBars() {

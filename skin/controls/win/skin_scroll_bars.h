@@ -26,6 +26,8 @@ protected:
     bool BeforeProc(TMessage& message) override;
     void AfterProc(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
+    // Lays the two overlays over the attached window's bars (`control` may be null: bare window).
+    void CreateBars(TWinControl* control);
 
 private:
     void UpdateBars();
@@ -35,6 +37,14 @@ private:
     bool addedClipSiblings_ = false;
     std::unique_ptr<TWScrollbar> horz_;
     std::unique_ptr<TWScrollbar> vert_;
+};
+
+// The window scroll bars of a bare window (the always-open list of a simple combo box).
+class TSkinScrollbarH : public TSkinScrollbar {
+    T_CLASS(TSkinScrollbarH, TSkinScrollbar)
+public:
+    using TSkinScrollbar::TSkinScrollbar;
+    void InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* form) override;
 };
 
 // A scroll bar control: one overlay over the whole control. Keyboard focus stays on the control.

@@ -1,0 +1,40 @@
+#include "skin/controls/glyph_strip.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <utility>
+
+namespace skin::controls {
+
+namespace {
+
+// `map` pairs (target frame, source frame); source frames beyond the count are skipped.
+base::Bitmap Assemble(const base::Bitmap& source, int frameCount, int targetFrames,
+                      std::initializer_list<std::pair<int, int>> map) {
+    if (source.Empty() || frameCount < 1) return {};
+    const int fw = source.Width() / frameCount;
+    const int h = source.Height();
+    if (fw < 1 || !base::Bitmap::SizeAllowed(std::int64_t{fw} * targetFrames, h)) return {};
+    base::Bitmap strip(fw * targetFrames, h, base::kMagenta);
+    for (const auto& [target, from] : map) {
+        if (from >= frameCount) continue;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < fw; ++x) strip.At(target * fw + x, y) = source.At(from * fw + x, y);
+    }
+    return strip;
+}
+
+}  // namespace
+
+base::Bitmap BuildCheckGlyphStrip(const base::Bitmap& source, int frameCount) {
+    if (frameCount == 5)
+        return Assemble(source, frameCount, 9,
+                        {{0, 0}, {1, 1}, {3, 0}, {4, 1}, {6, 2}, {7, 3}, {2, 4}, {5, 4}, {8, 4}});
+    return Assemble(source, frameCount, 9, {{0, 0}, {1, 1}, {3, 0}, {4, 1}, {6, 2}, {7, 3}});
+}
+
+base::Bitmap BuildRadioGlyphStrip(const base::Bitmap& source, int frameCount) {
+    return Assemble(source, frameCount, 6, {{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 2}, {5, 3}});
+}
+
+}  // namespace skin::controls
