@@ -7,6 +7,9 @@
 #include "skin/controls/win/skin_control.h"
 #include "skin/controls/win/skin_panels.h"
 #include "skin/controls/win/skin_scroll_bars.h"
+#include "skin/controls/win/skin_tab.h"
+#include "skin/controls/win/skin_tab_set.h"
+#include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/controls/win/skin_tool_bar.h"
 
 namespace skin::win {
@@ -28,6 +31,9 @@ TSkinControl* CreateControlSkin(skin::controls::SkinKind kind, TComponent* owner
         case SkinKind::ListView: return new TSkinScrollbar(owner);
         case SkinKind::ScControl: return new TSkinScControl(owner);
         case SkinKind::Sizer: return new TSkinSizer(owner);
+        case SkinKind::Tab: return new TSkinTab(owner);
+        case SkinKind::Tab31: return new TSkinTab31(owner);
+        case SkinKind::TabSheet: return new TSkinTabSheet(owner);
         default: return nullptr;
     }
 }

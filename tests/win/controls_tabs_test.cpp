@@ -1,0 +1,339 @@
+// Tab skins on real tab controls: the tab strip (current tab in the second frame, the others in
+// the first) and the page border read back from the screen for tabs on each side in both skins;
+// a skin without the border image; a real click switching tabs as on an unskinned twin; the
+// scroll arrows of overflowing tabs left visible; detaching; no GDI growth over many repaints.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "form_skin_fixture.h"
+#include "framework/win/framework.h"
+#include "skin/controls/tab_geometry.h"
+#include "skin/controls/win/skin_tab.h"
+#include "skin/data/skin_image.h"
+#include "skin/data/skin_reader.h"
+#include "support/gui_objects.h"
+#include "support/message_pump.h"
+#include "tools/common/package_writer.h"
+
+namespace {
+
+using form_test::RgbOf;
+using skin::controls::Rect;
+using skin::controls::TabOrientation;
+using skin::win::TSkinControl;
+using skin::win::TSkinTab;
+
+constexpr DWORD kTop = 0, kBottom = TCS_BOTTOM, kLeft = TCS_VERTICAL | TCS_MULTILINE,
+                kRight = TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE;
+
+HWND AddTabs(HWND parent, DWORD style, int x, int y, int w, int h, int count) {
+    const HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x, y, w,
+                                     h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tab, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    const wchar_t* names[] = {L"Prvi", L"Drugi", L"Treci", L"Cetvrti", L"Peti", L"Sesti", L"Sedmi", L"Osmi"};
+    for (int i = 0; i < count; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(names[i % 8]);
+        SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    return tab;
+}
+
+void Redraw(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    testing_support::PumpPendingMessages();
+}
+
+Rect PageOf(HWND tab, TabOrientation orientation) {
+    const RECT w = form_test::WindowRectOf(tab);
+    RECT r{0, 0, w.right - w.left, w.bottom - w.top};
+    SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    return skin::controls::TabPageRect({r.left, r.top, r.right, r.bottom}, orientation);
+}
+
+// Compares the unscaled corners of every tab's frame (selected: 2, others: 1) with the screen,
+// drawing the expected strip with the portable primitives: lying down for left and right tabs
+// and turned like the screen copy. Returns the number of mismatching corner pixels.
+int StripMismatches(HWND tab, const skin::TDataSkinBorder& tabs, TabOrientation o, int selectedFrame = 2) {
+    const RECT w = form_test::WindowRectOf(tab);
+    const Rect control{0, 0, w.right - w.left, w.bottom - w.top};
+    const Rect page = PageOf(tab, o);
+    const Rect strip = skin::controls::TabStripRect(control, page, o);
+    const auto size = skin::controls::TabStripBufferSize(strip, o);
+    skin::Bitmap image = tabs.Map;
+    if (o == TabOrientation::Bottom) skin::FlipVertical(image);
+    const base::win::DibSection shot = form_test::ScreenPixels(tab);
+    const int selected = static_cast<int>(SendMessageW(tab, TCM_GETCURSEL, 0, 0));
+    const int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+    // The arrows of overflowing tabs keep their own look.
+    RECT arrows{};
+    if (const HWND a = FindWindowExW(tab, nullptr, UPDOWN_CLASSW, nullptr); a != nullptr && IsWindowVisible(a)) {
+        arrows = form_test::WindowRectOf(a);
+        OffsetRect(&arrows, -w.left, -w.top);
+    }
+    int mismatches = 0, compared = 0;
+    for (int i = 0; i < count; ++i) {
+        RECT r{};
+        if (!SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
+        const Rect b =
+            skin::controls::TabItemInBuffer({r.left, r.top, r.right, r.bottom}, o, control, page, size.Width);
+        skin::Bitmap expected(size.Width, size.Height, 0x01020304u);
+        skin::DrawSkinObject(expected, b, image, false, tabs.Tile != 0, tabs.Trans != 0, tabs.FrameCount,
+                             i == selected ? selectedFrame : 1, tabs.Margins);
+        const int cw = tabs.Margins.Left, ch = std::max(tabs.Margins.Top, tabs.Margins.Bottom);
+        const Rect corners[] = {{b.Left, b.Top, b.Left + cw, b.Top + ch},
+                                {b.Right - cw, b.Top, b.Right, b.Top + ch},
+                                {b.Left, b.Bottom - ch, b.Left + cw, b.Bottom},
+                                {b.Right - cw, b.Bottom - ch, b.Right, b.Bottom}};
+        for (const Rect& c : corners) {
+            for (int y = c.Top; y < c.Bottom; ++y) {
+                for (int x = c.Left; x < c.Right; ++x) {
+                    if (!expected.Contains(x, y) || expected.At(x, y) == 0x01020304u) continue;
+                    int sx = x, sy = y;  // turned as RotateLeft / RotateRight turn the buffer
+                    if (o == TabOrientation::Left) sx = y, sy = size.Width - 1 - x;
+                    if (o == TabOrientation::Right) sx = size.Height - 1 - y, sy = x;
+                    sx += strip.Left;
+                    sy += strip.Top;
+                    if (!shot.Pixels().Contains(sx, sy) || PtInRect(&arrows, POINT{sx, sy})) continue;
+                    ++compared;
+                    if (RgbOf(shot.Pixels().At(sx, sy)) != RgbOf(expected.At(x, y))) ++mismatches;
+                }
+            }
+        }
+    }
+    return compared > 50 ? mismatches : 1 << 20;
+}
+
+// Pixels of the page border's eight outer parts that differ from the screen.
+int BorderMismatches(HWND tab, const skin::TDataSkinBorder& tabs, TabOrientation o) {
+    skin::Bitmap border = tabs.Map2;
+    if (o == TabOrientation::Bottom) skin::FlipVertical(border);
+    if (o == TabOrientation::Left) skin::RotateLeft(border);
+    if (o == TabOrientation::Right) skin::RotateRight(border);
+    const base::win::DibSection shot = form_test::ScreenPixels(tab);
+    skin::Bitmap expected(shot.Pixels().Width(), shot.Pixels().Height(), 0x01020304u);
+    skin::DrawSkinBorder(expected, PageOf(tab, o), border, false, 1, 1, skin::Rect{4, 5, 4, 4});
+    int mismatches = 0, compared = 0;
+    for (int y = 0; y < expected.Height(); ++y) {
+        for (int x = 0; x < expected.Width(); ++x) {
+            if (expected.At(x, y) == 0x01020304u) continue;
+            ++compared;
+            if (RgbOf(shot.Pixels().At(x, y)) != RgbOf(expected.At(x, y))) ++mismatches;
+        }
+    }
+    return compared > 100 ? mismatches : 1 << 20;
+}
+
+// The graphite skin with its [Tabs] section lacking the page border image.
+std::unique_ptr<skin::win::TSkinData> SkinWithoutTabBorder() {
+    std::ifstream file(std::string(BUILT_SKINS_DIR) + "/graphite.skn", std::ios::binary);
+    const std::vector<std::uint8_t> package((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    skin::TSkinReader reader;
+    if (!reader.Open(package)) return nullptr;
+    std::vector<tools::TPackageMember> members;
+    for (std::size_t i = 0; i < reader.Count(); ++i) {
+        const auto bytes = reader.Member(i);
+        tools::TPackageMember member{reader.Names()[i], {bytes.begin(), bytes.end()}};
+        std::string text(member.Bytes.begin(), member.Bytes.end());
+        if (const auto at = text.find("Border=tabborder.bmp"); at != std::string::npos) {
+            text.replace(at, 20, "Bordxr=tabborder.bmp");
+            member.Bytes.assign(text.begin(), text.end());
+        }
+        members.push_back(std::move(member));
+    }
+    const auto compressed = tools::WriteCompressedPackage(members);
+    std::vector<std::uint8_t> stored(4);
+    for (int i = 0; i < 4; ++i)
+        stored[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(compressed.size() >> (8 * i));
+    stored.insert(stored.end(), compressed.begin(), compressed.end());
+    auto data = std::make_unique<skin::win::TSkinData>(nullptr);
+    data->ReadSkinStream(stored);
+    return data;
+}
+
+TSkinTab* TabSkinOf(HWND tab) { return dynamic_cast<TSkinTab*>(TSkinControl::FromWindow(tab)); }
+
+TEST(ControlsTabs, TabsAndPageBorderOnEachSideInBothSkinsAndDetach) {
+    Application->Initialize();
+    for (const char* name : {"graphite", "meadow"}) {
+        SCOPED_TRACE(name);
+        form_test::MoveMouseTo({2, 2});
+        auto skin = form_test::LoadSkin(name);
+        const skin::TDataSkinBorder& tabs = *skin->Objects().Tabs;
+        ASSERT_FALSE(tabs.Map2.Empty());
+        form_test::TestWindow window(WS_OVERLAPPEDWINDOW, 0, 460, 330);
+        const HWND w = window.Handle();
+        const struct {
+            DWORD style;
+            TabOrientation orientation;
+        } sides[] = {{kTop, TabOrientation::Top},
+                     {kBottom, TabOrientation::Bottom},
+                     {kLeft, TabOrientation::Left},
+                     {kRight, TabOrientation::Right}};
+        std::vector<HWND> controls;
+        std::vector<LONG_PTR> procs;
+        for (int i = 0; i < 4; ++i) {
+            controls.push_back(AddTabs(w, sides[i].style, 10 + (i % 2) * 225, 10 + (i / 2) * 160, 215, 150, 3));
+            SendMessageW(controls.back(), TCM_SETCURSEL, 1, 0);
+            procs.push_back(GetWindowLongPtrW(controls.back(), GWLP_WNDPROC));
+        }
+        ShowWindow(w, SW_SHOW);
+        auto form = form_test::AttachSkin(*skin, w);
+        Redraw(w);
+        for (int i = 0; i < 4; ++i) {
+            SCOPED_TRACE(i);
+            TSkinTab* s = TabSkinOf(controls[static_cast<std::size_t>(i)]);
+            ASSERT_NE(s, nullptr);
+            EXPECT_EQ(s->Orientation(), sides[i].orientation);
+            EXPECT_EQ(StripMismatches(controls[static_cast<std::size_t>(i)], tabs, sides[i].orientation), 0);
+            EXPECT_GT(StripMismatches(controls[static_cast<std::size_t>(i)], tabs, sides[i].orientation, 1), 0);
+            EXPECT_EQ(BorderMismatches(controls[static_cast<std::size_t>(i)], tabs, sides[i].orientation), 0);
+        }
+        // The other side's images do not match: the flip and the turns are what is seen.
+        EXPECT_GT(BorderMismatches(controls[0], tabs, TabOrientation::Left), 0);
+        EXPECT_GT(StripMismatches(controls[1], tabs, TabOrientation::Top), 0);
+
+        if (std::string(name) == "graphite") {
+            const int objects = testing_support::CountGdiObjects();
+            for (int i = 0; i < 500; ++i)
+                for (HWND c : controls) {
+                    InvalidateRect(c, nullptr, TRUE);
+                    UpdateWindow(c);
+                }
+            testing_support::PumpPendingMessages();
+            EXPECT_EQ(testing_support::CountGdiObjects(), objects);
+        }
+        form.reset();
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            EXPECT_EQ(GetWindowLongPtrW(controls[i], GWLP_WNDPROC), procs[i]) << i;
+            EXPECT_EQ(TSkinControl::FromWindow(controls[i]), nullptr);
+        }
+    }
+}
+
+// Without the border image only the strip is skinned: the page looks as on an unskinned twin.
+TEST(ControlsTabs, SkinWithoutBorderImageLeavesThePageAsTheControlDrewIt) {
+    Application->Initialize();
+    auto skin = SkinWithoutTabBorder();
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->Objects().Tabs, nullptr);
+    ASSERT_TRUE(skin->Objects().Tabs->Map2.Empty());
+    ASSERT_FALSE(skin->Objects().Tabs->Map.Empty());
+    form_test::TestWindow window(WS_OVERLAPPEDWINDOW, 0, 460, 200);
+    const HWND w = window.Handle();
+    const HWND skinned = AddTabs(w, kTop, 10, 10, 215, 150, 3);
+    ShowWindow(w, SW_SHOW);
+    auto form = form_test::AttachSkin(*skin, w);
+    const HWND twin = AddTabs(w, kTop, 235, 10, 215, 150, 3);
+    ASSERT_NE(TabSkinOf(skinned), nullptr);
+    ASSERT_EQ(TSkinControl::FromWindow(twin), nullptr);
+    Redraw(w);
+    EXPECT_EQ(StripMismatches(skinned, *skin->Objects().Tabs, TabOrientation::Top), 0);
+    const Rect page = PageOf(skinned, TabOrientation::Top);
+    const base::win::DibSection a = form_test::ScreenPixels(skinned), b = form_test::ScreenPixels(twin);
+    int differ = 0;
+    for (int y = page.Top + 1; y < a.Pixels().Height(); ++y)
+        for (int x = 0; x < a.Pixels().Width(); ++x)
+            differ += RgbOf(a.Pixels().At(x, y)) != RgbOf(b.Pixels().At(x, y)) ? 1 : 0;
+    EXPECT_EQ(differ, 0);
+}
+
+// A real click on the third tab selects it on the skinned control as on an unskinned twin, and
+// the skin then shows that tab in the current tab's frame.
+TEST(ControlsTabs, ClickingATabSelectsItAsOnAnUnskinnedTwin) {
+    Application->Initialize();
+    form_test::MoveMouseTo({2, 2});
+    auto skin = form_test::LoadSkin("graphite");
+    form_test::TestWindow window(WS_OVERLAPPEDWINDOW, 0, 460, 200);
+    const HWND w = window.Handle();
+    const HWND skinned = AddTabs(w, kBottom, 10, 10, 215, 150, 3);
+    ShowWindow(w, SW_SHOW);
+    SetForegroundWindow(w);
+    auto form = form_test::AttachSkin(*skin, w);
+    const HWND twin = AddTabs(w, kBottom, 235, 10, 215, 150, 3);
+    ASSERT_NE(TabSkinOf(skinned), nullptr);
+    Redraw(w);
+    const auto thirdTab = [](HWND tab) {
+        RECT r{};
+        SendMessageW(tab, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&r));
+        POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(tab, &p);
+        return p;
+    };
+    std::atomic<int> step{0};
+    form_test::InputThread input([&] {
+        for (HWND tab : {skinned, twin}) {
+            form_test::MoveMouseTo(thirdTab(tab));
+            form_test::MouseButton(true);
+            form_test::MouseButton(false);
+            ++step;
+            form_test::WaitFor([&] { return SendMessageW(tab, TCM_GETCURSEL, 0, 0) == 2; });
+        }
+        ++step;
+    });
+    EXPECT_TRUE(testing_support::PumpMessagesUntil([&] { return step.load() == 3; }));
+    input.Join();
+    testing_support::PumpMessagesFor(100);
+    EXPECT_EQ(SendMessageW(skinned, TCM_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(twin, TCM_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(StripMismatches(skinned, *skin->Objects().Tabs, TabOrientation::Bottom), 0);
+}
+
+HWND g_seenArrows = nullptr;
+int g_arrowsCalls = 0;
+TSkinControl* RecordArrows(skin::win::TSkinForm*, skin::win::TSkinData*, HWND arrows, TComponent*,
+                           skin::win::TabArrowsPlace place) {
+    if (place == skin::win::TabArrowsPlace::TabControl) g_seenArrows = arrows;
+    ++g_arrowsCalls;
+    return nullptr;
+}
+
+// Tabs that overflow bring up the control's arrows: they are handed to the arrows' skin once and
+// stay visible over the skinned strip.
+TEST(ControlsTabs, OverflowingTabsKeepTheirScrollArrowsVisible) {
+    Application->Initialize();
+    skin::win::SetTabArrowsSkinner(&RecordArrows);
+    g_seenArrows = nullptr;
+    g_arrowsCalls = 0;
+    auto skin = form_test::LoadSkin("meadow");
+    form_test::TestWindow window(WS_OVERLAPPEDWINDOW, 0, 300, 200);
+    const HWND w = window.Handle();
+    const HWND tab = AddTabs(w, kTop, 10, 10, 160, 120, 8);
+    ShowWindow(w, SW_SHOW);
+    auto form = form_test::AttachSkin(*skin, w);
+    Redraw(w);
+    Redraw(w);
+    TSkinTab* s = TabSkinOf(tab);
+    ASSERT_NE(s, nullptr);
+    const HWND arrows = FindWindowExW(tab, nullptr, UPDOWN_CLASSW, nullptr);
+    ASSERT_NE(arrows, nullptr);
+    ASSERT_TRUE(IsWindowVisible(arrows));
+    EXPECT_EQ(s->ArrowsWindow(), arrows);
+    EXPECT_EQ(g_seenArrows, arrows);
+    EXPECT_EQ(g_arrowsCalls, 1);
+    skin::win::SetTabArrowsSkinner(nullptr);
+
+    // The arrows on the screen are what they paint themselves, not the strip.
+    const base::win::DibSection own = form_test::PrintWindowPixels(arrows);
+    const base::win::DibSection screen = form_test::ScreenPixels(arrows);
+    int same = 0;
+    for (int y = 0; y < own.Pixels().Height(); ++y)
+        for (int x = 0; x < own.Pixels().Width(); ++x)
+            same += RgbOf(own.Pixels().At(x, y)) == RgbOf(screen.Pixels().At(x, y)) ? 1 : 0;
+    EXPECT_EQ(same, own.Pixels().Width() * own.Pixels().Height());
+    // The strip is skinned around them: the first tab shows the skin's frame.
+    EXPECT_EQ(StripMismatches(tab, *skin->Objects().Tabs, TabOrientation::Top), 0);
+}
+
+}  // namespace
