@@ -16,9 +16,12 @@
 #include <vector>
 
 #include "form_skin_fixture.h"
+#include "framework/strings.h"
 #include "framework/win/framework.h"
 #include "skin/controls/tab_geometry.h"
 #include "skin/controls/win/skin_tab.h"
+#include "skin/controls/win/skin_tab_set.h"
+#include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/data/skin_image.h"
 #include "skin/data/skin_reader.h"
 #include "support/gui_objects.h"
@@ -324,7 +327,11 @@ TEST(ControlsTabs, OverflowingTabsKeepTheirScrollArrowsVisible) {
     EXPECT_EQ(g_arrowsCalls, 1);
     skin::win::SetTabArrowsSkinner(nullptr);
 
-    // The arrows on the screen are what they paint themselves, not the strip.
+    // The arrows on the screen are what they paint themselves, not the strip, also when only
+    // a part of the tab control away from them repaints (the skin paints the whole strip).
+    const RECT firstTab{0, 0, 20, 20};
+    InvalidateRect(tab, &firstTab, FALSE);
+    UpdateWindow(tab);
     const base::win::DibSection own = form_test::PrintWindowPixels(arrows);
     const base::win::DibSection screen = form_test::ScreenPixels(arrows);
     int same = 0;
@@ -334,6 +341,194 @@ TEST(ControlsTabs, OverflowingTabsKeepTheirScrollArrowsVisible) {
     EXPECT_EQ(same, own.Pixels().Width() * own.Pixels().Height());
     // The strip is skinned around them: the first tab shows the skin's frame.
     EXPECT_EQ(StripMismatches(tab, *skin->Objects().Tabs, TabOrientation::Top), 0);
+}
+
+// A stand-in for the framework's tab set: its tabs and layout as published properties and its
+// scroller as the first component it owns. It paints itself red, so what the skin leaves shows.
+class TTestTabSet : public TCustomControl {
+    T_CLASS_PUBLISHED(TTestTabSet, TCustomControl)
+public:
+    using TCustomControl::TCustomControl;
+    TStringList* Tabs() { return &tabs_; }
+    int TabIndex() const { return tabIndex_; }
+    void SetTabIndex(int value) { tabIndex_ = value; }
+    int StartMargin() const { return startMargin_; }
+    void SetStartMargin(int value) { startMargin_ = value; }
+    int EndMargin() const { return endMargin_; }
+    void SetEndMargin(int value) { endMargin_ = value; }
+    int FirstIndex() const { return firstIndex_; }
+    void SetFirstIndex(int value) { firstIndex_ = value; }
+    static TPropList Published() {
+        return {
+            propdef::Object<TTestTabSet, TStringList>("Tabs", &TTestTabSet::Tabs, nullptr),
+            propdef::Integer<TTestTabSet>("TabIndex", &TTestTabSet::TabIndex, &TTestTabSet::SetTabIndex),
+            propdef::Integer<TTestTabSet>("StartMargin", &TTestTabSet::StartMargin, &TTestTabSet::SetStartMargin),
+            propdef::Integer<TTestTabSet>("EndMargin", &TTestTabSet::EndMargin, &TTestTabSet::SetEndMargin),
+            propdef::Integer<TTestTabSet>("FirstIndex", &TTestTabSet::FirstIndex, &TTestTabSet::SetFirstIndex),
+        };
+    }
+
+protected:
+    void Paint() override {
+        base::win::UniqueHBrush red(CreateSolidBrush(RGB(255, 0, 0)));
+        const RECT all{0, 0, Width(), Height()};
+        FillRect(Canvas()->Handle(), &all, red.Get());
+    }
+
+private:
+    TStringList tabs_;
+    int tabIndex_ = 0, startMargin_ = 5, endMargin_ = 5, firstIndex_ = 0;
+};
+
+skin::win::TSkinForm* ShowSkinned(TForm* form, skin::win::TSkinData& skin) {
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    testing_support::PumpPendingMessages();
+    auto* formSkin = new skin::win::TSkinForm(form);
+    formSkin->Handle = form->Handle();
+    formSkin->AttachForm(&skin, form);
+    Redraw(form->Handle());
+    return formSkin;
+}
+
+// The tab set is painted whole by the skin: tabs hanging down (the image flipped) where they
+// fit, the current one in the second frame, the scroller's room kept, a tab too wide for the
+// room left out while a later narrow one is drawn.
+TEST(ControlsTabs, TabSetDrawsTheTabsThatFitFromTheFlippedImage) {
+    Application->Initialize();
+    for (const bool scrollerShown : {false, true}) {
+        SCOPED_TRACE(scrollerShown);
+        auto skin = form_test::LoadSkin("graphite");
+        const skin::TDataSkinBorder& tabs = *skin->Objects().Tabs;
+        auto* form = new TForm(nullptr);
+        form->SetBounds(100, 100, 420, 160);
+        auto* tabSet = new TTestTabSet(form);
+        auto* scroller = new TPanel(tabSet);  // the first component the tab set owns
+        scroller->SetParent(form);
+        scroller->SetBounds(300, 80, 30, 20);
+        scroller->SetVisible(scrollerShown);
+        tabSet->SetParent(form);
+        tabSet->SetBounds(10, 10, 240, 24);
+        for (const char* text : {"Prvi", "Drugi", "Naslov koji je mnogo predugacak za ovaj red", "Tri"})
+            tabSet->Tabs()->Add(text);
+        tabSet->SetTabIndex(1);
+        skin::win::TSkinForm* formSkin = ShowSkinned(form, *skin);
+        auto* s = new skin::win::TSkinTab31(tabSet);
+        s->InitSkin(formSkin, skin.get(), false);
+        ASSERT_TRUE(s->Inited());
+        EXPECT_EQ(s->ScrollerControl(), scroller);
+        EXPECT_EQ(TSkinControl::FromWindow(tabSet->Handle()), s);
+        Redraw(form->Handle());
+
+        std::vector<int> widths;
+        {
+            HDC dc = GetDC(tabSet->Handle());
+            base::win::ScopedSelectObject font(dc, tabSet->Font()->Handle());
+            for (int i = 0; i < tabSet->Tabs()->Count(); ++i) {
+                const std::string text = tabSet->Tabs()->Get(i);
+                const std::wstring wide(text.begin(), text.end());
+                SIZE size{};
+                GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+                widths.push_back(size.cx);
+            }
+            ReleaseDC(tabSet->Handle(), dc);
+        }
+        const auto placed = skin::controls::FitTabSetTabs(widths, 0, 5, 240 - 5, scrollerShown);
+        std::vector<int> indices;
+        for (const auto& p : placed) indices.push_back(p.Index);
+        EXPECT_EQ(indices, (std::vector<int>{0, 1, 3}));  // the long one is left out
+
+        skin::Bitmap image = tabs.Map;
+        skin::FlipVertical(image);
+        skin::Bitmap expected(240, 24, 0x01020304u);
+        for (const auto& p : placed)
+            skin::DrawSkinObject(expected, {p.Left, 0, p.Right, 24}, image, false, tabs.Tile != 0, tabs.Trans != 0,
+                                 tabs.FrameCount, p.Index == 1 ? 2 : 1, tabs.Margins);
+        const base::win::DibSection shot = form_test::ScreenPixels(tabSet->Handle());
+        const std::uint32_t face = skin::ColorToPixel(ColorToRGB(skin->Objects().ButtonFaceColor));
+        int mismatches = 0, red = 0, faceAtEnd = 0;
+        for (int y = 0; y < 24; ++y) {
+            for (int x = 0; x < 240; ++x) {
+                const std::uint32_t seen = RgbOf(shot.Pixels().At(x, y));
+                red += seen == 0xFF0000u ? 1 : 0;
+                if (x >= placed.back().Right) faceAtEnd += seen == RgbOf(face) ? 1 : 0;
+                const bool corner = std::any_of(placed.begin(), placed.end(), [&](const auto& p) {
+                    return (x < p.Left + tabs.Margins.Left || x >= p.Right - tabs.Margins.Right) && x >= p.Left &&
+                           x < p.Right;
+                });
+                const bool clearOfText = y < 3 || y >= 24 - 5;
+                if (corner && clearOfText && expected.At(x, y) != 0x01020304u && seen != RgbOf(expected.At(x, y)))
+                    ++mismatches;
+            }
+        }
+        EXPECT_EQ(mismatches, 0);
+        EXPECT_EQ(red, 0);  // the set's own painting is covered
+        EXPECT_EQ(faceAtEnd, (240 - placed.back().Right) * 24);
+        delete form;
+        testing_support::PumpPendingMessages();
+    }
+}
+
+// A page is painted in the skin's face colour with its windowless controls on it; a page that
+// shows its parent through it is left to paint itself.
+TEST(ControlsTabs, TabSheetPaintsFaceColourAndItsGraphicControls) {
+    Application->Initialize();
+    auto skin = form_test::LoadSkin("meadow");
+    auto* form = new TForm(nullptr);
+    form->SetBounds(100, 100, 420, 200);
+    auto* page = new TPanel(form);
+    page->SetParent(form);
+    page->SetBounds(10, 10, 180, 120);
+    page->SetParentBackground(false);
+    page->SetColor(clRed);
+    page->SetCaption("WWWWWW");
+    auto* label = new TLabel(form);
+    label->SetParent(page);
+    label->SetBounds(10, 10, 100, 20);
+    label->SetCaption("WWWWWW");
+    auto* seeThrough = new TPanel(form);
+    seeThrough->SetParent(form);
+    seeThrough->SetBounds(210, 10, 180, 120);
+    seeThrough->SetParentBackground(true);
+    seeThrough->SetCaption("WWWWWW");
+    skin::win::TSkinForm* formSkin = ShowSkinned(form, *skin);
+    auto* pageSkin = new skin::win::TSkinTabSheet(page);
+    pageSkin->InitSkin(formSkin, skin.get(), false);
+    auto* seeThroughSkin = new skin::win::TSkinTabSheet(seeThrough);
+    seeThroughSkin->InitSkin(formSkin, skin.get(), false);
+    ASSERT_TRUE(pageSkin->Inited());
+    ASSERT_TRUE(seeThroughSkin->Inited());
+    Redraw(form->Handle());
+
+    const std::uint32_t face = RgbOf(skin::ColorToPixel(ColorToRGB(skin->Objects().ButtonFaceColor)));
+    const std::uint32_t text = RgbOf(skin::ColorToPixel(ColorToRGB(label->Font()->Color())));
+    // Pixels of `color` in the label's place, in the panel's middle (its caption) and elsewhere.
+    struct Counts {
+        int label = 0, middle = 0, elsewhere = 0;
+    };
+    const auto count = [&](HWND window, std::uint32_t color) {
+        const base::win::DibSection shot = form_test::ScreenPixels(window);
+        Counts n;
+        for (int y = 0; y < shot.Pixels().Height(); ++y) {
+            for (int x = 0; x < shot.Pixels().Width(); ++x) {
+                if (RgbOf(shot.Pixels().At(x, y)) != color) continue;
+                if (x >= 10 && x < 110 && y >= 10 && y < 30)
+                    ++n.label;
+                else if (y >= 50 && y < 70)
+                    ++n.middle;
+                else
+                    ++n.elsewhere;
+            }
+        }
+        return n;
+    };
+    EXPECT_EQ(count(page->Handle(), 0xFF0000u).elsewhere, 0);  // no red page (the label keeps its colour)
+    EXPECT_EQ(count(page->Handle(), face).elsewhere, 180 * 100 - 100 * 20);
+    EXPECT_GT(count(page->Handle(), text).label, 20);         // the label is painted on the page
+    EXPECT_EQ(count(page->Handle(), text).middle, 0);         // the panel's own caption is not
+    EXPECT_GT(count(seeThrough->Handle(), text).middle, 20);  // the see-through page paints itself
+    delete form;
+    testing_support::PumpPendingMessages();
 }
 
 }  // namespace

@@ -32,6 +32,11 @@ bool TSkinTabSheet::BeforeProc(TMessage& message) {
     }
 }
 
+void TSkinTabSheet::PaintControl(HDC dc) {
+    // A page left to paint itself is not painted over after its own painting.
+    if (flag_ == 0) TSkinControl::PaintControl(dc);
+}
+
 void TSkinTabSheet::DrawControl(HDC dc, const RECT& rect) {
     FillFace(dc, rect);
     // The page's own painting was skipped: its windowless controls are painted here.

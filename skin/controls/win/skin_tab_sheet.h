@@ -14,6 +14,7 @@ public:
 
 protected:
     bool BeforeProc(TMessage& message) override;
+    void PaintControl(HDC dc) override;
     void DrawControl(HDC dc, const RECT& rect) override;
 };
 
