@@ -531,4 +531,68 @@ TEST(ControlsTabs, TabSheetPaintsFaceColourAndItsGraphicControls) {
     testing_support::PumpPendingMessages();
 }
 
+// A framework control built on the system tab control, as a page control is.
+class TTestPageControl : public TWinControl {
+    T_CLASS(TTestPageControl, TWinControl)
+public:
+    using TWinControl::TWinControl;
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TWinControl::CreateParams(params);
+        params.BaseClassName = WC_TABCONTROLW;
+        params.Style |= TCS_BOTTOM | WS_TABSTOP;
+    }
+};
+
+// The framework path: the skin hooks the control's message chain; the strip and border are
+// drawn as on a bare window, the keyboard still moves the selection, and freeing the skin lets
+// the control paint alone again.
+TEST(ControlsTabs, FrameworkTabControlIsSkinnedThroughItsMessageChain) {
+    Application->Initialize();
+    form_test::MoveMouseTo({2, 2});
+    auto skin = form_test::LoadSkin("meadow");
+    const skin::TDataSkinBorder& tabs = *skin->Objects().Tabs;
+    auto* form = new TForm(nullptr);
+    form->SetBounds(100, 100, 300, 220);
+    auto* pages = new TTestPageControl(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 240, 150);
+    for (int i = 0; i < 3; ++i) {
+        const wchar_t* names[] = {L"Prvi", L"Drugi", L"Treci"};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(names[i]);
+        SendMessageW(pages->Handle(), TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(pages->Handle(), TCM_SETCURSEL, 1, 0);
+    skin::win::TSkinForm* formSkin = ShowSkinned(form, *skin);
+    auto* s = new TSkinTab(pages);
+    s->InitSkin(formSkin, skin.get(), false);
+    ASSERT_TRUE(s->Inited());
+    EXPECT_EQ(s->Orientation(), TabOrientation::Bottom);
+    Redraw(form->Handle());
+    EXPECT_EQ(StripMismatches(pages->Handle(), tabs, TabOrientation::Bottom), 0);
+    EXPECT_EQ(BorderMismatches(pages->Handle(), tabs, TabOrientation::Bottom), 0);
+
+    pages->SetFocus();
+    testing_support::PumpPendingMessages();
+    std::atomic<bool> sent{false};
+    form_test::InputThread input([&] {
+        form_test::TapKey(VK_RIGHT);
+        sent = true;
+    });
+    EXPECT_TRUE(testing_support::PumpMessagesUntil(
+        [&] { return sent.load() && SendMessageW(pages->Handle(), TCM_GETCURSEL, 0, 0) == 2; }));
+    input.Join();
+    testing_support::PumpPendingMessages();
+    EXPECT_EQ(StripMismatches(pages->Handle(), tabs, TabOrientation::Bottom), 0);
+
+    delete s;
+    Redraw(form->Handle());
+    EXPECT_GT(BorderMismatches(pages->Handle(), tabs, TabOrientation::Bottom), 0);  // the control's own look
+    delete form;
+    testing_support::PumpPendingMessages();
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include "base/win/handles.h"
 #include "framework/strings.h"
 #include "framework/typinfo.h"
+#include "framework/win/text.h"
 #include "framework/win/win_control.h"
 #include "skin/controls/tab_geometry.h"
 #include "skin/controls/win/paint_buffer.h"
@@ -17,14 +18,6 @@
 namespace skin::win {
 
 namespace {
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
-    if (length > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
 
 int IntProp(const TObject* object, std::string_view name, int fallback) {
     const auto value = GetIntProp(object, name);
@@ -91,7 +84,7 @@ void TSkinTab31::DrawControl(HDC dc, const RECT& rect) {
     std::vector<std::wstring> texts;
     const TObject* owner = control_ != nullptr ? static_cast<const TObject*>(control_) : Owner();
     if (const auto* list = dynamic_cast<const TStrings*>(GetObjectProp(owner, "Tabs")))
-        for (int i = 0; i < list->Count(); ++i) texts.push_back(Widen(list->Get(i)));
+        for (int i = 0; i < list->Count(); ++i) texts.push_back(WidenText(list->Get(i)));
     std::vector<int> widths;
     for (const std::wstring& text : texts) {
         SIZE size{};
@@ -111,7 +104,8 @@ void TSkinTab31::DrawControl(HDC dc, const RECT& rect) {
         skin::DrawSkinObject(memory, skin::Rect{r.left, r.top, r.right, r.bottom}, tabImage_, false, tabs->Tile != 0,
                              tabs->Trans != 0, frames, std::min(state, frames), tabs->Margins);
         SetTextColor(memory, ColorToRGB(state == 1 ? tabs->NormalColor2 : tabs->MouseOverColor2));
-        DrawCaptionText(memory, r, DT_CENTER, enabledWnd_, texts[static_cast<std::size_t>(tab.Index)]);
+        DrawCaptionText(memory, r, DT_CENTER, IsWindowEnabled(handle_) != FALSE,
+                        texts[static_cast<std::size_t>(tab.Index)]);
     }
     buffer.CopyTo(dc, rect.left, rect.top);
 }
