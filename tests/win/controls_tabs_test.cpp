@@ -279,10 +279,11 @@ TEST(ControlsTabs, SkinWithoutBorderImageAndClickingATabAsOnAnUnskinnedTwin) {
 }
 
 HWND g_seenArrows = nullptr;
+HWND g_seenScroller = nullptr;
 int g_arrowsCalls = 0;
 TSkinControl* RecordArrows(skin::win::TSkinForm*, skin::win::TSkinData*, HWND arrows, TComponent*,
                            skin::win::TabArrowsPlace place) {
-    if (place == skin::win::TabArrowsPlace::TabControl) g_seenArrows = arrows;
+    (place == skin::win::TabArrowsPlace::TabControl ? g_seenArrows : g_seenScroller) = arrows;
     ++g_arrowsCalls;
     return nullptr;
 }
@@ -399,9 +400,13 @@ TEST(ControlsTabs, TabSetDrawsTheTabsThatFitFromTheFlippedImage) {
         tabSet->SetTabIndex(1);
         skin::win::TSkinForm* formSkin = ShowSkinned(form, *skin);
         auto* s = new skin::win::TSkinTab31(tabSet);
+        g_seenScroller = nullptr;
+        skin::win::SetTabArrowsSkinner(&RecordArrows);
         s->InitSkin(formSkin, skin.get(), false);
+        skin::win::SetTabArrowsSkinner(nullptr);
         ASSERT_TRUE(s->Inited());
         EXPECT_EQ(s->ScrollerControl(), scroller);
+        EXPECT_EQ(g_seenScroller, scroller->Handle());  // handed to the arrows' skin as a tab-set scroller
         EXPECT_EQ(TSkinControl::FromWindow(tabSet->Handle()), s);
         Redraw(form->Handle());
 
