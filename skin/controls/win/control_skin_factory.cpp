@@ -11,6 +11,9 @@
 #include "skin/controls/win/skin_panels.h"
 #include "skin/controls/win/skin_range.h"
 #include "skin/controls/win/skin_scroll_bars.h"
+#include "skin/controls/win/skin_tab.h"
+#include "skin/controls/win/skin_tab_set.h"
+#include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/controls/win/skin_tool_bar.h"
 #include "skin/controls/win/skin_up_down.h"
 
@@ -40,6 +43,9 @@ TSkinControl* CreateControlSkin(skin::controls::SkinKind kind, TComponent* owner
         case SkinKind::ObjImageRadio: return new TSkinObjImage(owner, TSkinObjImage::kRadioGlyphs);
         case SkinKind::ScControl: return new TSkinScControl(owner);
         case SkinKind::Sizer: return new TSkinSizer(owner);
+        case SkinKind::Tab: return new TSkinTab(owner);
+        case SkinKind::Tab31: return new TSkinTab31(owner);
+        case SkinKind::TabSheet: return new TSkinTabSheet(owner);
         default: return nullptr;
     }
 }
