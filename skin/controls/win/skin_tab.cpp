@@ -1,5 +1,7 @@
 #include "skin/controls/win/skin_tab.h"
 
+#include "skin/controls/win/skin_up_down.h"
+
 #include <algorithm>
 #include <exception>
 
@@ -17,7 +19,14 @@ namespace {
 
 using skin::controls::TabOrientation;
 
-TabArrowsSkinner g_arrowsSkinner = nullptr;
+TSkinControl* SkinArrowsAsUpDown(TSkinForm* form, TSkinData* data, HWND arrows, TComponent* owner,
+                                 TabArrowsPlace place) {
+    return AttachUpDownSkin(form, data, arrows, owner,
+                            place == TabArrowsPlace::TabSetScroller ? UpDownPlacement::TabScroller
+                                                                    : UpDownPlacement::Standalone);
+}
+
+TabArrowsSkinner g_arrowsSkinner = &SkinArrowsAsUpDown;
 
 skin::controls::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -26,7 +35,9 @@ constexpr skin::Rect kBorderMargins{4, 5, 4, 4};
 
 }  // namespace
 
-void SetTabArrowsSkinner(TabArrowsSkinner skinner) { g_arrowsSkinner = skinner; }
+void SetTabArrowsSkinner(TabArrowsSkinner skinner) {
+    g_arrowsSkinner = skinner != nullptr ? skinner : &SkinArrowsAsUpDown;
+}
 TabArrowsSkinner CurrentTabArrowsSkinner() { return g_arrowsSkinner; }
 
 void DrawImageCaption(HDC dc, const RECT& rect, HIMAGELIST images, int imageIndex, const std::wstring& text) {

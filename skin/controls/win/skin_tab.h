@@ -18,8 +18,9 @@ namespace skin::win {
 // Scroll arrows a tab skin finds: a tab control's own arrows or a tab set's scroller.
 enum class TabArrowsPlace { TabControl, TabSetScroller };
 
-// Gives the arrows window `arrows` its own skin, owned by `owner`; returns it (or null). Tab
-// skins leave arrows as they are until a skinner is set.
+// Gives the arrows window `arrows` its own skin, owned by `owner`; returns it (or null). By
+// default the arrows get an up-down skin; a test may watch the hand-over with a skinner of its
+// own, and null puts the default back.
 using TabArrowsSkinner = TSkinControl* (*)(TSkinForm* form, TSkinData* data, HWND arrows, TComponent* owner,
                                            TabArrowsPlace place);
 void SetTabArrowsSkinner(TabArrowsSkinner skinner);
