@@ -181,7 +181,9 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect) {
     enabledWnd_ = (style_ & WS_DISABLED) == 0;
     const bool pressed = (state_ & kPressed) != 0 || (info_.stateButton & STATE_SYSTEM_PRESSED) != 0;
     const int state =
-        skin::controls::ComboStateIndex(pressed && enabledWnd_, focused_ || (state_ & kHot) != 0, enabledWnd_);
+        // A disabled combo is neither pressed nor hot, whatever the mouse last did.
+        skin::controls::ComboStateIndex(pressed && enabledWnd_, enabledWnd_ && (focused_ || (state_ & kHot) != 0),
+                                        enabledWnd_);
     if (button.Style == 1) {
         DrawClassic(dc, r, enabledWnd_ ? state : 3);
         return;

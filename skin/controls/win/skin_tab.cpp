@@ -1,13 +1,12 @@
 #include "skin/controls/win/skin_tab.h"
 
-#include "skin/controls/win/skin_up_down.h"
-
 #include <algorithm>
 #include <exception>
 
 #include "base/win/dib_section.h"
 #include "base/win/handles.h"
 #include "framework/win/win_control.h"
+#include "skin/controls/win/skin_up_down.h"
 #include "skin/data/skin_image.h"
 #include "skin/data/win/skin_data.h"
 #include "skin/data/win/skin_image_dc.h"
@@ -21,9 +20,9 @@ using skin::controls::TabOrientation;
 
 TSkinControl* SkinArrowsAsUpDown(TSkinForm* form, TSkinData* data, HWND arrows, TComponent* owner,
                                  TabArrowsPlace place) {
-    return AttachUpDownSkin(form, data, arrows, owner,
-                            place == TabArrowsPlace::TabSetScroller ? UpDownPlacement::TabScroller
-                                                                    : UpDownPlacement::Standalone);
+    return AttachUpDownSkin(
+        form, data, arrows, owner,
+        place == TabArrowsPlace::TabSetScroller ? UpDownPlacement::TabScroller : UpDownPlacement::Standalone);
 }
 
 TabArrowsSkinner g_arrowsSkinner = &SkinArrowsAsUpDown;
