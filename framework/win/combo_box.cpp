@@ -81,7 +81,10 @@ void TCustomComboBox::CreateWnd() {
         SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     }
     if (savedIndex_ >= 0) {
-        SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(savedIndex_), 0);
+        const std::wstring selection = WidenText(savedSelection_);
+        const auto found = SendMessageW(window, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(selection.c_str()));
+        SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(found != CB_ERR ? found : savedIndex_), 0);
     } else if (style_ == csDropDown || style_ == csSimple) {
         SetWindowTextW(window, WidenText(caption_).c_str());
     }
@@ -89,6 +92,7 @@ void TCustomComboBox::CreateWnd() {
 
 void TCustomComboBox::DestroyWnd() {
     savedIndex_ = ItemIndex();
+    savedSelection_ = savedIndex_ >= 0 ? items_->Get(savedIndex_) : std::string();
     std::vector<std::string> lines;
     for (int i = 0; i < items_->Count(); ++i) lines.push_back(items_->Get(i));
     saved_ = std::move(lines);
@@ -163,9 +167,7 @@ bool TCustomComboBox::DroppedDown() const {
     return HandleAllocated() && SendMessageW(TWinControl::Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
-void TCustomComboBox::SetDroppedDown(bool value) {
-    SendMessageW(Handle(), CB_SHOWDROPDOWN, value ? TRUE : FALSE, 0);
-}
+void TCustomComboBox::SetDroppedDown(bool value) { SendMessageW(Handle(), CB_SHOWDROPDOWN, value ? TRUE : FALSE, 0); }
 
 void TCustomComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
     TOwnerDrawState state = 0;
@@ -235,7 +237,6 @@ TPropList TCustomComboBox::Published() {
         propdef::Boolean<TCustomComboBox>("Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted),
         propdef::Integer<TCustomComboBox>("DropDownCount", &TCustomComboBox::DropDownCount,
                                           &TCustomComboBox::SetDropDownCount),
-        propdef::Integer<TCustomComboBox>("ItemHeight", &TCustomComboBox::ItemHeight,
-                                          &TCustomComboBox::SetItemHeight),
+        propdef::Integer<TCustomComboBox>("ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight),
     };
 }

@@ -83,6 +83,8 @@ private:
     std::unique_ptr<TStrings> items_;
     std::vector<std::string> saved_;
     int savedIndex_ = -1;
+    // The selected item's text, to find it again when a re-created window sorts differently.
+    std::string savedSelection_;
     TComboBoxStyle style_ = csDropDown;
     bool sorted_ = false;
     int dropDownCount_ = 8;

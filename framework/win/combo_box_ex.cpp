@@ -139,9 +139,7 @@ bool TComboBoxEx::DroppedDown() const {
     return HandleAllocated() && SendMessageW(TWinControl::Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
-void TComboBoxEx::SetDroppedDown(bool value) {
-    SendMessageW(Handle(), CB_SHOWDROPDOWN, value ? TRUE : FALSE, 0);
-}
+void TComboBoxEx::SetDroppedDown(bool value) { SendMessageW(Handle(), CB_SHOWDROPDOWN, value ? TRUE : FALSE, 0); }
 
 void TComboBoxEx::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);

@@ -144,9 +144,7 @@ void TListItems::Clear() {
 }
 
 TCustomListView::TCustomListView(TComponent* owner)
-    : TWinControl(owner),
-      columns_(std::make_unique<TListColumns>(this)),
-      items_(std::make_unique<TListItems>(this)) {
+    : TWinControl(owner), columns_(std::make_unique<TListColumns>(this)), items_(std::make_unique<TListItems>(this)) {
     TControl::SetBounds(0, 0, 250, 150);
     SetColor(clWindow);
     SetTabStop(true);

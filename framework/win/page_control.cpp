@@ -162,8 +162,7 @@ void TPageControl::WndProc(TMessage& message) {
 
 TPropList TPageControl::Published() {
     return {
-        propdef::Object<TPageControl, TTabSheet>("ActivePage", &TPageControl::ActivePage,
-                                                 &TPageControl::SetActivePage),
+        propdef::Object<TPageControl, TTabSheet>("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage),
         propdef::Integer<TPageControl>("ActivePageIndex", &TPageControl::ActivePageIndex,
                                        &TPageControl::SetActivePageIndex),
     };

@@ -69,9 +69,8 @@ TPropList TProgressBar::Published() {
         propdef::Integer<TProgressBar>("Max", &TProgressBar::Max, &TProgressBar::SetMax),
         propdef::Integer<TProgressBar>("Position", &TProgressBar::Position, &TProgressBar::SetPosition),
         propdef::Integer<TProgressBar>("Step", &TProgressBar::Step, &TProgressBar::SetStep),
-        propdef::Enumeration<TProgressBar, TProgressBarOrientation>("Orientation", {"pbHorizontal", "pbVertical"},
-                                                                    &TProgressBar::Orientation,
-                                                                    &TProgressBar::SetOrientation),
+        propdef::Enumeration<TProgressBar, TProgressBarOrientation>(
+            "Orientation", {"pbHorizontal", "pbVertical"}, &TProgressBar::Orientation, &TProgressBar::SetOrientation),
         propdef::Boolean<TProgressBar>("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth),
     };
 }

@@ -8,7 +8,7 @@
 
 TSpinEdit::TSpinEdit(TComponent* owner) : TCustomEdit(owner) {
     TControl::SetBounds(0, 0, 121, 21);
-    caption_ = "0";
+    caption_.assign(1, '0');  // the value 0
 }
 
 TSpinEdit::~TSpinEdit() = default;

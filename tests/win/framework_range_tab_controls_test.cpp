@@ -83,7 +83,9 @@ POINT ScreenPoint(HWND window, int x, int y) {
     return p;
 }
 
-POINT RectCentre(HWND window, const RECT& r) { return ScreenPoint(window, (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+POINT RectCentre(HWND window, const RECT& r) {
+    return ScreenPoint(window, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
 
 COLORREF WindowPixel(HWND window, int x, int y) {
     HDC dc = GetDC(window);
@@ -208,10 +210,17 @@ TEST_F(FrameworkRangeTabControls, PropertiesReadByNameAndWindowsAreWhatTheSkinEx
     for (const auto& [object, name, value] : expected) {
         EXPECT_EQ(GetPropValue(object, name).value_or("<missing>"), value) << object->ClassName() << "." << name;
     }
-    for (const auto& [object, name] : std::vector<std::pair<TObject*, const char*>>{
-             {combo, "Items"}, {pages, "ActivePage"}, {tabs, "Tabs"}, {tabSet, "Tabs"}, {upDown, "Associate"},
-             {header, "Sections"}, {list, "Columns"}, {list, "Items"}, {list, "SmallImages"}, {glyph, "CustomGlyphs"},
-             {comboEx, "Images"}}) {
+    for (const auto& [object, name] : std::vector<std::pair<TObject*, const char*>>{{combo, "Items"},
+                                                                                    {pages, "ActivePage"},
+                                                                                    {tabs, "Tabs"},
+                                                                                    {tabSet, "Tabs"},
+                                                                                    {upDown, "Associate"},
+                                                                                    {header, "Sections"},
+                                                                                    {list, "Columns"},
+                                                                                    {list, "Items"},
+                                                                                    {list, "SmallImages"},
+                                                                                    {glyph, "CustomGlyphs"},
+                                                                                    {comboEx, "Images"}}) {
         EXPECT_TRUE(IsPublishedProp(object, name)) << object->ClassName() << "." << name;
     }
     EXPECT_EQ(GetObjectProp(pages, "ActivePage"), sheet);
@@ -253,8 +262,10 @@ TEST_F(FrameworkRangeTabControls, PropertiesReadByNameAndWindowsAreWhatTheSkinEx
 
     // Tabs along a side come in rows.
     const std::vector<std::pair<const char*, LONG_PTR>> positions = {
-        {"tpBottom", TCS_BOTTOM}, {"tpLeft", TCS_VERTICAL | TCS_MULTILINE},
-        {"tpRight", TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE}, {"tpTop", 0}};
+        {"tpBottom", TCS_BOTTOM},
+        {"tpLeft", TCS_VERTICAL | TCS_MULTILINE},
+        {"tpRight", TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE},
+        {"tpTop", 0}};
     for (const auto& [position, bits] : positions) {
         ASSERT_TRUE(SetEnumProp(pages, "TabPosition", position));
         const LONG_PTR style = GetWindowLongPtrW(pages->Handle(), GWL_STYLE);
@@ -304,7 +315,8 @@ TEST_F(FrameworkRangeTabControls, ComboOpensByClickAndKeyboardAndAPickedItemChan
     HWND window = combo->Handle();
     RECT client{};
     GetClientRect(window, &client);
-    ASSERT_TRUE(ClickAt(ScreenPoint(window, client.right - 8, client.bottom / 2), [&] { return combo->DroppedDown(); }));
+    ASSERT_TRUE(
+        ClickAt(ScreenPoint(window, client.right - 8, client.bottom / 2), [&] { return combo->DroppedDown(); }));
     EXPECT_EQ(drops, 1);
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
@@ -329,8 +341,8 @@ TEST_F(FrameworkRangeTabControls, ComboOpensByClickAndKeyboardAndAPickedItemChan
     // Alt+Down opens too; Escape closes without a change.
     ASSERT_TRUE(SendInputAndPump(Chord({VK_MENU, VK_DOWN}), [&] { return combo->DroppedDown(); }));
     ASSERT_TRUE(SendInputAndPump(Chord({VK_ESCAPE}), [&] { return !combo->DroppedDown(); }));
-    EXPECT_EQ(combo->ItemIndex(), 3);
     EXPECT_EQ(drops, 3);
+    EXPECT_EQ(closes, 3);
 }
 
 TEST_F(FrameworkRangeTabControls, PageControlSwitchesPagesByClickAndCtrlTab) {
@@ -374,11 +386,20 @@ TEST_F(FrameworkRangeTabControls, PageControlSwitchesPagesByClickAndCtrlTab) {
 
     // From an edit inside a page the form hands Ctrl+Tab to the page control.
     edits[2]->SetFocus();
-    ASSERT_TRUE(SendInputAndPump(Chord({VK_CONTROL, VK_TAB}), [&] { return onlyVisible(0); }, true));
+    ASSERT_TRUE(SendInputAndPump(
+        Chord({VK_CONTROL, VK_TAB}), [&] { return onlyVisible(0); }, true));
     // A refused change keeps the page.
-    pages->OnChanging = [&](TObject*, bool& allow) { allow = false; };
-    ClickAt(RectCentre(pages->Handle(), pages->TabRect(1)), [] { return false; });
+    int refused = 0;
+    pages->OnChanging = [&](TObject*, bool& allow) {
+        allow = false;
+        ++refused;
+    };
+    // Away from the first click on this tab, so that it does not count as a double click.
+    const RECT second = pages->TabRect(1);
+    ASSERT_TRUE(ClickAt(ScreenPoint(pages->Handle(), second.left + 6, (second.top + second.bottom) / 2),
+                        [&] { return refused == 1; }));
     EXPECT_TRUE(onlyVisible(0));
+    EXPECT_EQ(SendMessageW(pages->Handle(), TCM_GETCURSEL, 0, 0), 0);
     // A hidden tab leaves the row; its page can still be shown from code.
     sheets[1]->SetTabVisible(false);
     EXPECT_EQ(SendMessageW(pages->Handle(), TCM_GETITEMCOUNT, 0, 0), 2);
@@ -494,8 +515,7 @@ TEST_F(FrameworkRangeTabControls, UpDownArrowsChangeTheBuddyAndTheSpinEditValue)
     ASSERT_TRUE(ClickAt(ScreenPoint(arrowsInside, r.right / 2, r.bottom / 4), [&] { return spin->Value() == 4; }));
     // Held at MaxValue.
     ASSERT_TRUE(ClickAt(ScreenPoint(arrowsInside, r.right / 2, r.bottom / 4), [&] { return spin->Text() == "5"; }));
-    ASSERT_TRUE(
-        ClickAt(ScreenPoint(arrowsInside, r.right / 2, r.bottom * 3 / 4), [&] { return spin->Value() == 3; }));
+    ASSERT_TRUE(ClickAt(ScreenPoint(arrowsInside, r.right / 2, r.bottom * 3 / 4), [&] { return spin->Value() == 3; }));
     spin->SetFocus();
     ASSERT_TRUE(SendInputAndPump(Chord({VK_DOWN}), [&] { return spin->Value() == 1; }));
     ASSERT_TRUE(SendInputAndPump(Chord({VK_UP}), [&] { return spin->Value() == 3; }));
