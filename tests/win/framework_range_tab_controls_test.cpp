@@ -584,3 +584,75 @@ TEST_F(FrameworkRangeTabControls, GlyphCheckBoxTogglesAndDrawsFromItsCustomGlyph
     const RECT glyph = second->GlyphRect();
     EXPECT_EQ(WindowPixel(second->Handle(), glyph.left + 5, glyph.top + 5), frameColor(1));
 }
+
+TEST_F(FrameworkRangeTabControls, ExtendedAndOwnerDrawnCombosAndHeaderSectionsFollowTheirItems) {
+    TCustomImageList images(nullptr, 16, 16);
+    auto* comboEx = Make<TComboBoxEx>(form_, 20, 20, 160, 22);
+    ASSERT_TRUE(SetObjectProp(comboEx, "Images", &images));
+    comboEx->ItemsEx()->AddItem("red", 0);
+    comboEx->ItemsEx()->AddItem("green", 1);
+    comboEx->ItemsEx()->AddItem("blue", 2);
+    comboEx->ItemsEx()->Items(1)->SetCaption("lime");
+    int exChanges = 0;
+    comboEx->OnChange = [&](TObject*) { ++exChanges; };
+    auto* drawn = Make<TComboBox>(form_, 20, 60, 160, 21);
+    drawn->SetStyle(csOwnerDrawFixed);
+    drawn->SetItemHeight(20);
+    drawn->Items()->SetText("one\r\ntwo");
+    drawn->SetItemIndex(1);
+    std::vector<int> drawnItems;
+    drawn->OnDrawItem = [&](TWinControl* control, int index, const RECT& rect, TOwnerDrawState) {
+        drawnItems.push_back(index);
+        EXPECT_EQ(control, drawn);
+        drawn->Canvas()->Brush()->SetColor(static_cast<TColor>(RGB(0, 128, 0)));
+        drawn->Canvas()->FillRect(rect);
+    };
+    auto* header = Make<THeaderControl>(form_, 20, 100, 300, 20);
+    for (const char* text : {"Name", "Size"}) header->Sections()->Add()->SetText(text);
+    std::vector<int> clickedSections;
+    header->OnSectionClick = [&](THeaderControl*, THeaderSection* section) {
+        clickedSections.push_back(section->Index());
+    };
+    ShowForm();
+
+    // Every item reaches the window with its caption and image.
+    HWND window = comboEx->Handle();
+    ASSERT_EQ(SendMessageW(window, CB_GETCOUNT, 0, 0), 3);
+    wchar_t caption[16] = {};
+    COMBOBOXEXITEMW item{};
+    item.mask = CBEIF_TEXT | CBEIF_IMAGE;
+    item.iItem = 1;
+    item.pszText = caption;
+    item.cchTextMax = 16;
+    ASSERT_TRUE(SendMessageW(window, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_STREQ(caption, L"lime");
+    EXPECT_EQ(item.iImage, 1);
+    EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageW(window, CBEM_GETIMAGELIST, 0, 0)), images.Handle());
+    // Opened from code, picked by keyboard.
+    comboEx->SetFocus();
+    comboEx->SetDroppedDown(true);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return comboEx->DroppedDown(); }));
+    ASSERT_TRUE(SendInputAndPump(Chord({VK_DOWN}), [&] { return comboEx->ItemIndex() == 0; }));
+    ASSERT_TRUE(SendInputAndPump(Chord({VK_RETURN}), [&] { return !comboEx->DroppedDown(); }));
+    EXPECT_EQ(comboEx->ItemIndex(), 0);
+    EXPECT_EQ(exChanges, 1);
+    // The selection survives a new window.
+    EXPECT_TRUE(SetEnumProp(comboEx, "Style", "csExDropDown"));
+    EXPECT_EQ(comboEx->ItemIndex(), 0);
+    EXPECT_EQ(SendMessageW(comboEx->Handle(), CB_GETCOUNT, 0, 0), 3);
+
+    // The owner-drawn combo paints its selection field through OnDrawItem.
+    RedrawWindow(drawn->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    ASSERT_FALSE(drawnItems.empty());
+    EXPECT_EQ(drawnItems.back(), 1);
+    EXPECT_EQ(WindowPixel(drawn->Handle(), 10, 8), RGB(0, 128, 0));
+
+    // Header sections: in the window, clickable, and their widths read back.
+    ASSERT_EQ(SendMessageW(header->Handle(), HDM_GETITEMCOUNT, 0, 0), 2);
+    header->Sections()->Items(0)->SetWidth(120);
+    const RECT size = header->SectionRect(1);
+    EXPECT_EQ(size.left, 120);
+    ASSERT_TRUE(ClickAt(RectCentre(header->Handle(), size), [&] { return !clickedSections.empty(); }));
+    EXPECT_EQ(clickedSections, std::vector<int>{1});
+    EXPECT_EQ(GetIntProp(header->Sections()->Items(0), "Width"), 120);
+}
