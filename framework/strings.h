@@ -3,6 +3,7 @@
 
 #include "framework/object.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,12 +29,21 @@ class TStringList : public TStrings {
 public:
     int Count() const override { return static_cast<int>(lines_.size()); }
     std::string Get(int index) const override { return lines_.at(static_cast<std::size_t>(index)); }
-    void Clear() override { lines_.clear(); }
+    void Clear() override {
+        lines_.clear();
+        Changed();
+    }
     int Add(const std::string& line) override {
         lines_.push_back(line);
+        Changed();
         return Count() - 1;
     }
+    // After every change of the lines (a control showing them rebuilds its view).
+    std::function<void()> OnChange;
 
 private:
+    void Changed() {
+        if (OnChange) OnChange();
+    }
     std::vector<std::string> lines_;
 };

@@ -47,6 +47,10 @@ inline void DestroyMenuHandle(HMENU menu) { ::DestroyMenu(menu); }
 inline void CloseRegistryKey(HKEY key) { ::RegCloseKey(key); }
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
 inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
+// A child window may already have gone with its parent.
+inline void DestroyWindowHandle(HWND window) {
+    if (::IsWindow(window)) ::DestroyWindow(window);
+}
 }  // namespace detail
 
 using UniqueHBitmap = UniqueHandle<HBITMAP, detail::DeleteGdiObject<HBITMAP>>;
@@ -61,6 +65,8 @@ using UniqueHMenu = UniqueHandle<HMENU, detail::DestroyMenuHandle>;
 using UniqueHIcon = UniqueHandle<HICON, detail::DestroyIconHandle>;
 // A key from RegOpenKeyEx / RegCreateKeyEx (never one of the predefined roots).
 using UniqueHKey = UniqueHandle<HKEY, detail::CloseRegistryKey>;
+// A window made with CreateWindowEx that belongs to no framework control.
+using UniqueHWnd = UniqueHandle<HWND, detail::DestroyWindowHandle>;
 // A kernel object handle (token, process, event), closed with CloseHandle.
 using UniqueKernelHandle = UniqueHandle<HANDLE, detail::CloseKernelHandle>;
 

@@ -399,6 +399,16 @@ void TCustomForm::WndProc(TMessage& message) {
             const auto key = static_cast<UINT>(message.WParam);
             TWinControl* focused = FindControl(GetFocus());
             if (key == VK_TAB) {
+                // Ctrl+Tab belongs to the nearest control around the focus that wants it (tabs
+                // step through their pages); otherwise it moves the focus like Tab.
+                if (GetKeyState(VK_CONTROL) < 0) {
+                    for (TWinControl* c = focused; c != nullptr && c != this; c = c->Parent()) {
+                        if (c->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0) {
+                            message.Result = 1;
+                            return;
+                        }
+                    }
+                }
                 SelectNext(focused, GetKeyState(VK_SHIFT) >= 0);
                 message.Result = 1;
                 return;

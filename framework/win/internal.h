@@ -16,6 +16,9 @@ void ForgetControl(TControl* control);
 // Gives the window `icon` as both its big and its small icon (null takes them away).
 void SendWindowIcons(HWND window, HICON icon);
 
+// Registers the common-control window classes of `classes` (ICC_* bits) once per process.
+void InitCommonControlClasses(DWORD classes);
+
 // True while PaintParentBackground paints the parent of `control` for it.
 bool PaintingParentBackgroundFor(const TControl* control);
 
