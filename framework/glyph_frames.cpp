@@ -2,7 +2,7 @@
 
 int GlyphFrameIndex(int state, int stateCount, bool enabled, bool pressed) {
     if (state < 0 || state >= stateCount) state = 0;
-    const int group = !enabled ? 1 : pressed ? 2 : 0;
+    const int group = !enabled ? 2 : pressed ? 1 : 0;
     return group * stateCount + state;
 }
 

@@ -11,7 +11,7 @@
 // caption right of the glyph, toggling on click and Space.
 //
 // CustomGlyphs is a strip of equally wide frames side by side in three groups: first the normal
-// group, then the disabled one, then the pressed one. Within a group the frames follow the
+// group, then the pressed one, then the disabled one. Within a group the frames follow the
 // states: for a check box unchecked, checked, grayed (9 frames); for a radio button unchecked,
 // checked (6 frames). Pixels of TransparentColor let the background show through.
 class TCustomGlyphButton : public TCustomControl {

@@ -4,6 +4,7 @@
 
 #include "framework/win/forms.h"
 #include "framework/win/text.h"
+#include "skin/controls/win/skin_obj_image.h"
 
 namespace {
 
@@ -42,6 +43,13 @@ skin::win::TSkinData* CreateGallerySkinData(TForm* form) {
     auto* data = CreateSkinData(form, "GallerySkinData", skin::TSkinFormType::sfMainform, L"GALLERYSKIN");
     const std::string skinFile = SkinFileFromEnvironment();
     if (!skinFile.empty()) data->SetSkinFile(skinFile);
+    // The gallery's own check box with custom glyphs is skinned by handing it the skin's glyphs:
+    // no table knows the class, so the application supplies the skin.
+    data->OnSkinControl = [](TComponent*, skin::win::TSkinData*, TComponent*, TComponent* control,
+                             const std::string& className, TComponent*& skinned) {
+        if (className == "TGLYPHCHECKBOX")
+            skinned = new skin::win::TSkinObjImage(control, skin::win::TSkinObjImage::kCheckGlyphs);
+    };
     FinishUnlessOwnerLoads(form, data);
     return data;
 }

@@ -3,6 +3,7 @@
 #include "framework/win/application.h"
 #include "gallery/win/controls_showcase.h"
 #include "gallery/win/gallery_form.h"
+#include "gallery/win/ranges_showcase.h"
 #include "gallery/win/showcase_forms.h"
 
 namespace {
@@ -23,6 +24,7 @@ std::vector<TShowcaseForm*> CreateGalleryWindows() {
         CreateShowcase<TSizableForm>(),      CreateShowcase<TBorderlessForm>(), CreateShowcase<TRightToLeftForm>(),
         CreateShowcase<TToolWindowForm>(),   CreateShowcase<TPinnableForm>(),   CreateShowcase<TUnskinnedForm>(),
         CreateShowcase<TPrintPreviewForm>(), CreateShowcase<TOwnSkinForm>(),    CreateShowcase<TControlsForm>(),
+        CreateShowcase<TRangesForm>(),
     };
     GalleryForm->AddSystemDialogButtons();
     return showcases;

@@ -27,6 +27,11 @@ base::Bitmap Assemble(const base::Bitmap& source, int frameCount, int targetFram
 }  // namespace
 
 base::Bitmap BuildCheckGlyphStrip(const base::Bitmap& source, int frameCount) {
+    // A 12-frame strip keeps checked in frame 5, the disabled ones in 4 and 8 and the grayed ones
+    // in 9 and 12: taken by meaning, not by position.
+    if (frameCount == 12)
+        return Assemble(source, frameCount, 9,
+                        {{0, 0}, {1, 4}, {3, 0}, {4, 4}, {6, 3}, {7, 7}, {2, 8}, {5, 8}, {8, 11}});
     if (frameCount == 5)
         return Assemble(source, frameCount, 9,
                         {{0, 0}, {1, 1}, {3, 0}, {4, 1}, {6, 2}, {7, 3}, {2, 4}, {5, 4}, {8, 4}});
@@ -34,6 +39,8 @@ base::Bitmap BuildCheckGlyphStrip(const base::Bitmap& source, int frameCount) {
 }
 
 base::Bitmap BuildRadioGlyphStrip(const base::Bitmap& source, int frameCount) {
+    // An 8-frame strip keeps checked in frame 5 and the disabled ones in 4 and 8.
+    if (frameCount == 8) return Assemble(source, frameCount, 6, {{0, 0}, {1, 4}, {2, 0}, {3, 4}, {4, 3}, {5, 7}});
     return Assemble(source, frameCount, 6, {{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 2}, {5, 3}});
 }
 

@@ -47,8 +47,9 @@ TEST(ControlsGlyphStrip, CheckAndRadioStripsTakeTheirFrames) {
     EXPECT_EQ(FrameValues(four, 3), (std::vector<base::Pixel>{1, 2, m, 1, 2, m, 3, 4, m}));
     EXPECT_EQ(FrameValues(BuildCheckGlyphStrip(Source(5), 5), 3),
               (std::vector<base::Pixel>{1, 2, 5, 1, 2, 5, 3, 4, 5}));
+    // A 12-frame source by meaning: unchecked 1, checked 5, disabled 4 and 8, grayed 9 and 12.
     EXPECT_EQ(FrameValues(BuildCheckGlyphStrip(Source(12), 12), 3),
-              (std::vector<base::Pixel>{1, 2, m, 1, 2, m, 3, 4, m}));
+              (std::vector<base::Pixel>{1, 5, 9, 1, 5, 9, 4, 8, 12}));
     // A two-frame source fills what it has.
     EXPECT_EQ(FrameValues(BuildCheckGlyphStrip(Source(2), 2), 3),
               (std::vector<base::Pixel>{1, 2, m, 1, 2, m, m, m, m}));
@@ -56,7 +57,7 @@ TEST(ControlsGlyphStrip, CheckAndRadioStripsTakeTheirFrames) {
     const base::Bitmap radio = BuildRadioGlyphStrip(Source(4), 4);
     ASSERT_EQ(radio.Width(), 18);
     EXPECT_EQ(FrameValues(radio, 3), (std::vector<base::Pixel>{1, 2, 1, 2, 3, 4}));
-    EXPECT_EQ(FrameValues(BuildRadioGlyphStrip(Source(8), 8), 3), (std::vector<base::Pixel>{1, 2, 1, 2, 3, 4}));
+    EXPECT_EQ(FrameValues(BuildRadioGlyphStrip(Source(8), 8), 3), (std::vector<base::Pixel>{1, 5, 1, 5, 4, 8}));
 
     EXPECT_TRUE(BuildCheckGlyphStrip(base::Bitmap{}, 4).Empty());
     EXPECT_TRUE(BuildCheckGlyphStrip(Source(4), 0).Empty());

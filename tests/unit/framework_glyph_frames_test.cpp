@@ -13,16 +13,16 @@ TEST(GlyphFrames, PicksTheFrameOfStateAndGroupInAStrip) {
         {0, 3, true, false, 0},
         {1, 3, true, false, 1},
         {2, 3, true, false, 2},
-        {0, 3, false, false, 3},
-        {2, 3, false, false, 5},
-        {1, 3, true, true, 7},
-        {2, 3, true, true, 8},
+        {0, 3, false, false, 6},
+        {2, 3, false, false, 8},
+        {1, 3, true, true, 4},
+        {2, 3, true, true, 5},
         // Disabled wins over pressed.
-        {1, 3, false, true, 4},
+        {1, 3, false, true, 7},
         // Radio button: unchecked, checked.
         {1, 2, true, false, 1},
-        {0, 2, false, false, 2},
-        {1, 2, true, true, 5},
+        {0, 2, false, false, 4},
+        {1, 2, true, true, 3},
         // A state the strip does not have falls back to the first.
         {7, 2, true, false, 0},
     };

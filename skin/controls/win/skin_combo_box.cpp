@@ -189,7 +189,10 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect) {
         return;
     }
     const int a = GetSystemMetrics(SM_CXHSCROLL);
-    const bool left = (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
+    // The button goes where the system put it: a system that keeps it on the right of a
+    // right-to-left combo gets the unmirrored look.
+    const bool buttonPlaced = info_.rcButton.right > info_.rcButton.left;
+    const bool left = buttonPlaced ? info_.rcButton.left < r.right / 2 : (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
     if (button.Style == 2) {
         const TDataSkinObject& whole =
             left && objects.SunkEdge ? static_cast<const TDataSkinObject&>(*objects.SunkEdge) : button;
