@@ -18,7 +18,7 @@
 #include "skin/controls/win/skin_range.h"
 #include "skin/controls/win/skin_up_down.h"
 #include "skin/data/skin_image.h"
-#include "support/control_pixels.h"
+#include "control_pixels.h"
 #include "support/gui_objects.h"
 #include "support/message_pump.h"
 

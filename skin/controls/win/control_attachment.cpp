@@ -34,7 +34,7 @@ std::string Upper(std::string text) {
 skin::controls::ControlFacts GatherFacts(const TControl* c, const TSkinData& data) {
     skin::controls::ControlFacts f;
     f.ClassUpper = Upper(c->ClassName());
-    f.IsPageControl = IsA(c, {"TPageControl"});
+    f.IsPageControl = IsA(c, {"TPageControl", "TCustomTabControl"});  // tab controls with or without pages
     f.IsToolButtonWithMenu = IsA(c, {"TToolButton"}) && GetObjectProp(c, "MenuItem") != nullptr;
     f.IsTabSheet = IsA(c, {"TTabSheet"});
     f.IsCheckBox = IsA(c, {"TCustomCheckBox", "TCheckBox"});

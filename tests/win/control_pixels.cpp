@@ -1,10 +1,10 @@
-#include "win/support/control_pixels.h"
+#include "control_pixels.h"
 
 #include <atomic>
 
 #include "base/win/dib_section.h"
-#include "win/form_skin_fixture.h"
-#include "win/support/message_pump.h"
+#include "form_skin_fixture.h"
+#include "support/message_pump.h"
 
 namespace testing_support {
 

@@ -1,0 +1,91 @@
+// The gallery's second page of controls under the skin: every framework control of it gets the
+// skin of its kind, a click turns the page control's page, and up-down arrows count as they do
+// unskinned.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "form_skin_fixture.h"
+#include "framework/win/framework.h"
+#include "gallery/win/ranges_showcase.h"
+#include "skin/controls/win/skin_control.h"
+#include "skin/form/win/skin_form.h"
+#include "support/control_forms.h"
+#include "support/message_pump.h"
+
+namespace {
+
+std::string SkinClassOf(const skin::win::TSkinForm& formSkin, const TComponent* control) {
+    for (const skin::win::TSkinControl* skin : formSkin.ControlSkins())
+        if (skin->SkinnedControl() == control) return skin->ClassName();
+    return "";
+}
+
+TEST(ControlsSecondPage, EveryFrameworkControlGetsTheSkinOfItsKind) {
+    Application->Initialize();
+    auto data = form_test::LoadSkin("meadow");
+    auto* form = new TRangesForm(nullptr);
+    form->Show();
+    testing_support::PumpPendingMessages();
+    skin::win::TSkinForm* formSkin = testing_support::SkinFrameworkForm(*data, form);
+    testing_support::PumpPendingMessages();
+
+    const std::map<std::string, std::string> expected = {
+        {"DropDownCombo", "TSkinComBox"}, {"DropDownListCombo", "TSkinComBox"},
+        {"SimpleCombo", "TSkinComBox"},   {"RightToLeftCombo", "TSkinComBox"},
+        {"PlainEdit", "TSkinEdit"},       {"SpinEdit", "TSkinEdit"},
+        {"PageControl", "TSkinTab"},      {"BottomTabs", "TSkinTab"},
+        {"LeftTabs", "TSkinTab"},         {"TabSet", "TSkinTab31"},
+        {"Progress", "TSkinProgress"},    {"VerticalProgress", "TSkinProgress"},
+        {"TrackBar", "TSkinTrackBar"},    {"ListView", "TSkinListView"},
+    };
+    for (const auto& [name, skinClass] : expected) {
+        const TComponent* control = form->FindComponent(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(SkinClassOf(*formSkin, control), skinClass) << name;
+    }
+    for (int i = 0; i < form->Pages->ControlCount(); ++i)
+        EXPECT_EQ(SkinClassOf(*formSkin, form->Pages->Controls(i)), "TSkinTabSheet");
+
+    // A click on the second tab turns the page, skinned as the control is.
+    form->Pages->SetActivePageIndex(0);
+    testing_support::PumpPendingMessages();
+    RECT tab{};
+    SendMessageW(form->Pages->Handle(), TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+    MapWindowPoints(form->Pages->Handle(), nullptr, reinterpret_cast<POINT*>(&tab), 2);
+    form_test::InputThread input([tab] {
+        form_test::MoveMouseTo(POINT{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2});
+        form_test::MouseButton(true);
+        Sleep(30);
+        form_test::MouseButton(false);
+    });
+    EXPECT_TRUE(testing_support::PumpMessagesUntil([&] { return form->Pages->ActivePageIndex() == 1; }, 5000));
+    input.Join();
+    EXPECT_TRUE(IsWindowVisible(form->Pages->ActivePage()->Handle()));
+
+    // Arrows that change the buddy: the value after three clicks on the upper arrow is what the
+    // unskinned control gives (7 + 3), the skin keeping the control's own auto-repeat.
+    const int before = form->Arrows->Position();
+    RECT arrows{};
+    GetWindowRect(form->Arrows->Handle(), &arrows);
+    form_test::InputThread clicks([arrows] {
+        form_test::MoveMouseTo(POINT{(arrows.left + arrows.right) / 2, arrows.top + 3});
+        for (int i = 0; i < 3; ++i) {
+            form_test::MouseButton(true);
+            Sleep(40);
+            form_test::MouseButton(false);
+            Sleep(120);
+        }
+    });
+    EXPECT_TRUE(testing_support::PumpMessagesUntil([&] { return form->Arrows->Position() == before + 3; }, 5000))
+        << form->Arrows->Position();
+    clicks.Join();
+    testing_support::PumpPendingMessages();
+    EXPECT_EQ(form->ArrowsBuddy->Text(), std::to_string(before + 3));
+    delete form;
+    testing_support::PumpPendingMessages();
+}
+
+}  // namespace
