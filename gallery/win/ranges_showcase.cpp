@@ -78,6 +78,11 @@ TRangesForm::TRangesForm(TComponent* owner)
     auto* glyphs = Place<TGlyphCheckBox>(this, this, "GlyphCheckBox", 60, 310, 120, 20);
     glyphs->SetCaption("Custom glyphs");
     glyphs->SetChecked(true);
+    AddCombo(this, this, "OwnerDrawnCombo", 338, csOwnerDrawFixed);
+    // More tabs than fit: the tab control shows its scroll arrows, skinned as well.
+    auto* overflow = Place<TTabControl>(this, this, "OverflowTabs", 12, 370, 150, 56);
+    for (const char* caption : {"Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Zeta"}) overflow->Tabs()->Add(caption);
+    overflow->SetTabIndex(0);
 
     // Tabs on every side.
     Pages = Place<TPageControl>(this, this, "PageControl", 176, 32, 260, 130);

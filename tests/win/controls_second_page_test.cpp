@@ -1,6 +1,6 @@
 // The gallery's second page of controls under the skin: every framework control of it gets the
-// skin of its kind, a click turns the page control's page, and up-down arrows count as they do
-// unskinned.
+// skin of its kind, a click turns the page control's page, up-down arrows count and a track bar's
+// thumb drags as they do unskinned.
 
 #include <gtest/gtest.h>
 
@@ -33,13 +33,14 @@ TEST(ControlsSecondPage, EveryFrameworkControlGetsTheSkinOfItsKind) {
     testing_support::PumpPendingMessages();
 
     const std::map<std::string, std::string> expected = {
-        {"DropDownCombo", "TSkinComBox"}, {"DropDownListCombo", "TSkinComBox"},
-        {"SimpleCombo", "TSkinComBox"},   {"RightToLeftCombo", "TSkinComBox"},
-        {"PlainEdit", "TSkinEdit"},       {"SpinEdit", "TSkinEdit"},
-        {"PageControl", "TSkinTab"},      {"BottomTabs", "TSkinTab"},
-        {"LeftTabs", "TSkinTab"},         {"TabSet", "TSkinTab31"},
-        {"Progress", "TSkinProgress"},    {"VerticalProgress", "TSkinProgress"},
-        {"TrackBar", "TSkinTrackBar"},    {"ListView", "TSkinListView"},
+        {"DropDownCombo", "TSkinComBox"},   {"DropDownListCombo", "TSkinComBox"},
+        {"SimpleCombo", "TSkinComBox"},     {"RightToLeftCombo", "TSkinComBox"},
+        {"PlainEdit", "TSkinEdit"},         {"SpinEdit", "TSkinEdit"},
+        {"PageControl", "TSkinTab"},        {"BottomTabs", "TSkinTab"},
+        {"LeftTabs", "TSkinTab"},           {"TabSet", "TSkinTab31"},
+        {"Progress", "TSkinProgress"},      {"VerticalProgress", "TSkinProgress"},
+        {"TrackBar", "TSkinTrackBar"},      {"ListView", "TSkinListView"},
+        {"OwnerDrawnCombo", "TSkinComBox"}, {"OverflowTabs", "TSkinTab"},
     };
     for (const auto& [name, skinClass] : expected) {
         const TComponent* control = form->FindComponent(name);
@@ -84,6 +85,28 @@ TEST(ControlsSecondPage, EveryFrameworkControlGetsTheSkinOfItsKind) {
     clicks.Join();
     testing_support::PumpPendingMessages();
     EXPECT_EQ(form->ArrowsBuddy->Text(), std::to_string(before + 3));
+
+    // The track bar's thumb dragged to the far end of the channel: the skin draws the thumb but
+    // leaves the dragging to the control, which ends at its maximum as it does unskinned.
+    const HWND track = form->Track->Handle();
+    RECT thumb{}, channel{};
+    SendMessageW(track, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    SendMessageW(track, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    MapWindowPoints(track, nullptr, reinterpret_cast<POINT*>(&thumb), 2);
+    MapWindowPoints(track, nullptr, reinterpret_cast<POINT*>(&channel), 2);
+    form_test::InputThread drag([thumb, channel] {
+        const int y = (thumb.top + thumb.bottom) / 2;
+        form_test::MoveMouseTo(POINT{(thumb.left + thumb.right) / 2, y});
+        form_test::MouseButton(true);
+        for (int x = thumb.right; x <= channel.right + 20; x += 10) {
+            form_test::MoveMouseTo(POINT{x, y});
+            Sleep(10);
+        }
+        form_test::MouseButton(false);
+    });
+    EXPECT_TRUE(testing_support::PumpMessagesUntil([&] { return form->Track->Position() == 10; }, 5000))
+        << form->Track->Position();
+    drag.Join();
     delete form;
     testing_support::PumpPendingMessages();
 }
