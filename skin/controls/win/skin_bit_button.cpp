@@ -24,11 +24,6 @@ int IntProp(const TControl* control, std::string_view name, int fallback) {
     return value ? static_cast<int>(*value) : fallback;
 }
 
-bool PropIsTrue(const TControl* control, std::string_view name) {
-    const auto value = GetEnumProp(control, name);
-    return value && skin::AsciiLower(*value) == "true";
-}
-
 // The whole bitmap's pixels (0x00RRGGBB, top row first); empty when GDI refuses.
 skin::Bitmap ReadPixels(HDC reference, const TBitmap& bitmap) {
     if (bitmap.Empty() || bitmap.Handle() == nullptr) return {};

@@ -19,18 +19,6 @@ constexpr UINT kCheckChangedAlt = 0xB0D0;
 // Room the caption leaves for the glyph.
 constexpr int kGlyphColumn = 18;
 
-std::optional<std::string> LowerProp(const TControl* control, std::string_view name) {
-    auto value = GetEnumProp(control, name);
-    if (!value) return std::nullopt;
-    return skin::AsciiLower(*value);
-}
-
-int TextHeightOfZero(HDC dc) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, L"0", 1, &size);
-    return size.cy;
-}
-
 }  // namespace
 
 void TSkinCheckBox::InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor) {
@@ -78,14 +66,14 @@ CheckValue TSkinCheckBox::ReadCheckValue() const {
     const LRESULT state = SendMessageW(handle_, BM_GETSTATE, 0, 0);
     int index = (state & BST_CHECKED) != 0 ? 2 : 1;
     if (const TControl* control = SkinnedControl()) {
-        if (const auto checkState = LowerProp(control, "State")) {
+        if (const auto checkState = LowerEnumProp(control, "State")) {
             if (checkState->find("uncheck") != std::string::npos)
                 index = 1;
             else if (checkState->find("check") != std::string::npos)
                 index = 2;
             else if (checkState->find("gray") != std::string::npos)
                 index = 4;
-        } else if (const auto checked = LowerProp(control, "Checked")) {
+        } else if (const auto checked = LowerEnumProp(control, "Checked")) {
             index = *checked == "true" ? 2 : 1;
         }
         if (GetPropInfo(control, "DataField") != nullptr && checkState_ != 0)
@@ -98,14 +86,14 @@ CheckValue TSkinCheckBox::ReadCheckValue() const {
 CheckValue TSkinRadioButton::ReadCheckValue() const {
     bool checked = (SendMessageW(handle_, BM_GETCHECK, 0, 0) & BST_CHECKED) != 0;
     if (const TControl* control = SkinnedControl())
-        if (const auto value = LowerProp(control, "Checked")) checked = *value == "true";
+        if (const auto value = LowerEnumProp(control, "Checked")) checked = *value == "true";
     return checked ? CheckValue::Checked : CheckValue::Unchecked;
 }
 
 bool TSkinCheckBox::LeftText() const {
     if ((GetLong(GWL_STYLE) & BS_LEFTTEXT) != 0) return true;
     const TControl* control = SkinnedControl();
-    const auto alignment = control != nullptr ? LowerProp(control, "Alignment") : std::nullopt;
+    const auto alignment = control != nullptr ? LowerEnumProp(control, "Alignment") : std::nullopt;
     return alignment && *alignment == "taleftjustify";
 }
 

@@ -213,8 +213,7 @@ void TSkinControl::Revive() {
 
 void TSkinControl::TakeOverColors() {
     if (!HasOption(static_cast<int>(TSkinOption::xoParentBackGround))) {
-        const auto parentBackground = GetEnumProp(control_, "ParentBackground");
-        if (parentBackground && skin::AsciiLower(*parentBackground) == "true") {
+        if (PropIsTrue(control_, "ParentBackground")) {
             parentBack_ = true;
             SetEnumProp(control_, "ParentBackground", "False");
         }
@@ -458,6 +457,22 @@ void TSkinControl::DrawFrameStretched(HDC dc, const RECT& rect, int frameCount, 
     if (rect.right < rect.left || rect.bottom < rect.top || frameCount < 1 || bitmap.Empty()) return;
     const skin::Rect target{rect.left, rect.top, rect.right, rect.bottom};
     skin::DrawSkinFrame(dc, target, bitmap, true, frameCount, std::clamp(index, 1, frameCount));
+}
+
+std::optional<std::string> TSkinControl::LowerEnumProp(const TObject* object, std::string_view name) {
+    auto value = GetEnumProp(object, name);
+    if (!value) return std::nullopt;
+    return skin::AsciiLower(*value);
+}
+
+bool TSkinControl::PropIsTrue(const TObject* object, std::string_view name) {
+    return LowerEnumProp(object, name) == "true";
+}
+
+int TSkinControl::TextHeightOfZero(HDC dc) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, L"0", 1, &size);
+    return size.cy;
 }
 
 RECT TSkinControl::CaptionBox(HDC dc, const std::wstring& text, const RECT& rect, UINT align, UINT format) {

@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <string>
 
 #include "framework/component.h"
@@ -109,6 +111,12 @@ protected:
     void DrawSkinImage(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& object) const;
     // Frame `index` of `bitmap` cut into `frameCount` frames, stretched to `rect`, magenta clear.
     static void DrawFrameStretched(HDC dc, const RECT& rect, int frameCount, int index, const skin::Bitmap& bitmap);
+    // An enumeration property read by name, lower-cased (a boolean reads "true"/"false").
+    static std::optional<std::string> LowerEnumProp(const TObject* object, std::string_view name);
+    // A boolean property read by name that is "True" (any letter case); false when missing.
+    static bool PropIsTrue(const TObject* object, std::string_view name);
+    // Height of the text "0" in the DC's font: where captions and group-box frames line up.
+    static int TextHeightOfZero(HDC dc);
     // Where a caption measured with align | format goes in `rect`: centred across (DT_CENTER) or
     // as wide as `rect`, and centred down (one pixel high of the middle).
     static RECT CaptionBox(HDC dc, const std::wstring& text, const RECT& rect, UINT align, UINT format);

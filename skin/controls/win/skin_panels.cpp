@@ -25,12 +25,6 @@ using base::win::UniqueHPen;
 
 void FrameWith(HDC dc, const RECT& rect, HBRUSH brush) { FrameRect(dc, &rect, brush); }
 
-int TextHeightOfZero(HDC dc) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, L"0", 1, &size);
-    return size.cy;
-}
-
 }  // namespace
 
 // --- TSkinBox ---

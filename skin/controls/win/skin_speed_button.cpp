@@ -11,15 +11,6 @@
 
 namespace skin::win {
 
-namespace {
-
-bool PropIsTrue(const TControl* control, std::string_view name) {
-    const auto value = GetEnumProp(control, name);
-    return value && skin::AsciiLower(*value) == "true";
-}
-
-}  // namespace
-
 bool TSkinSpeedButton::BeforeProc(TMessage& message) {
     if (!TSkinControl::BeforeProc(message)) return false;
     switch (message.Msg) {

@@ -11,8 +11,7 @@ void TSkinTabSheet::InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor
     TSkinControl::InitSkin(form, skinData, setColor);
     if (!inited_ || control_ == nullptr) return;
     // A page showing its parent through it is left to paint itself.
-    const auto parentBackground = GetEnumProp(control_, "ParentBackground");
-    if (parentBack_ || (parentBackground && skin::AsciiLower(*parentBackground) == "true")) flag_ = 1;
+    if (parentBack_ || PropIsTrue(control_, "ParentBackground")) flag_ = 1;
 }
 
 bool TSkinTabSheet::BeforeProc(TMessage& message) {
