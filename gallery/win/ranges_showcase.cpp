@@ -79,6 +79,10 @@ TRangesForm::TRangesForm(TComponent* owner)
     glyphs->SetCaption("Custom glyphs");
     glyphs->SetChecked(true);
     AddCombo(this, this, "OwnerDrawnCombo", 338, csOwnerDrawFixed);
+    auto* extended = Place<TComboBoxEx>(this, this, "ExtendedCombo", 12, 432, 150, 24);
+    extended->SetStyle(csExDropDownList);
+    for (const char* item : {"Extended", "Items"}) extended->ItemsEx()->AddItem(item, -1);
+    extended->SetItemIndex(0);
     // More tabs than fit: the tab control shows its scroll arrows, skinned as well.
     auto* overflow = Place<TTabControl>(this, this, "OverflowTabs", 12, 370, 150, 56);
     for (const char* caption : {"Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Zeta"}) overflow->Tabs()->Add(caption);

@@ -1,5 +1,5 @@
 // The gallery's second page of controls under the skin: every framework control of it gets the
-// skin of its kind, a click turns the page control's page, up-down arrows count and a track bar's
+// skin of its kind, a click and Ctrl+Tab turn the page control's page, up-down arrows count and a track bar's
 // thumb drags as they do unskinned.
 
 #include <gtest/gtest.h>
@@ -41,6 +41,7 @@ TEST(ControlsSecondPage, EveryFrameworkControlGetsTheSkinOfItsKind) {
         {"Progress", "TSkinProgress"},      {"VerticalProgress", "TSkinProgress"},
         {"TrackBar", "TSkinTrackBar"},      {"ListView", "TSkinListView"},
         {"OwnerDrawnCombo", "TSkinComBox"}, {"OverflowTabs", "TSkinTab"},
+        {"ExtendedCombo", "TSkinComBox"},
     };
     for (const auto& [name, skinClass] : expected) {
         const TComponent* control = form->FindComponent(name);
@@ -65,6 +66,26 @@ TEST(ControlsSecondPage, EveryFrameworkControlGetsTheSkinOfItsKind) {
     EXPECT_TRUE(testing_support::PumpMessagesUntil([&] { return form->Pages->ActivePageIndex() == 1; }, 5000));
     input.Join();
     EXPECT_TRUE(IsWindowVisible(form->Pages->ActivePage()->Handle()));
+
+    // Ctrl+Tab from a control on the page turns to the next page; the keys go through the
+    // program's own loop, which hands dialog keys to the form.
+    auto* onPage = dynamic_cast<TWinControl*>(form->FindComponent("CheckOnColours"));
+    ASSERT_NE(onPage, nullptr);
+    SetForegroundWindow(form->Handle());
+    onPage->SetFocus();
+    form_test::InputThread keys([] {
+        form_test::Key(VK_CONTROL, true);
+        form_test::Key(VK_TAB, true);
+        form_test::Key(VK_TAB, false);
+        form_test::Key(VK_CONTROL, false);
+    });
+    const DWORD start = GetTickCount();
+    while (form->Pages->ActivePageIndex() != 2 && GetTickCount() - start < 5000) {
+        Application->ProcessMessages();
+        Sleep(10);
+    }
+    keys.Join();
+    EXPECT_EQ(form->Pages->ActivePageIndex(), 2);
 
     // Arrows that change the buddy: the value after three clicks on the upper arrow is what the
     // unskinned control gives (7 + 3), the skin keeping the control's own auto-repeat.

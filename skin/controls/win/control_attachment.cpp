@@ -69,12 +69,24 @@ skin::controls::ControlFacts GatherFacts(const TControl* c, const TSkinData& dat
     return f;
 }
 
-// Creates and attaches one skin to a framework control; null when the kind has no skin class.
-TSkinControl* AttachTo(TSkinForm& form, TControl* control, SkinKind kind, bool setColor) {
+// An extended combo draws nothing itself: the combo skin goes on the combo box inside it.
+// Null for any other control.
+HWND InnerComboOfExtended(const TWinControl* control, SkinKind kind) {
+    if (kind != SkinKind::ComBox || control == nullptr || control->Handle() == nullptr) return nullptr;
+    wchar_t name[16]{};
+    GetClassNameW(control->Handle(), name, 16);
+    if (!control->InheritsFrom("TComboBoxEx") && lstrcmpiW(name, L"ComboBoxEx32") != 0) return nullptr;
+    return GetWindow(control->Handle(), GW_CHILD);
+}
+
+// Starts `skin` on `control` the way its kind attaches.
+void StartSkin(TSkinControl* skin, TSkinForm& form, TControl* control, SkinKind kind, bool setColor) {
     TSkinData* data = form.SkinData();
-    TSkinControl* skin = CreateControlSkin(kind, control);
-    if (skin == nullptr) return nullptr;
     auto* windowed = dynamic_cast<TWinControl*>(control);
+    if (const HWND inner = InnerComboOfExtended(windowed, kind)) {
+        skin->InitSkinInside(windowed, inner, data, &form);
+        return;
+    }
     switch (kind) {
         case SkinKind::SpeedButton: skin->InitSkinGraphic(&form, data); break;
         case SkinKind::ObjImageCheck:
@@ -91,6 +103,13 @@ TSkinControl* AttachTo(TSkinForm& form, TControl* control, SkinKind kind, bool s
                 skin->InitSkinGraphic(&form, data);
             break;
     }
+}
+
+// Creates and attaches one skin to a framework control; null when the kind has no skin class.
+TSkinControl* AttachTo(TSkinForm& form, TControl* control, SkinKind kind, bool setColor) {
+    TSkinControl* skin = CreateControlSkin(kind, control);
+    if (skin == nullptr) return nullptr;
+    StartSkin(skin, form, control, kind, setColor);
     if (!skin->Inited()) {
         delete skin;
         return nullptr;

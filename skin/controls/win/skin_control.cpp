@@ -60,7 +60,8 @@ TSkinControl* TSkinControl::FromWindow(HWND window) {
 
 TControl* TSkinControl::SkinnedControl() const {
     if (control_ != nullptr) return control_;
-    return graphicControl_;
+    if (graphicControl_ != nullptr) return graphicControl_;
+    return hostControl_;
 }
 
 void TSkinControl::InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor) {
@@ -96,6 +97,13 @@ void TSkinControl::InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* f
     InvalidateRect(handle, nullptr, TRUE);
     inited_ = true;
     lifeState_ = kAttached;
+}
+
+void TSkinControl::InitSkinInside(TWinControl* host, HWND inner, TSkinData* skinData, TSkinForm* form) {
+    if (inited_) return;
+    hostControl_ = host;
+    InitSkinHandle(inner, skinData, form);
+    if (!inited_) hostControl_ = nullptr;
 }
 
 void TSkinControl::InitScrollBars(TWinControl* control, TSkinData* skinData, TSkinForm* form) {

@@ -40,6 +40,9 @@ public:
     virtual void InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor);
     // Attach to a bare window through its window procedure.
     virtual void InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* form);
+    // Attach to a window inside a framework control (the inner combo box of an extended combo)
+    // through that window's procedure; the skin belongs to and reports `host`.
+    void InitSkinInside(TWinControl* host, HWND inner, TSkinData* skinData, TSkinForm* form);
     // Attach as a scroll-bar manager; the base attaches as InitSkin without colours.
     virtual void InitScrollBars(TWinControl* control, TSkinData* skinData, TSkinForm* form);
     // Attach to the windowless framework control that owns the skin.
@@ -133,6 +136,7 @@ protected:
     HWND handle_ = nullptr;
     TWinControl* control_ = nullptr;
     TControl* graphicControl_ = nullptr;
+    TWinControl* hostControl_ = nullptr;  // InitSkinInside only
     RECT windowRect_{};
     bool setColor_ = false;
     TColor oldColor_ = 0;
