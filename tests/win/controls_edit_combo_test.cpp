@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "form_skin_fixture.h"
+#include "framework/win/combo_box.h"
 #include "framework/win/framework.h"
 #include "skin/controls/win/control_attachment.h"
 #include "skin/controls/win/skin_combo_box.h"
@@ -250,6 +254,72 @@ TEST(ControlsEditComboInput, SkinnedComboPicksLikeItsTwinAndDetachRestoresProced
     EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_WNDPROC), editProc);
     EXPECT_EQ(skin::win::TSkinControl::FromWindow(simple), nullptr);
     DestroyWindow(parent);
+}
+
+// Paint messages dispatched in `milliseconds` of pumping, at most `cap`.
+int PaintsWhilePumping(DWORD milliseconds, int cap) {
+    int paints = 0;
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (GetTickCount() - start < milliseconds && paints < cap) {
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            Sleep(5);
+            continue;
+        }
+        if (msg.message == WM_PAINT) ++paints;
+        DispatchMessageW(&msg);
+    }
+    return paints;
+}
+
+TEST(ControlsEditComboInput, ExtendedComboIsSkinnedInsideAndNeverPaintsForEver) {
+    Application->Initialize();
+    INITCOMMONCONTROLSEX init{sizeof(init), ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&init);
+    auto data = form_test::LoadSkin("meadow");
+    const HWND parent = CreateParent(20, 20);
+    const auto createExtended = [parent](int y) {
+        const HWND extended = CreateWindowExW(0, WC_COMBOBOXEXW, L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 20, y,
+                                              150, 160, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        for (const wchar_t* text : {L"Prvi", L"Drugi"}) {
+            COMBOBOXEXITEMW item{};
+            item.mask = CBEIF_TEXT;
+            item.iItem = -1;
+            item.pszText = const_cast<wchar_t*>(text);
+            SendMessageW(extended, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        }
+        SendMessageW(extended, CB_SETCURSEL, 0, 0);
+        return extended;
+    };
+    const HWND walked = createExtended(20);
+    auto formSkin = form_test::AttachSkin(*data, parent);
+    skin::win::SkinChildWindows(*formSkin, parent);
+    // The walk puts the combo skin on the combo box inside.
+    const HWND inner = GetWindow(walked, GW_CHILD);
+    EXPECT_NE(SkinOf<TSkinComBox>(*formSkin, inner), nullptr);
+    EXPECT_EQ(SkinOf<TSkinComBox>(*formSkin, walked), nullptr);
+
+    formSkin.reset();
+    DestroyWindow(parent);
+
+    // A combo skin put on a framework extended combo's outer window (as a class mapping could)
+    // sees the inner combo's item drawing; the window still settles.
+    auto* form = new TForm(nullptr);
+    form->SetBounds(20, 20, 300, 200);
+    auto* extended = new TComboBoxEx(form);
+    extended->SetParent(form);
+    extended->SetBounds(10, 10, 150, 24);
+    extended->ItemsEx()->AddItem("Prvi", -1);
+    extended->SetItemIndex(0);
+    form->Show();
+    skin::win::TSkinForm* frameworkSkin = testing_support::SkinFrameworkForm(*data, form);
+    skin::win::TSkinControl* outer = skin::win::CreateControlSkin(skin::controls::SkinKind::ComBox, extended);
+    outer->InitSkin(frameworkSkin, data.get(), false);
+    ASSERT_TRUE(outer->Inited());
+    PaintsWhilePumping(300, 1000);
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    EXPECT_LT(PaintsWhilePumping(500, 200), 20);
+    delete form;
 }
 
 // Colour of the pixel `inset` pixels inside the window's top-left corner, on its left edge's middle.

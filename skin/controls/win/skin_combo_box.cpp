@@ -149,6 +149,12 @@ void TSkinComBox::AfterProc(TMessage& message) {
             if ((state_ & kPressed) != 0) SetPressed(false);
             return;
         case WM_DRAWITEM:
+            // Only items of this very window: a window that owns an owner-drawn combo (an
+            // extended combo's outer window) would otherwise repaint on each item it draws,
+            // and so draw again, for ever.
+            if (message.LParam != 0 && reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem == handle_)
+                Repaint();
+            return;
         case WM_NCPAINT: Repaint(); return;
         case CM_MOUSEENTER: SetHot(true); return;
         case CM_MOUSELEAVE:
