@@ -336,7 +336,25 @@ TEST_P(ControlsEditCombo, EditsGetTheFlatBorderAndTheirArrowsASkin) {
     plain->SetParent(form);
     plain->SetBorderStyle(bsNone);
     plain->SetBounds(10, 50, 150, 24);
+    framed->SetText("HIH");
     form->Show();
+    testing_support::PumpMessagesFor(100);
+    // The text as the edit draws it unskinned: the skin's border must leave all of it.
+    const auto clientPixels = [](HWND edit) {
+        RECT client{};
+        GetClientRect(edit, &client);
+        POINT origin{0, 0};
+        ClientToScreen(edit, &origin);
+        RECT window{};
+        GetWindowRect(edit, &window);
+        const skin::Bitmap whole = testing_support::ScreenOfWindow(edit);
+        skin::Bitmap inside(client.right, client.bottom);
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x)
+                inside.At(x, y) = whole.At(x + origin.x - window.left, y + origin.y - window.top);
+        return inside;
+    };
+    const skin::Bitmap textBefore = clientPixels(framed->Handle());
     const HWND spin = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"5", WS_CHILD | WS_VISIBLE, 10, 90, 150, 24,
                                       form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     const HWND arrows = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, 128, 0, 16, 20, spin, nullptr,
@@ -357,6 +375,7 @@ TEST_P(ControlsEditCombo, EditsGetTheFlatBorderAndTheirArrowsASkin) {
     EXPECT_EQ(screen.At(screen.Width() - 1, screen.Height() - 1), shadow);
     EXPECT_EQ(EdgePixel(screen, 1), field);
     EXPECT_EQ(EdgePixel(screen, 2), field);
+    EXPECT_EQ(testing_support::CountMismatches(clientPixels(framed->Handle()), textBefore, RECT{}), 0);
     // Printed (WM_PRINT) it shows the same edge.
     base::win::DibSection printed = form_test::PrintWindowPixels(framed->Handle());
     EXPECT_EQ(form_test::RgbOf(printed.Pixels().At(0, 12)), shadow);

@@ -71,6 +71,15 @@ void TSkinEdit::DrawControl(HDC dc, const RECT& rect) {
     RECT client{};
     GetClientRect(handle_, &client);
     if (client.right == rect.right - rect.left || client.bottom == rect.bottom - rect.top) return;
+    // The rings stay on the border: with a two-pixel edge the innermost would cover the first
+    // row and column of the text.
+    POINT clientOrigin{0, 0};
+    RECT window{};
+    ClientToScreen(handle_, &clientOrigin);
+    GetWindowRect(handle_, &window);
+    const int left = rect.left + clientOrigin.x - window.left, top = rect.top + clientOrigin.y - window.top;
+    base::win::ScopedSaveDc saved(dc);
+    ExcludeClipRect(dc, left, top, left + client.right, top + client.bottom);
     RECT frame = rect;
     FrameInColor(dc, frame, ColorToRGB(Objects().ButtonShadowColor));
     const COLORREF field = FieldColor();
