@@ -85,7 +85,7 @@ std::string DescribeNode(RegistryBackend& registry, int index, const std::string
     if (!node) return {};
     std::string text = node->description;
     const std::string state = StateLine(ReadSettingState(registry, index));
-    if (!state.empty()) text += "\r\n\r\n" + state;
+    if (!state.empty()) text += "\r\n" + state;
     if (!note.empty()) text += "\r\n" + note;
     return text;
 }

@@ -136,9 +136,9 @@ TEST_F(AppSettingState, TheDescriptionPanelTextIsTheDescriptionThenTheStateAndAN
     EXPECT_EQ(DescribeNode(reg, 0), CatalogueAt(0)->description);
     EXPECT_EQ(DescribeNode(reg, 15), CatalogueAt(15)->description);
     SetNoDrives(reg, 1);
-    EXPECT_EQ(DescribeNode(reg, 11), std::string(CatalogueAt(11)->description) + "\r\n\r\nTrenutno stanje: ukljuceno");
-    EXPECT_EQ(DescribeNode(reg, 13, "N"), std::string(CatalogueAt(13)->description) +
-                                              "\r\n\r\nTrenutno stanje: podrazumevano (nije podeseno)\r\nN");
+    EXPECT_EQ(DescribeNode(reg, 11), std::string(CatalogueAt(11)->description) + "\r\nTrenutno stanje: ukljuceno");
+    EXPECT_EQ(DescribeNode(reg, 13, "N"),
+              std::string(CatalogueAt(13)->description) + "\r\nTrenutno stanje: podrazumevano (nije podeseno)\r\nN");
     EXPECT_EQ(DescribeNode(reg, 99), "");
 }
 
