@@ -56,4 +56,13 @@ inline constexpr const char* kLogonNoticeSet = "LogOn obavestenje postavljeno!";
 inline constexpr const char* kTaskManagerDisabled = "Pozivanje TaskManagera je onemoguceno do daljnjeg!";
 inline constexpr const char* kControlPanelDisabled = "Control panel ce biti onemogucen do daljnjeg!";
 inline constexpr const char* kControlPanelHidden = "Zeljena opcija ce biti skrivene do daljnjeg!";
+// Failures: each is followed by one line per setting left unchanged.
+inline constexpr const char* kNotApplied = "Podesavanje NIJE promenjeno!";
+inline constexpr const char* kNotRestored = "Sledeca podesavanja NISU vracena u normalu:";
+inline constexpr const char* kNeedsAdministrator =
+    "Za ovo podesavanje potrebna su administratorska prava! Pokrenite program kao administrator.";
+inline constexpr const char* kCannotWrite = "Ovo podesavanje trenutno ne moze da se promeni!";
+inline constexpr const char* kRestartNoPrivilege =
+    "Racunar NIJE restartovan: program nema pravo da ugasi racunar (SeShutdownPrivilege)!";
+inline constexpr const char* kRestartRefused = "Racunar NIJE restartovan: Windows je odbio zahtev za restart!";
 }  // namespace tweak_text

@@ -22,13 +22,14 @@ public:
     }
     ~Key() override { --owner_.openHandles_; }
 
-    bool SetValue(std::string_view name, std::uint32_t type, std::span<const std::uint8_t> data) override {
+    RegStatus SetValue(std::string_view name, std::uint32_t type, std::span<const std::uint8_t> data) override {
         const std::string lower = Lower(name);
-        if (!writable_ || Covers(owner_.failedWrites_, root_, path_, &lower)) return false;
+        if (!writable_) return RegStatus::AccessDenied;
+        if (Covers(owner_.failedWrites_, root_, path_, &lower)) return RegStatus::Failed;
         KeyData* key = Data();
-        if (!key) return false;
+        if (!key) return RegStatus::NotFound;
         key->values[lower] = StoredValue{std::string(name), RegValue{type, {data.begin(), data.end()}}};
-        return true;
+        return RegStatus::Ok;
     }
 
     std::optional<RegValue> QueryValue(std::string_view name) override {
@@ -39,9 +40,10 @@ public:
         return it->second.value;
     }
 
-    bool DeleteValue(std::string_view name) override {
+    RegStatus DeleteValue(std::string_view name) override {
+        if (!writable_) return RegStatus::AccessDenied;
         KeyData* key = Data();
-        return writable_ && key && key->values.erase(Lower(name)) > 0;
+        return key && key->values.erase(Lower(name)) > 0 ? RegStatus::Ok : RegStatus::NotFound;
     }
 
 private:
@@ -81,28 +83,37 @@ bool MemoryRegistry::Covers(const std::vector<Rule>& rules, RegRoot root, const 
 }
 
 std::unique_ptr<RegistryKey> MemoryRegistry::Open(RegRoot root, std::string_view rawPath, std::uint32_t access,
-                                                  bool create) {
+                                                  bool create, RegStatus& status) {
     const std::string path = Normalize(rawPath);
+    status = RegStatus::AccessDenied;
     if (Covers(deniedOpen_, root, path, nullptr)) return nullptr;
     const bool wantsWrite = (access & kKeyWriteBits) != 0;
-    if (wantsWrite && Covers(deniedWriteAccess_, root, path, nullptr)) return nullptr;
     auto& keys = Keys(root);
+    if (wantsWrite && keys.contains(path) && Covers(deniedWriteAccess_, root, path, nullptr)) return nullptr;
     if (!keys.contains(path)) {
-        if (!create || Covers(deniedCreate_, root, path, nullptr)) return nullptr;
+        if (!create) {
+            status = RegStatus::NotFound;
+            return nullptr;
+        }
+        if (Covers(deniedCreate_, root, path, nullptr) || Covers(deniedWriteAccess_, root, path, nullptr))
+            return nullptr;
         // Creating a key creates every missing key above it.
         for (std::size_t pos = path.find('\\'); pos != std::string::npos; pos = path.find('\\', pos + 1))
             keys.try_emplace(path.substr(0, pos));
         keys.try_emplace(path);
     }
+    status = RegStatus::Ok;
     return std::make_unique<Key>(*this, root, path, wantsWrite);
 }
 
-std::unique_ptr<RegistryKey> MemoryRegistry::OpenKey(RegRoot root, std::string_view path, std::uint32_t access) {
-    return Open(root, path, access, false);
+std::unique_ptr<RegistryKey> MemoryRegistry::OpenKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                                     RegStatus& status) {
+    return Open(root, path, access, false, status);
 }
 
-std::unique_ptr<RegistryKey> MemoryRegistry::CreateKey(RegRoot root, std::string_view path, std::uint32_t access) {
-    return Open(root, path, access, true);
+std::unique_ptr<RegistryKey> MemoryRegistry::CreateKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                                       RegStatus& status) {
+    return Open(root, path, access, true, status);
 }
 
 void MemoryRegistry::DenyOpen(RegRoot root, std::string_view path) {

@@ -14,13 +14,17 @@
 
 class MemoryRegistry final : public RegistryBackend {
 public:
-    std::unique_ptr<RegistryKey> OpenKey(RegRoot root, std::string_view path, std::uint32_t access) override;
-    std::unique_ptr<RegistryKey> CreateKey(RegRoot root, std::string_view path, std::uint32_t access) override;
+    using RegistryBackend::CreateKey;
+    using RegistryBackend::OpenKey;
+    std::unique_ptr<RegistryKey> OpenKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                         RegStatus& status) override;
+    std::unique_ptr<RegistryKey> CreateKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                           RegStatus& status) override;
 
     // Failure rules; `path` covers that key and every key below it ("" = the whole root).
-    void DenyOpen(RegRoot root, std::string_view path);         // every open and create fails
-    void DenyWriteAccess(RegRoot root, std::string_view path);  // opens asking for more than reading fail
-    void DenyCreate(RegRoot root, std::string_view path);       // missing keys cannot be created
+    void DenyOpen(RegRoot root, std::string_view path);         // every open and create is denied
+    void DenyWriteAccess(RegRoot root, std::string_view path);  // opens asking for more than reading are denied
+    void DenyCreate(RegRoot root, std::string_view path);       // creating missing keys is denied
     void FailWrites(RegRoot root, std::string_view path, std::string_view valueName = {});  // "" = any value
 
     // Inspection and seeding for tests.
@@ -51,7 +55,8 @@ private:
     static bool Covers(const std::vector<Rule>& rules, RegRoot root, const std::string& path, const std::string* value);
     std::map<std::string, KeyData>& Keys(RegRoot root) { return keys_[static_cast<std::size_t>(root)]; }
     const std::map<std::string, KeyData>& Keys(RegRoot root) const { return keys_[static_cast<std::size_t>(root)]; }
-    std::unique_ptr<RegistryKey> Open(RegRoot root, std::string_view path, std::uint32_t access, bool create);
+    std::unique_ptr<RegistryKey> Open(RegRoot root, std::string_view path, std::uint32_t access, bool create,
+                                      RegStatus& status);
 
     std::map<std::string, KeyData> keys_[2];
     std::vector<Rule> deniedOpen_, deniedWriteAccess_, deniedCreate_, failedWrites_;

@@ -19,7 +19,8 @@ TRegistry::TRegistry(RegistryBackend& backend, RegRoot root, std::uint32_t acces
 bool TRegistry::OpenKey(std::string_view path, bool canCreate) {
     CloseKey();
     const std::string_view relative = TrimKeyPath(path);
-    key_ = canCreate ? backend_.CreateKey(root_, relative, access_) : backend_.OpenKey(root_, relative, access_);
+    key_ = canCreate ? backend_.CreateKey(root_, relative, access_, openStatus_)
+                     : backend_.OpenKey(root_, relative, access_, openStatus_);
     return key_ != nullptr;
 }
 
@@ -29,7 +30,7 @@ void TRegistry::WriteInteger(std::string_view name, std::uint32_t value) {
     const std::array<std::uint8_t, 4> bytes = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
                                                static_cast<std::uint8_t>(value >> 16),
                                                static_cast<std::uint8_t>(value >> 24)};
-    if (!key_ || !key_->SetValue(name, kRegDword, bytes))
+    if (!key_ || key_->SetValue(name, kRegDword, bytes) != RegStatus::Ok)
         throw ETweakError("Failed to set data for '" + std::string(name) + "'");
 }
 
@@ -43,4 +44,4 @@ std::string TRegistry::ReadString(std::string_view name) {
     return std::string(value->data.begin(), end);
 }
 
-bool TRegistry::DeleteValue(std::string_view name) { return key_ && key_->DeleteValue(name); }
+bool TRegistry::DeleteValue(std::string_view name) { return key_ && key_->DeleteValue(name) == RegStatus::Ok; }

@@ -28,6 +28,8 @@ public:
     // With `canCreate` a missing key is created. Returns whether a key is open.
     bool OpenKey(std::string_view path, bool canCreate);
     void CloseKey();
+    // Why the last OpenKey left no key open (Ok after a successful one).
+    RegStatus OpenStatus() const { return openStatus_; }
 
     // Writes a REG_DWORD; raises "Failed to set data for '<name>'" on failure.
     // Without a current key it raises too, since nothing could be written.
@@ -46,6 +48,7 @@ private:
     RegRoot root_;
     std::uint32_t access_;
     std::unique_ptr<RegistryKey> key_;
+    RegStatus openStatus_ = RegStatus::Ok;
 };
 
 // Strips the separators around a key path: "\A\B\" -> "A\B".

@@ -26,6 +26,14 @@ inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
 
+// What became of a registry operation, as far as the user needs to know.
+enum class RegStatus : std::uint8_t {
+    Ok,
+    NotFound,      // the key (or value) does not exist
+    AccessDenied,  // the security of the key refuses the access asked for
+    Failed,        // any other refusal
+};
+
 struct RegValue {
     std::uint32_t type = kRegNone;
     std::vector<std::uint8_t> data;

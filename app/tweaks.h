@@ -1,7 +1,8 @@
 #pragma once
 // The registry actions behind the tweak dialogs and the main window's
 // "Vrati na Default" button. DWORD writes raise ETweakError when they fail;
-// keys that cannot be opened (or created) are skipped without a word.
+// every other setting that could not be written (key missing, access denied,
+// write refused) is returned in the operation's outcome.
 
 #include <cstdint>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "app/registry.h"
+#include "app/tweak_outcome.h"
 
 using ShowMessageFn = std::function<void(const std::string&)>;
 
@@ -26,32 +28,41 @@ inline constexpr const char* kWindowsNt = "SOFTWARE\\Microsoft\\Windows NT\\Curr
 }  // namespace tweak_keys
 
 // Text write: opens the existing key with full access and stores `text` as a
-// REG_SZ of exactly its bytes, no terminating zero. A key that cannot be
-// opened is skipped; the result of the write is ignored.
-void WriteTextValue(RegistryBackend& registry, RegRoot root, std::string_view keyPath, std::string_view valueName,
-                    std::string_view text);
+// REG_SZ: its bytes followed by the terminating zero that Windows expects in
+// the size of a string value. A key that cannot be opened is never created;
+// nothing is written and the setting is reported.
+TweakOutcome WriteTextValue(RegistryBackend& registry, RegRoot root, std::string_view keyPath,
+                            std::string_view valueName, std::string_view text);
 
 // Policy routines: one REG_DWORD under HKCU, key created when missing.
 // index 0 writes 0; index 1 writes the routine's "on" value.
-void SetNoDispCPL(RegistryBackend& registry, int index);
-void SetNoDrives(RegistryBackend& registry, int index);
-void SetNoControlPanel(RegistryBackend& registry, int index);
-void SetNoDesktop(RegistryBackend& registry, int index);
-void SetNoClose(RegistryBackend& registry, int index);
+TweakOutcome SetNoDispCPL(RegistryBackend& registry, int index);
+TweakOutcome SetNoDrives(RegistryBackend& registry, int index);
+TweakOutcome SetNoControlPanel(RegistryBackend& registry, int index);
+TweakOutcome SetNoDesktop(RegistryBackend& registry, int index);
+TweakOutcome SetNoClose(RegistryBackend& registry, int index);
 
 // Mode 0 disables Task Manager and the Start menu's change/close/log-off
 // entries, mode 1 enables them again, any other mode writes nothing.
-void SetTaskManagerPolicy(RegistryBackend& registry, int mode);
+TweakOutcome SetTaskManagerPolicy(RegistryBackend& registry, int mode);
 
-// Undoes every tweak except the start page, then shows its message.
-void RestoreDefaults(RegistryBackend& registry, const ShowMessageFn& showMessage);
+// Undoes every tweak except the start page, then shows its message: the
+// success text, or the settings it could not restore.
+TweakOutcome RestoreDefaults(RegistryBackend& registry, const ShowMessageFn& showMessage);
 
 // What the confirming dialogs write.
-void ApplyWindowTitle(RegistryBackend& registry, std::string_view title);
-void ApplyStartPage(RegistryBackend& registry, std::string_view address);
-void ApplyHideDesktop(RegistryBackend& registry);
-void ApplyHideShutdown(RegistryBackend& registry);
-void ApplyLogonNotice(RegistryBackend& registry, std::string_view noticeText, std::string_view noticeCaption);
+TweakOutcome ApplyWindowTitle(RegistryBackend& registry, std::string_view title);
+TweakOutcome ApplyStartPage(RegistryBackend& registry, std::string_view address);
+TweakOutcome ApplyHideDesktop(RegistryBackend& registry);
+TweakOutcome ApplyHideShutdown(RegistryBackend& registry);
+// Both values or neither: when the key cannot be opened for writing, nothing
+// is written and both settings are reported.
+TweakOutcome ApplyLogonNotice(RegistryBackend& registry, std::string_view noticeText, std::string_view noticeCaption);
+
+// The settings of catalogue node `index` that need administrator rights
+// (they live under HKLM) and that this process cannot write now, found by
+// opening their key for writing; nothing is written. Empty for every other node.
+TweakOutcome CheckWriteAccess(RegistryBackend& registry, int index);
 
 // The information dialog's readings, delivered one label at a time so that
 // labels set before an error keep their new text.
@@ -61,9 +72,16 @@ void ReadSystemInformation(RegistryBackend& registry,
 
 // Restart: enabling the shut-down privilege and asking the system to restart
 // go through this seam, so tests can watch them without restarting anything.
+enum class RestartResult : std::uint8_t {
+    Accepted,          // the system took the restart request
+    PrivilegeNotHeld,  // the shut-down privilege could not be enabled; nothing was requested
+    Refused,           // the system refused the request
+};
+
 class PowerControl {
 public:
     virtual ~PowerControl() = default;
+    // True only when the privilege really is enabled (or disabled) afterwards.
     virtual bool SetPrivilege(std::string_view privilegeName, bool enable) = 0;
     virtual bool RequestShutdown(std::uint32_t flags) = 0;
 };
@@ -72,6 +90,5 @@ inline constexpr std::uint32_t kEwxReboot = 2;
 inline constexpr const char* kShutdownPrivilege = "SeShutdownPrivilege";
 
 // Enables the shut-down privilege, requests the shut-down, disables the
-// privilege again. False when the privilege could not be enabled (nothing is
-// requested) or the system refused.
-bool RestartWindows(PowerControl& power, std::uint32_t flags);
+// privilege again.
+RestartResult RestartWindows(PowerControl& power, std::uint32_t flags);

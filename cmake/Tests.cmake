@@ -45,6 +45,9 @@ elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     if(TARGET tweak)
       add_dependencies(win_tests tweak)  # a test reads the utility's embedded skin
     endif()
+    if(TARGET tweak_tour)
+      add_dependencies(win_tests tweak_tour)  # a test runs the utility's screenshot tour
+    endif()
     if(TARGET skingallery)
       add_dependencies(win_tests skingallery)  # a test runs the gallery's tour
       target_link_libraries(win_tests PRIVATE gallery_win)

@@ -4,6 +4,7 @@
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm10* Form10 = nullptr;
@@ -21,9 +22,7 @@ TForm10::TForm10(TComponent* owner) : TForm(owner) {
 }
 
 void TForm10::SpeedButton1Click(TObject*) {
-    SetNoControlPanel(AppRegistry(), 1);
-    ShowMessage(tweak_text::kControlPanelDisabled);
-    Close();
+    if (ReportApplied(SetNoControlPanel(AppRegistry(), 1), tweak_text::kControlPanelDisabled)) Close();
 }
 
 void TForm10::SpeedButton2Click(TObject*) { Close(); }

@@ -4,6 +4,7 @@
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm11* Form11 = nullptr;
@@ -20,9 +21,7 @@ TForm11::TForm11(TComponent* owner) : TForm(owner) {
 }
 
 void TForm11::SpeedButton1Click(TObject*) {
-    SetNoControlPanel(AppRegistry(), 1);
-    ShowMessage(tweak_text::kControlPanelHidden);
-    Close();
+    if (ReportApplied(SetNoControlPanel(AppRegistry(), 1), tweak_text::kControlPanelHidden)) Close();
 }
 
 void TForm11::SpeedButton2Click(TObject*) { Close(); }

@@ -4,6 +4,7 @@
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm6* Form6 = nullptr;
@@ -20,9 +21,7 @@ TForm6::TForm6(TComponent* owner) : TForm(owner) {
 }
 
 void TForm6::SpeedButton1Click(TObject*) {
-    ApplyHideDesktop(AppRegistry());
-    ShowMessage(tweak_text::kDesktopHidden);
-    Close();
+    if (ReportApplied(ApplyHideDesktop(AppRegistry()), tweak_text::kDesktopHidden)) Close();
 }
 
 void TForm6::SpeedButton2Click(TObject*) { Close(); }

@@ -4,6 +4,7 @@
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm3* Form3 = nullptr;
@@ -21,9 +22,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
 }
 
 void TForm3::SpeedButton1Click(TObject*) {
-    SetNoDispCPL(AppRegistry(), 1);
-    ShowMessage(tweak_text::kDisplayRestricted);
-    Close();
+    if (ReportApplied(SetNoDispCPL(AppRegistry(), 1), tweak_text::kDisplayRestricted)) Close();
 }
 
 void TForm3::SpeedButton2Click(TObject*) { Close(); }

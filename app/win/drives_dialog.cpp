@@ -4,6 +4,7 @@
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm4* Form4 = nullptr;
@@ -20,9 +21,7 @@ TForm4::TForm4(TComponent* owner) : TForm(owner) {
 }
 
 void TForm4::SpeedButton1Click(TObject*) {
-    SetNoDrives(AppRegistry(), 1);
-    ShowMessage(tweak_text::kDrivesHidden);
-    Close();
+    if (ReportApplied(SetNoDrives(AppRegistry(), 1), tweak_text::kDrivesHidden)) Close();
 }
 
 void TForm4::SpeedButton2Click(TObject*) { Close(); }

@@ -1,12 +1,18 @@
 #include "app/win/logon_notice_dialog.h"
 
 #include "app/catalogue.h"
+#include "app/tweak_messages.h"
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm8* Form8 = nullptr;
+
+namespace {
+constexpr int kLogonNoticeNode = 13;
+}  // namespace
 
 TForm8::TForm8(TComponent* owner) : TForm(owner) {
     SetName("Form8");
@@ -25,10 +31,15 @@ TForm8::TForm8(TComponent* owner) : TForm(owner) {
 }
 
 void TForm8::SpeedButton1Click(TObject*) {
+    // The notice lives under HKLM: when it cannot be written, say so before writing anything.
+    if (const auto note = WriteAccessNote(CheckWriteAccess(AppRegistry(), kLogonNoticeNode))) {
+        ShowMessage(*note);
+        return;
+    }
     // Every memo line followed by CR LF, as the notice is stored.
-    ApplyLogonNotice(AppRegistry(), Memo1->Lines()->Text(), Edit1->Text());
-    ShowMessage(tweak_text::kLogonNoticeSet);
-    Close();
+    if (ReportApplied(ApplyLogonNotice(AppRegistry(), Memo1->Lines()->Text(), Edit1->Text()),
+                      tweak_text::kLogonNoticeSet))
+        Close();
 }
 
 void TForm8::SpeedButton2Click(TObject*) { Close(); }

@@ -1,5 +1,7 @@
 #include "app/win/main_window.h"
 
+#include "app/setting_state.h"
+#include "app/tweak_messages.h"
 #include "app/tweaks.h"
 #include "app/win/control_panel_dialog.h"
 #include "app/win/control_panel_menu_dialog.h"
@@ -109,25 +111,38 @@ void TForm1::TreeView1Click(TObject*) {
     TTreeNodes* items = TreeView1->Items();
     for (int i = 0; i < items->Count() && i < kCatalogueSize; ++i) {
         if (!items->Item(i)->Selected()) continue;
-        const CatalogueNode node = *CatalogueAt(i);
-        GroupBox1->SetCaption(node.groupCaption);
-        Memo1->SetText(node.description);
+        ShowNode(i);
         return;
     }
+}
+
+void TForm1::ShowNode(int index) {
+    const std::optional<CatalogueNode> node = CatalogueAt(index);
+    if (!node) return;
+    shownNode_ = index;
+    GroupBox1->SetCaption(node->groupCaption);
+    const std::string note = WriteAccessPanelNote(CheckWriteAccess(AppRegistry(), index));
+    Memo1->SetText(DescribeNode(AppRegistry(), index, note));
 }
 
 void TForm1::SpeedButton1Click(TObject*) {
     const TTreeNode* selected = TreeView1->Selected();
     if (!selected) return;
-    if (TForm* dialog = TweakDialogForm(DialogForNode(selected->AbsoluteIndex()))) dialog->ShowModal();
+    if (TForm* dialog = TweakDialogForm(DialogForNode(selected->AbsoluteIndex()))) {
+        dialog->ShowModal();
+        if (shownNode_ >= 0) ShowNode(shownNode_);  // the state may have changed
+    }
 }
 
-void TForm1::SpeedButton2Click(TObject*) { RestoreDefaults(AppRegistry(), ShowMessage); }
+void TForm1::SpeedButton2Click(TObject*) {
+    RestoreDefaults(AppRegistry(), ShowMessage);
+    if (shownNode_ >= 0) ShowNode(shownNode_);
+}
 
 void TForm1::SpeedButton3Click(TObject*) {
     ShowMessage(tweak_text::kRestartNotice);
     WinPowerControl power;
-    RestartWindows(power, kEwxReboot);
+    if (const auto failure = RestartMessage(RestartWindows(power, kEwxReboot))) ShowMessage(*failure);
 }
 
 void TForm1::SpeedButton4Click(TObject*) { Close(); }

@@ -34,6 +34,11 @@ public:
     void Izlaz1Click(TObject* sender);
     void Informacijeoprogramu1Click(TObject* sender);
     void FormPaint(TObject* sender);
+
+private:
+    // Shows node `index`'s caption, description and current state.
+    void ShowNode(int index);
+    int shownNode_ = -1;  // the node the description panel shows
 };
 
 extern TForm1* Form1;

@@ -4,6 +4,7 @@
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm7* Form7 = nullptr;
@@ -21,9 +22,7 @@ TForm7::TForm7(TComponent* owner) : TForm(owner) {
 }
 
 void TForm7::SpeedButton1Click(TObject*) {
-    ApplyHideShutdown(AppRegistry());
-    ShowMessage(tweak_text::kShutdownDisabled);
-    Close();
+    if (ReportApplied(ApplyHideShutdown(AppRegistry()), tweak_text::kShutdownDisabled)) Close();
 }
 
 void TForm7::SpeedButton2Click(TObject*) { Close(); }

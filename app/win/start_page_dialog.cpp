@@ -4,6 +4,7 @@
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm2* Form2 = nullptr;
@@ -21,9 +22,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
 }
 
 void TForm2::SpeedButton1Click(TObject*) {
-    ApplyStartPage(AppRegistry(), Edit1->Text());
-    ShowMessage(tweak_text::kStartPageChanged);
-    Close();
+    if (ReportApplied(ApplyStartPage(AppRegistry(), Edit1->Text()), tweak_text::kStartPageChanged)) Close();
 }
 
 void TForm2::SpeedButton2Click(TObject*) { Close(); }

@@ -4,6 +4,7 @@
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm9* Form9 = nullptr;
@@ -23,9 +24,7 @@ TForm9::TForm9(TComponent* owner) : TForm(owner) {
 }
 
 void TForm9::SpeedButton1Click(TObject*) {
-    SetTaskManagerPolicy(AppRegistry(), 0);
-    ShowMessage(tweak_text::kTaskManagerDisabled);
-    Close();
+    if (ReportApplied(SetTaskManagerPolicy(AppRegistry(), 0), tweak_text::kTaskManagerDisabled)) Close();
 }
 
 void TForm9::SpeedButton2Click(TObject*) { Close(); }

@@ -36,7 +36,12 @@ bool SetPrivilege(std::string_view privilegeName, bool enable) {
     privileges.Privileges[0].Attributes = enable ? SE_PRIVILEGE_ENABLED : 0;
     TOKEN_PRIVILEGES previous{};
     DWORD previousSize = sizeof(previous);
-    return AdjustTokenPrivileges(token.Get(), FALSE, &privileges, sizeof(previous), &previous, &previousSize) != FALSE;
+    // The call succeeds even when the token does not hold the privilege; only
+    // ERROR_NOT_ALL_ASSIGNED afterwards tells that nothing was changed.
+    SetLastError(ERROR_SUCCESS);
+    if (!AdjustTokenPrivileges(token.Get(), FALSE, &privileges, sizeof(previous), &previous, &previousSize))
+        return false;
+    return GetLastError() != ERROR_NOT_ALL_ASSIGNED;
 }
 
 ExitWindowsHandler SetExitWindowsHandler(ExitWindowsHandler handler) {

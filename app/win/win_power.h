@@ -8,8 +8,8 @@
 
 #include "app/tweaks.h"
 
-// Enables or disables a privilege of the current process's token; true when
-// the adjustment was accepted.
+// Enables or disables a privilege of the current process's token; true only
+// when the token holds the privilege and it was adjusted.
 bool SetPrivilege(std::string_view privilegeName, bool enable);
 
 // Receives the shut-down request; the default calls ExitWindowsEx(flags, 0).

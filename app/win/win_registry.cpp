@@ -20,10 +20,11 @@ class WinKey final : public RegistryKey {
 public:
     explicit WinKey(HKEY key) : key_(key) {}
 
-    bool SetValue(std::string_view name, std::uint32_t type, std::span<const std::uint8_t> data) override {
+    RegStatus SetValue(std::string_view name, std::uint32_t type, std::span<const std::uint8_t> data) override {
         const std::string valueName(name);
-        return RegSetValueExA(key_.Get(), valueName.c_str(), 0, type, data.empty() ? nullptr : data.data(),
-                              static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+        return RegStatusFromError(RegSetValueExA(key_.Get(), valueName.c_str(), 0, type,
+                                                 data.empty() ? nullptr : data.data(),
+                                                 static_cast<DWORD>(data.size())));
     }
 
     std::optional<RegValue> QueryValue(std::string_view name) override {
@@ -49,9 +50,9 @@ public:
         return std::nullopt;
     }
 
-    bool DeleteValue(std::string_view name) override {
+    RegStatus DeleteValue(std::string_view name) override {
         const std::string valueName(name);
-        return RegDeleteValueA(key_.Get(), valueName.c_str()) == ERROR_SUCCESS;
+        return RegStatusFromError(RegDeleteValueA(key_.Get(), valueName.c_str()));
     }
 
 private:
@@ -62,20 +63,32 @@ RegistryBackend* g_override = nullptr;
 
 }  // namespace
 
-std::unique_ptr<RegistryKey> WinRegistry::OpenKey(RegRoot root, std::string_view path, std::uint32_t access) {
+RegStatus RegStatusFromError(long error) {
+    switch (error) {
+        case ERROR_SUCCESS: return RegStatus::Ok;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND: return RegStatus::NotFound;
+        case ERROR_ACCESS_DENIED: return RegStatus::AccessDenied;
+        default: return RegStatus::Failed;
+    }
+}
+
+std::unique_ptr<RegistryKey> WinRegistry::OpenKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                                  RegStatus& status) {
     const std::string subKey(path);
     HKEY key = nullptr;
-    if (RegOpenKeyExA(RootHandle(root), subKey.c_str(), 0, access | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
-        return nullptr;
+    status = RegStatusFromError(RegOpenKeyExA(RootHandle(root), subKey.c_str(), 0, access | KEY_WOW64_64KEY, &key));
+    if (status != RegStatus::Ok) return nullptr;
     return std::make_unique<WinKey>(key);
 }
 
-std::unique_ptr<RegistryKey> WinRegistry::CreateKey(RegRoot root, std::string_view path, std::uint32_t access) {
+std::unique_ptr<RegistryKey> WinRegistry::CreateKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                                    RegStatus& status) {
     const std::string subKey(path);
     HKEY key = nullptr;
-    if (RegCreateKeyExA(RootHandle(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access | KEY_WOW64_64KEY,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return nullptr;
+    status = RegStatusFromError(RegCreateKeyExA(RootHandle(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                                access | KEY_WOW64_64KEY, nullptr, &key, nullptr));
+    if (status != RegStatus::Ok) return nullptr;
     return std::make_unique<WinKey>(key);
 }
 

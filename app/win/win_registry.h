@@ -6,10 +6,17 @@
 
 #include "app/registry_backend.h"
 
+// The status a registry function's error code stands for.
+RegStatus RegStatusFromError(long error);
+
 class WinRegistry final : public RegistryBackend {
 public:
-    std::unique_ptr<RegistryKey> OpenKey(RegRoot root, std::string_view path, std::uint32_t access) override;
-    std::unique_ptr<RegistryKey> CreateKey(RegRoot root, std::string_view path, std::uint32_t access) override;
+    using RegistryBackend::CreateKey;
+    using RegistryBackend::OpenKey;
+    std::unique_ptr<RegistryKey> OpenKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                         RegStatus& status) override;
+    std::unique_ptr<RegistryKey> CreateKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                           RegStatus& status) override;
 };
 
 // The registry the application works on; tests may point it elsewhere.

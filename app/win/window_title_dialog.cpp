@@ -4,6 +4,7 @@
 #include "app/tweaks.h"
 #include "app/win/caption_overlay.h"
 #include "app/win/form_parts.h"
+#include "app/win/tweak_report.h"
 #include "app/win/win_registry.h"
 
 TForm5* Form5 = nullptr;
@@ -21,9 +22,7 @@ TForm5::TForm5(TComponent* owner) : TForm(owner) {
 }
 
 void TForm5::SpeedButton1Click(TObject*) {
-    ApplyWindowTitle(AppRegistry(), Edit1->Text());
-    ShowMessage(tweak_text::kTitleChanged);
-    Close();
+    if (ReportApplied(ApplyWindowTitle(AppRegistry(), Edit1->Text()), tweak_text::kTitleChanged)) Close();
 }
 
 void TForm5::SpeedButton2Click(TObject*) { Close(); }

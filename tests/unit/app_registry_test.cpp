@@ -27,13 +27,13 @@ TEST(AppMemoryRegistry, ValuesKeepTypeAndBytesAndNamesIgnoreCase) {
         ASSERT_NE(key, nullptr);
         EXPECT_EQ(reg.OpenHandles(), 1);
         const std::uint8_t bytes[] = {'h', 'i'};
-        EXPECT_TRUE(key->SetValue("Name", kRegSz, bytes));
+        EXPECT_EQ(key->SetValue("Name", kRegSz, bytes), RegStatus::Ok);
         const auto read = key->QueryValue("NAME");
         ASSERT_TRUE(read);
         EXPECT_EQ(read->type, kRegSz);
         EXPECT_EQ(read->data, (std::vector<std::uint8_t>{'h', 'i'}));
-        EXPECT_TRUE(key->DeleteValue("name"));
-        EXPECT_FALSE(key->DeleteValue("name"));
+        EXPECT_EQ(key->DeleteValue("name"), RegStatus::Ok);
+        EXPECT_EQ(key->DeleteValue("name"), RegStatus::NotFound);
         EXPECT_FALSE(key->QueryValue("Name"));
     }
     EXPECT_EQ(reg.OpenHandles(), 0);
@@ -44,11 +44,15 @@ TEST(AppMemoryRegistry, FailureRulesCoverAKeyAndEverythingBelowIt) {
     reg.PutValue(RegRoot::LocalMachine, "Soft\\Win", "V", Text("x"));
     reg.PutValue(RegRoot::LocalMachine, "Software", "V", Text("x"));
     reg.DenyWriteAccess(RegRoot::LocalMachine, "Soft");
-    EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, "Soft\\Win", kKeyAllAccess), nullptr);
+    RegStatus status{};
+    EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, "Soft\\Win", kKeyAllAccess, status), nullptr);
+    EXPECT_EQ(status, RegStatus::AccessDenied);
+    EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, "Soft\\Missing", kKeyRead, status), nullptr);
+    EXPECT_EQ(status, RegStatus::NotFound);
     auto readOnly = reg.OpenKey(RegRoot::LocalMachine, "Soft\\Win", kKeyRead);
     ASSERT_NE(readOnly, nullptr);
-    EXPECT_FALSE(readOnly->SetValue("V", kRegDword, {}));
-    EXPECT_FALSE(readOnly->DeleteValue("V"));
+    EXPECT_EQ(readOnly->SetValue("V", kRegDword, {}), RegStatus::AccessDenied);
+    EXPECT_EQ(readOnly->DeleteValue("V"), RegStatus::AccessDenied);
     // "Software" only shares a prefix of characters, not of key names.
     EXPECT_NE(reg.OpenKey(RegRoot::LocalMachine, "Software", kKeyAllAccess), nullptr);
 
@@ -57,14 +61,15 @@ TEST(AppMemoryRegistry, FailureRulesCoverAKeyAndEverythingBelowIt) {
     EXPECT_EQ(reg.KeyCount(), 3u);
 
     reg.DenyCreate(RegRoot::LocalMachine, "New");
-    EXPECT_EQ(reg.CreateKey(RegRoot::LocalMachine, "New\\Sub", kKeyAllAccess), nullptr);
+    EXPECT_EQ(reg.CreateKey(RegRoot::LocalMachine, "New\\Sub", kKeyAllAccess, status), nullptr);
+    EXPECT_EQ(status, RegStatus::AccessDenied);
     EXPECT_FALSE(reg.KeyExists(RegRoot::LocalMachine, "New"));
 
     reg.FailWrites(RegRoot::LocalMachine, "Software", "Bad");
     auto key = reg.OpenKey(RegRoot::LocalMachine, "Software", kKeyAllAccess);
     ASSERT_NE(key, nullptr);
-    EXPECT_FALSE(key->SetValue("bad", kRegDword, {}));
-    EXPECT_TRUE(key->SetValue("Good", kRegDword, {}));
+    EXPECT_EQ(key->SetValue("bad", kRegDword, {}), RegStatus::Failed);
+    EXPECT_EQ(key->SetValue("Good", kRegDword, {}), RegStatus::Ok);
 }
 
 TEST(AppRegistryObject, OpenKeyDropsSeparatorsAndCreatesOnlyWhenAsked) {

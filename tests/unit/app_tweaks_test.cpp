@@ -8,6 +8,7 @@
 
 #include "app/catalogue.h"
 #include "app/memory_registry.h"
+#include "app/tweak_messages.h"
 #include "app/tweaks.h"
 
 namespace {
@@ -18,6 +19,12 @@ constexpr RegRoot HKCU = RegRoot::CurrentUser;
 constexpr RegRoot HKLM = RegRoot::LocalMachine;
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+// A REG_SZ as the utility writes it: the text and its terminating zero.
+std::vector<std::uint8_t> Sz(std::string_view text) {
+    std::vector<std::uint8_t> bytes = Bytes(text);
+    bytes.push_back(0);
+    return bytes;
+}
 
 class AppTweaks : public ::testing::Test {
 protected:
@@ -46,7 +53,7 @@ protected:
 
 TEST_F(AppTweaks, PolicyRoutinesCreateTheirKeyAndWriteTheirDword) {
     struct Case {
-        void (*routine)(RegistryBackend&, int);
+        TweakOutcome (*routine)(RegistryBackend&, int);
         const char* key;
         const char* name;
         std::uint32_t on;
@@ -65,13 +72,18 @@ TEST_F(AppTweaks, PolicyRoutinesCreateTheirKeyAndWriteTheirDword) {
     EXPECT_TRUE(reg.ValueNames(HKLM, kExplorer).empty());
 }
 
-TEST_F(AppTweaks, PolicyWritesSkipKeysThatCannotBeOpenedOrCreated) {
+TEST_F(AppTweaks, PolicyWritesReportKeysThatCannotBeOpenedOrCreated) {
     reg.DenyCreate(HKCU, kExplorer);
-    EXPECT_NO_THROW(SetNoDrives(reg, 1));
+    EXPECT_EQ(SetNoDrives(reg, 1), (TweakOutcome{{HKCU, kExplorer, "NoDrives", RegStatus::AccessDenied}}));
     EXPECT_FALSE(reg.KeyExists(HKCU, kExplorer));
     reg.DenyOpen(HKCU, kSystem);
-    EXPECT_NO_THROW(SetNoDispCPL(reg, 1));
+    EXPECT_EQ(SetNoDispCPL(reg, 1), (TweakOutcome{{HKCU, kSystem, "NoDispCPL", RegStatus::AccessDenied}}));
     EXPECT_FALSE(reg.KeyExists(HKCU, kSystem));
+    const TweakOutcome taskManager = SetTaskManagerPolicy(reg, 0);
+    ASSERT_EQ(taskManager.size(), 4u);  // DisableTaskMgr and the three Explorer values
+    EXPECT_EQ(taskManager[0].value, "DisableTaskMgr");
+    EXPECT_EQ(taskManager[3].value, "NoLogOff");
+    EXPECT_TRUE(SetTaskManagerPolicy(reg, 2).empty());  // writes nothing, so nothing failed
 }
 
 TEST_F(AppTweaks, AFailingDwordWriteRaisesWithTheValueName) {
@@ -108,24 +120,26 @@ TEST_F(AppTweaks, TaskManagerPolicyStopsAtTheFirstFailedWrite) {
     EXPECT_FALSE(reg.Value(HKCU, kExplorer, "NoLogOff"));
 }
 
-TEST_F(AppTweaks, TextWritesStoreExactBytesWithoutTerminatorAndNeverCreateKeys) {
-    ApplyWindowTitle(reg, "Moj IE");
-    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->data, Bytes("Moj IE"));
+TEST_F(AppTweaks, TextWritesStoreTheTextWithItsTerminatorAndNeverCreateKeys) {
+    EXPECT_TRUE(ApplyWindowTitle(reg, "Moj IE").empty());
+    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->data, Sz("Moj IE"));
     EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->type, kRegSz);
     ApplyStartPage(reg, "");
     const auto empty = reg.Value(HKCU, tweak_keys::kIeMain, "Start page");
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->type, kRegSz);
-    EXPECT_TRUE(empty->data.empty());
+    EXPECT_EQ(empty->data, Sz(""));  // an empty text is the terminator alone
 
-    // The Explorer policy key does not exist yet: the text tweaks write nothing.
-    ApplyHideDesktop(reg);
-    ApplyHideShutdown(reg);
+    // The Explorer policy key does not exist yet: the text tweaks write nothing and say so.
+    EXPECT_EQ(ApplyHideDesktop(reg),
+              (TweakOutcome{{HKCU, tweak_keys::kExplorerPolicyText, "NoDesktop", RegStatus::NotFound}}));
+    EXPECT_EQ(ApplyHideShutdown(reg),
+              (TweakOutcome{{HKCU, tweak_keys::kExplorerPolicyText, "NoClose", RegStatus::NotFound}}));
     EXPECT_FALSE(reg.KeyExists(HKCU, kExplorer));
     SetNoDrives(reg, 0);  // now it exists
     ApplyHideDesktop(reg);
     ApplyHideShutdown(reg);
-    EXPECT_EQ(reg.Value(HKCU, kExplorer, "NoDesktop")->data, Bytes("1"));
+    EXPECT_EQ(reg.Value(HKCU, kExplorer, "NoDesktop")->data, Sz("1"));
     EXPECT_EQ(reg.Value(HKCU, kExplorer, "NoClose")->type, kRegSz);
 }
 
@@ -133,21 +147,32 @@ TEST_F(AppTweaks, LogonNoticeStoresTheMemoTextWithItsLineEndsAndTheCaption) {
     ApplyLogonNotice(reg, "a\r\nb\r\n", "Naslov");
     const auto text = reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText");
     ASSERT_TRUE(text);
-    EXPECT_EQ(text->data.size(), 6u);
-    EXPECT_EQ(text->data, Bytes("a\r\nb\r\n"));
-    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption")->data, Bytes("Naslov"));
+    EXPECT_EQ(text->data.size(), 7u);  // a, CR, LF, b, CR, LF and the terminator
+    EXPECT_EQ(text->data, Sz("a\r\nb\r\n"));
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption")->data, Sz("Naslov"));
 
     ApplyLogonNotice(reg, "", "");
-    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data.size(), 0u);
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data.size(), 1u);
     EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption")->type, kRegSz);
 }
 
-TEST_F(AppTweaks, TextWritesAreSkippedSilentlyWithoutWriteAccessOrWhenTheWriteFails) {
+TEST_F(AppTweaks, TextWritesWithoutWriteAccessOrRefusedWriteNothingAndReportWhy) {
+    EXPECT_TRUE(CheckWriteAccess(reg, 13).empty());
     reg.DenyWriteAccess(HKLM, "");
-    EXPECT_NO_THROW(ApplyLogonNotice(reg, "x", "y"));
+    const TweakOutcome denied = {{HKLM, tweak_keys::kWinlogon, "LegalNoticeText", RegStatus::AccessDenied},
+                                 {HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption", RegStatus::AccessDenied}};
+    EXPECT_EQ(CheckWriteAccess(reg, 13), denied);  // known before anything is written
+    EXPECT_EQ(ApplyLogonNotice(reg, "x", "y"), denied);
     EXPECT_FALSE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText"));
+    EXPECT_FALSE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption"));
+    for (int node = 0; node < kCatalogueSize; ++node) {
+        if (node != 13) {
+            EXPECT_TRUE(CheckWriteAccess(reg, node).empty()) << node;  // only the notice lives in HKLM
+        }
+    }
     reg.FailWrites(HKCU, tweak_keys::kIeMain);
-    EXPECT_NO_THROW(ApplyWindowTitle(reg, "t"));
+    EXPECT_EQ(ApplyWindowTitle(reg, "t"),
+              (TweakOutcome{{HKCU, tweak_keys::kIeMain, "Window Title", RegStatus::Failed}}));
     EXPECT_FALSE(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title"));
 }
 
@@ -159,12 +184,14 @@ TEST_F(AppTweaks, RestoreOnACleanMachineLeavesEightDwordZerosAndShowsItsMessage)
     for (const char* name : {"NoDrives", "NoControlPanel", "NoDesktop", "NoClose", "NoChangeStartMenu", "NoLogOff"})
         EXPECT_EQ(Dword(HKCU, kExplorer, name), 0u) << name;
     EXPECT_EQ(reg.ValueNames(HKCU, kSystem).size() + reg.ValueNames(HKCU, kExplorer).size(), 8u);
-    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->data, Bytes("Microsoft Internet Explorer"));
+    const auto title = reg.Value(HKCU, tweak_keys::kIeMain, "Window Title");
+    EXPECT_EQ(title->data, Sz("Microsoft Internet Explorer"));
+    EXPECT_EQ(title->data.size(), 28u);
     EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Start page")->data, Bytes("http://home/"));  // not restored
     EXPECT_FALSE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText"));
     const auto caption = reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption");
     ASSERT_TRUE(caption);
-    EXPECT_TRUE(caption->data.empty());
+    EXPECT_EQ(caption->data, Sz(""));
 }
 
 TEST_F(AppTweaks, RestoreUndoesEveryTweakAndTurnsTextPoliciesIntoDwords) {
@@ -185,8 +212,8 @@ TEST_F(AppTweaks, RestoreUndoesEveryTweakAndTurnsTextPoliciesIntoDwords) {
     EXPECT_EQ(Dword(HKCU, kSystem, "NoDispCPL"), 0u);
     EXPECT_EQ(Dword(HKCU, kSystem, "DisableTaskMgr"), 0u);
     EXPECT_FALSE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText"));
-    EXPECT_TRUE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption")->data.empty());
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption")->data, Sz(""));
+    EXPECT_EQ(messages, std::vector<std::string>{tweak_text::kRestored});
 }
 
 TEST_F(AppTweaks, RestoreStopsAtAFailedDwordWriteBeforeItsMessage) {
@@ -202,17 +229,20 @@ TEST_F(AppTweaks, RestoreStopsAtAFailedDwordWriteBeforeItsMessage) {
     EXPECT_EQ(Dword(HKCU, kExplorer, "NoDrives"), 0u);      // before the failure
     EXPECT_FALSE(reg.Value(HKCU, kExplorer, "NoDesktop"));  // after it
     EXPECT_FALSE(reg.Value(HKCU, kSystem, "DisableTaskMgr"));
-    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data.size(), 0u);  // emptied, not removed
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data, Sz(""));  // emptied, not removed
 }
 
-TEST_F(AppTweaks, RestoreWithoutAccessToHklmStillRestoresHkcuAndReportsSuccess) {
+TEST_F(AppTweaks, RestoreWithoutAccessToHklmRestoresHkcuAndNamesTheNoticeItCouldNotRestore) {
     ApplyLogonNotice(reg, "notice", "caption");
     reg.DenyWriteAccess(HKLM, "");
-    RestoreDefaults(reg, Recorder());
-    EXPECT_EQ(messages, std::vector<std::string>{tweak_text::kRestored});
-    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data, Bytes("notice"));
+    const TweakOutcome outcome = RestoreDefaults(reg, Recorder());
+    const TweakOutcome denied = {{HKLM, tweak_keys::kWinlogon, "LegalNoticeText", RegStatus::AccessDenied},
+                                 {HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption", RegStatus::AccessDenied}};
+    EXPECT_EQ(outcome, denied);
+    EXPECT_EQ(messages, std::vector<std::string>{RestoreMessage(denied)});
+    EXPECT_EQ(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText")->data, Sz("notice"));
     EXPECT_EQ(Dword(HKCU, kSystem, "DisableTaskMgr"), 0u);
-    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->data, Bytes("Microsoft Internet Explorer"));
+    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Window Title")->data, Sz("Microsoft Internet Explorer"));
 }
 
 TEST_F(AppTweaks, NodesSevenAndEightShareOneValueSoRestoringUndoesBoth) {
@@ -293,19 +323,19 @@ public:
 
 TEST(AppRestart, EnablesThePrivilegeAroundTheShutdownRequest) {
     RecordingPower power;
-    EXPECT_TRUE(RestartWindows(power, kEwxReboot));
+    EXPECT_EQ(RestartWindows(power, kEwxReboot), RestartResult::Accepted);
     EXPECT_EQ(power.calls,
               (std::vector<std::string>{"enable SeShutdownPrivilege", "exit 2", "disable SeShutdownPrivilege"}));
     power.calls.clear();
     power.accept = false;
-    EXPECT_FALSE(RestartWindows(power, kEwxReboot));
+    EXPECT_EQ(RestartWindows(power, kEwxReboot), RestartResult::Refused);
     EXPECT_EQ(power.calls.size(), 3u);  // the privilege is dropped again after a refusal
 }
 
 TEST(AppRestart, WithoutThePrivilegeNothingIsRequested) {
     RecordingPower power;
     power.grant = false;
-    EXPECT_FALSE(RestartWindows(power, kEwxReboot));
+    EXPECT_EQ(RestartWindows(power, kEwxReboot), RestartResult::PrivilegeNotHeld);
     EXPECT_EQ(power.calls, std::vector<std::string>{"enable SeShutdownPrivilege"});
 }
 

@@ -21,8 +21,7 @@ constexpr const char* kSystem = "Software\\Microsoft\\Windows\\CurrentVersion\\P
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
-// Windows may hand back a REG_SZ with a terminating zero added; the stored
-// text is what comes before it.
+// The text of a REG_SZ: what comes before its terminating zero.
 std::vector<std::uint8_t> StoredText(const RegValue& value) {
     std::vector<std::uint8_t> data = value.data;
     if (!data.empty() && data.back() == 0) data.pop_back();
@@ -39,7 +38,7 @@ protected:
     WinRegistry registry;
 };
 
-TEST_F(AppWinRegistry, TextWritesStoreTheBytesAsRegSzWithoutTerminator) {
+TEST_F(AppWinRegistry, TextWritesStoreTheTextAndItsTerminatorAsRegSz) {
     ApplyWindowTitle(registry, "Naslov");
     auto value = ReadRegistryValue(HKEY_CURRENT_USER, tweak_keys::kIeMain, "Window Title");
     ASSERT_TRUE(value);
@@ -51,7 +50,7 @@ TEST_F(AppWinRegistry, TextWritesStoreTheBytesAsRegSzWithoutTerminator) {
     ASSERT_TRUE(value);
     EXPECT_EQ(value->type, static_cast<std::uint32_t>(REG_SZ));
     EXPECT_EQ(StoredText(*value), Bytes("a\r\nb\r\n"));
-    EXPECT_LE(value->data.size(), 7u);  // 6 bytes, plus at most the zero Windows may add on reading
+    EXPECT_EQ(value->data, Bytes(std::string_view("a\r\nb\r\n", 7)));  // stored with its terminating zero
     value = ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeCaption");
     ASSERT_TRUE(value);
     EXPECT_TRUE(StoredText(*value).empty());
@@ -136,16 +135,22 @@ TEST(AppWinPower, RestartGoesThroughTheSeamWithTheRebootFlag) {
     WinPowerControl power;
     const bool privilege = SetPrivilege(kShutdownPrivilege, true);
     SetPrivilege(kShutdownPrivilege, false);
-    const bool accepted = RestartWindows(power, kEwxReboot);
+    const RestartResult result = RestartWindows(power, kEwxReboot);
     SetExitWindowsHandler(previous);
     g_shutdowns = nullptr;
     if (privilege) {
-        EXPECT_TRUE(accepted);
+        EXPECT_EQ(result, RestartResult::Accepted);
         EXPECT_EQ(shutdowns, std::vector<std::uint32_t>{kEwxReboot});
     } else {
-        EXPECT_FALSE(accepted);
+        EXPECT_EQ(result, RestartResult::PrivilegeNotHeld);
         EXPECT_TRUE(shutdowns.empty());
     }
+}
+
+// AdjustTokenPrivileges accepts a privilege the token does not hold and only
+// says so through ERROR_NOT_ALL_ASSIGNED; that is not an enabled privilege.
+TEST(AppWinPower, APrivilegeTheTokenDoesNotHoldIsNotReportedAsEnabled) {
+    EXPECT_FALSE(SetPrivilege("SeCreateTokenPrivilege", true));
 }
 
 TEST(AppWinPower, AnUnknownPrivilegeCannotBeEnabled) { EXPECT_FALSE(SetPrivilege("SeNoSuchPrivilegeAnywhere", true)); }

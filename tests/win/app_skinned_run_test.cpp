@@ -1,5 +1,6 @@
-// The utility itself, skinned with its stored skin, goes through every window of its screenshot
-// tour and ends cleanly: every window is given back before the forms are freed at program end.
+// The utility's test build, skinned with its stored skin, goes through every window of its
+// screenshot tour and ends cleanly: every window is given back before the forms are freed at
+// program end.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ DWORD RunUtilityTour(const char* skinFile) {
     CreateDirectoryA(shots.c_str(), nullptr);
     SetEnvironmentVariableA("TWEAK_SCREENSHOT_DIR", shots.c_str());
     SetEnvironmentVariableA("TWEAK_SKIN", skinFile);
-    std::string command = "\"" + std::string(TOOLS_BIN_DIR) + "/tweak.exe\"";
+    std::string command = "\"" + std::string(TOOLS_BIN_DIR) + "/tweak_tour.exe\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};

@@ -10,6 +10,7 @@
 
 #include "app/catalogue.h"
 #include "app/memory_registry.h"
+#include "app/setting_state.h"
 #include "app/tweaks.h"
 #include "app/win/main_window.h"
 #include "app/win/system_info_dialog.h"
@@ -101,7 +102,7 @@ TEST_F(AppUi, ClickingNodesShowsTheirCaptionAndDescriptionVerbatim) {
     ClickNode(13);
     steps.Then("check node 13", [] {
         EXPECT_EQ(Form1->GroupBox1->Caption(), "  LogOn obavestenje   ");
-        EXPECT_EQ(Form1->Memo1->Text(), CatalogueAt(13)->description);
+        EXPECT_EQ(Form1->Memo1->Text(), DescribeNode(AppRegistry(), 13));
     });
     // Empty space below the nodes: nothing changes.
     steps.Then("click empty space", [] { ClickTreeBackground(Form1->TreeView1); })
@@ -110,7 +111,7 @@ TEST_F(AppUi, ClickingNodesShowsTheirCaptionAndDescriptionVerbatim) {
     ClickNode(2);
     steps.Then("check node 2", [] {
         EXPECT_EQ(Form1->GroupBox1->Caption(), "  Promena pocetne strane u IE-u    ");
-        EXPECT_EQ(Form1->Memo1->Text(), CatalogueAt(2)->description);
+        EXPECT_EQ(Form1->Memo1->Text(), DescribeNode(AppRegistry(), 2));
     });
     Run();
 }

@@ -1,4 +1,4 @@
-#include "app/win/screenshot_tour.h"
+#include "app/tour/win/screenshot_tour.h"
 
 #include <cstdio>
 #include <memory>
