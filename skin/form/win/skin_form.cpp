@@ -93,6 +93,7 @@ TSkinForm::TSkinForm(TComponent* owner)
 TSkinForm::~TSkinForm() {
     LiveFormSkins().erase(this);
     if (subclassed_ && IsWindow(Handle)) Detach();
+    UnhookMdiClient(false);
     FreeControlSkins();
     StartHoverTimer(false);
     RemoveFormHook();
@@ -175,6 +176,7 @@ void TSkinForm::Attach(TSkinData* skinData) {
         }
     }
     if ((exStyle & WS_EX_MDICHILD) != 0) mdiRole_ = skin::form::MdiRole::Child;
+    if (mdiRole_ == skin::form::MdiRole::Frame) HookMdiClient();
 
     frameClass_ = skin::form::ClassifyFrame(windowStyle_, exStyle, className_);
     isUnicode_ = IsWindowUnicode(Handle) != FALSE;
@@ -346,6 +348,7 @@ void TSkinForm::Detach() {
         StartHoverTimer(false);
         if (ownerForm_ != nullptr && phase_ != 4) ownerForm_->SetColor(oldColor_);
         Unsubclass();
+        UnhookMdiClient(false);
         if (ownerForm_ != nullptr) ownerForm_->SetAutoScroll(autoScrollWas_);
         return;
     }
@@ -362,6 +365,7 @@ void TSkinForm::Detach() {
         SetMenu(Handle, skinMenu_->MenuHandle());
         skinMenu_.reset();
     }
+    UnhookMdiClient(false);
     captionBitmap_ = {};
     captionBackground_ = {};
     windowStyle_ = static_cast<DWORD>(GetWindowLongPtrW(Handle, GWL_STYLE));
@@ -386,6 +390,8 @@ void TSkinForm::DetachOnDestroy() {
     StartHoverTimer(false);
     RemoveFormHook();
     Unsubclass();
+    // The skin goes with the window: the client must not keep a way to it.
+    UnhookMdiClient(true);
     skinMenu_.reset();
     captionBitmap_ = {};
     captionBackground_ = {};
@@ -425,6 +431,10 @@ void TSkinForm::FormWindowProc(TMessage& message, const TMessageNext& next) {
             FrameChanged();
             return;
         case SM_SKINCHANGED: ReapplySkin(); return;
+        case CM_MENUCHANGED:
+            next(message);
+            if (skinMenu_ && MenuUpdateOn()) RebuildMenuBar(GetMenu(Handle));
+            return;
         case CM_DIALOGCHAR: {
             next(message);
             if (message.Result != 0 || !skinMenu_) return;
