@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "form_skin_fixture.h"
 #include "framework/win/framework.h"
 #include "support/message_pump.h"
 
@@ -188,6 +191,53 @@ TEST_F(MdiFramework, ActiveChildMenuMergesByGroupIndexAndLeavesWhenItCloses) {
     EXPECT_EQ(frame_->MDIChildCount(), 0);
     EXPECT_EQ(menu_->MergedMenu(), nullptr);
     EXPECT_EQ(TopCaptions(GetMenu(frame_->Handle())), (std::vector<std::wstring>{L"&File", L"&Window"}));
+}
+
+// Ctrl+F6 and Ctrl+F4 typed on the keyboard reach the children through the program's own loop.
+TEST(MdiFrameworkKeys, CtrlF6MovesToTheNextChildAndCtrlF4ClosesIt) {
+    Application->Initialize();
+    TForm* frame = nullptr;
+    Application->CreateForm(frame);
+    ASSERT_EQ(Application->MainForm(), frame);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(40, 40, 600, 400);
+    frame->Show();
+    bool gone[2] = {};
+    TForm* children[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        children[i] = new TForm(frame);
+        children[i]->SetFormStyle(fsMDIChild);
+        children[i]->SetBounds(10 + 30 * i, 10 + 30 * i, 240, 160);
+        children[i]->OnDestroy = [&gone, i](TObject*) { gone[i] = true; };
+        children[i]->Show();
+    }
+    SetForegroundWindow(frame->Handle());
+    const auto pumpUntil = [](const std::function<bool()>& done) {
+        const DWORD start = GetTickCount();
+        while (!done() && GetTickCount() - start < 5000) {
+            Application->ProcessMessages();
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        }
+        return done();
+    };
+    ASSERT_TRUE(pumpUntil([&] { return frame->ActiveMDIChild() == children[1]; }));
+
+    std::atomic<int> step{0};
+    form_test::InputThread input([&] {
+        form_test::Key(VK_CONTROL, true);
+        form_test::TapKey(VK_F6);
+        form_test::Key(VK_CONTROL, false);
+        form_test::WaitFor([&] { return step.load() >= 1; });
+        form_test::Key(VK_CONTROL, true);
+        form_test::TapKey(VK_F4);
+        form_test::Key(VK_CONTROL, false);
+    });
+    EXPECT_TRUE(pumpUntil([&] { return frame->ActiveMDIChild() == children[0]; }));
+    step = 1;
+    EXPECT_TRUE(pumpUntil([&] { return gone[0]; }));
+    input.Join();
+    EXPECT_FALSE(gone[1]);
+    EXPECT_EQ(frame->MDIChildCount(), 1);
 }
 
 }  // namespace

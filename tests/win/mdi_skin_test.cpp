@@ -133,6 +133,19 @@ TEST_F(MdiSkin, NewChildrenAreSkinnedScrollBarsStayAwayAndMenuUpdateIsTheFramesO
         EXPECT_EQ(childSkin->MdiRole(), 2);
     }
     EXPECT_EQ(frameSkin->PendingMdiChild(), nullptr);
+    // The active child's menu joins the frame's skinned bar; the Windows menu stays off the frame.
+    auto* childMenu = new TMainMenu(children[2]);
+    auto* edit = new TMenuItem(nullptr);
+    edit->SetCaption("&Edit");
+    edit->SetGroupIndex(1);
+    childMenu->Items()->Add(edit);
+    children[2]->SetMenu(childMenu);
+    testing_support::PumpPendingMessages();
+    ASSERT_NE(frameSkin->MenuBar(), nullptr);
+    const auto buttons = frameSkin->MenuBar()->Buttons();
+    ASSERT_EQ(buttons.size(), 3u);
+    EXPECT_EQ(buttons[1].Caption, L"&Edit");
+    EXPECT_EQ(GetMenu(frame_->Handle()), nullptr);
     // The frame holds off CM_MENUCHANGED for itself; the shared setting stays on for the rest.
     EXPECT_FALSE(frameSkin->MenuUpdateOn());
     EXPECT_TRUE(data_->MenuUpdate());
