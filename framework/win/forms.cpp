@@ -195,7 +195,14 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
 }
 
 void TCustomForm::MenuChanged() {
-    if (!HandleAllocated() || formStyle_ == fsMDIChild) return;
+    if (!HandleAllocated()) return;
+    if (formStyle_ == fsMDIChild) {
+        // A merged menu shows in the frame's bar: the frame's is made again.
+        TCustomForm* frame = MdiFrame();
+        if (menu_ != nullptr && frame != nullptr && frame->Menu() != nullptr && frame->Menu()->MergedMenu() == menu_)
+            frame->Menu()->Merge(menu_);
+        return;
+    }
     if (formStyle_ == fsMDIForm)
         SetMdiMenu();
     else if (menu_ != nullptr && GetMenu(Handle()) != menu_->Handle())

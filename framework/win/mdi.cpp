@@ -13,6 +13,9 @@ namespace {
 // First command of the frame's window menu entries; framework items count up from 1.
 constexpr UINT kFirstMdiChildCommand = 0xFF00;
 
+// What the window is, whatever FormStyle says now (it may have changed since it was made).
+bool IsMdiChildWindow(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0; }
+
 TLayoutRect ChildRect(HWND parent, HWND child) {
     RECT r{};
     GetWindowRect(child, &r);
@@ -156,13 +159,15 @@ void TCustomForm::DefaultHandler(TMessage& message) {
     }
     if (formStyle_ == fsMDIForm)
         message.Result = DefFrameProcW(Handle(), mdiClient_.Get(), message.Msg, message.WParam, message.LParam);
-    else
+    else if (IsMdiChildWindow(Handle()))
         message.Result = DefMDIChildProcW(Handle(), message.Msg, message.WParam, message.LParam);
+    else  // the style changed and the window is still the one made before
+        TScrollingWinControl::DefaultHandler(message);
 }
 
 void TCustomForm::DestroyWindowHandle(HWND window) {
     HWND client = GetParent(window);
-    if (formStyle_ != fsMDIChild || client == nullptr) {
+    if (!IsMdiChildWindow(window) || client == nullptr) {
         TScrollingWinControl::DestroyWindowHandle(window);
         return;
     }

@@ -34,10 +34,13 @@ std::vector<TMenuItem*> TMainMenu::TopItems() const {
 
 void TMainMenu::Merge(TMainMenu* menu) {
     if (menu == this) menu = nullptr;
-    if (menu == merged_) return;
-    if (merged_ != nullptr) merged_->RemoveFreeNotification(this);
-    merged_ = menu;
-    if (merged_ != nullptr) merged_->FreeNotification(this);
+    if (menu == nullptr && merged_ == nullptr) return;
+    // The same menu again: its items may have changed, the bar is made again.
+    if (menu != merged_) {
+        if (merged_ != nullptr) merged_->RemoveFreeNotification(this);
+        merged_ = menu;
+        if (merged_ != nullptr) merged_->FreeNotification(this);
+    }
     Items()->RebuildHandle();
     MenuChanged();
 }

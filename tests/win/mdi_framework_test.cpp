@@ -160,6 +160,9 @@ TEST_F(MdiFramework, ActiveChildMenuMergesByGroupIndexAndLeavesWhenItCloses) {
     editor->SetMenu(editorMenu);
     testing_support::PumpPendingMessages();
     EXPECT_EQ(TopCaptions(GetMenu(frame_->Handle())), (std::vector<std::wstring>{L"&File", L"&Edit", L"&Window"}));
+    edit->SetCaption("&Uredi");  // a merged item changed shows at once
+    EXPECT_EQ(TopCaptions(GetMenu(frame_->Handle())), (std::vector<std::wstring>{L"&File", L"&Uredi", L"&Window"}));
+    edit->SetCaption("&Edit");
     // A merged item's command reaches it through the frame.
     int copies = 0;
     edit->Items(0)->OnClick = [&](TObject*) { ++copies; };

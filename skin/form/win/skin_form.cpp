@@ -185,7 +185,8 @@ void TSkinForm::Attach(TSkinData* skinData) {
         savedMenu_ = GetMenu(Handle);
         if (savedMenu_ != nullptr && mdiRole_ != skin::form::MdiRole::Child &&
             frameClass_.Kind != skin::form::FrameKind::BorderlessPopup) {
-            skinMenu_ = std::make_unique<TSkinMenu>(*this, ownerForm_ != nullptr ? ownerForm_->Menu() : nullptr);
+            barMenu_ = ownerForm_ != nullptr ? ownerForm_->Menu() : nullptr;
+            skinMenu_ = std::make_unique<TSkinMenu>(*this, barMenu_);
             skinMenu_->TakeMenu(savedMenu_);
         }
         const bool mdiChildMaximized = SkinManager != nullptr && SkinManager->MDIChildMaximized;

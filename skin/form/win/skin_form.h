@@ -24,6 +24,7 @@
 
 class TCustomForm;
 class TPopupMenu;
+class TMainMenu;
 
 namespace base::win {
 class DibSection;
@@ -253,6 +254,7 @@ private:
     std::vector<TSkinControl*> controlSkins_;
     TPopupMenu* sysPopupMenu_ = nullptr;  // owned as a component of this form skin
     std::unique_ptr<TSkinMenu> skinMenu_;
+    TMainMenu* barMenu_ = nullptr;  // the framework menu the bar was made for
 };
 
 }  // namespace skin::win

@@ -109,7 +109,9 @@ void TSkinForm::UnhookMdiClient(bool clientGoing) {
 }
 
 void TSkinForm::RebuildMenuBar(HMENU menu) {
-    if (!skinMenu_) return;
+    // The bar reads the framework menu it was made for: another one (or the old one freed) is
+    // not to be read through it.
+    if (!skinMenu_ || (ownerForm_ != nullptr && ownerForm_->Menu() != barMenu_)) return;
     skinMenu_->TakeMenu(menu);
     if (phase_ == 1 || phase_ == 3) PaintFrame(nullptr);
 }
