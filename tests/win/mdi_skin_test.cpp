@@ -316,4 +316,41 @@ TEST_F(MdiSkin, MaximizedChildButtonsInTheMenuBarRestoreMinimizeAndCloseIt) {
     EXPECT_EQ(frame_->MDIChildCount(), 1);
 }
 
+// Alt+letter typed in a child opens the drop-down of the frame's skinned menu bar.
+TEST_F(MdiSkin, AltLetterInAChildOpensTheFramesDropDown) {
+    TSkinForm* frameSkin = SkinFrame();
+    ASSERT_NE(frameSkin, nullptr);
+    TForm* child = NewChild("Prvi");
+    auto* edit = new TEdit(child);
+    edit->SetParent(child);
+    edit->SetBounds(10, 10, 120, 22);
+    SetForegroundWindow(frame_->Handle());
+    edit->SetFocus();
+    const auto fileMenu = reinterpret_cast<LRESULT>(menu_->Items()->Items(0)->Handle());
+    std::atomic<bool> fileShown{false};
+    std::atomic<bool> done{false};
+    form_test::InputThread input([&] {
+        form_test::Key(VK_MENU, true);
+        form_test::TapKey('F');
+        form_test::Key(VK_MENU, false);
+        form_test::WaitFor([&] {
+            const HWND popup = FindWindowW(L"#32768", nullptr);
+            fileShown = popup != nullptr && IsWindowVisible(popup) &&
+                        SendMessageW(popup, 0x01E1 /* MN_GETHMENU */, 0, 0) == fileMenu;
+            return fileShown.load();
+        });
+        form_test::TapKey(VK_ESCAPE);
+        form_test::TapKey(VK_ESCAPE);
+        done = true;
+    });
+    const DWORD start = GetTickCount();
+    while (!done && GetTickCount() - start < 8000) {
+        Application->ProcessMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    input.Join();
+    testing_support::PumpMessagesFor(100);
+    EXPECT_TRUE(fileShown);
+}
+
 }  // namespace

@@ -438,7 +438,15 @@ void TSkinForm::FormWindowProc(TMessage& message, const TMessageNext& next) {
             return;
         case CM_DIALOGCHAR: {
             next(message);
-            if (message.Result != 0 || !skinMenu_) return;
+            if (message.Result != 0) return;
+            if (mdiRole_ == skin::form::MdiRole::Child) {
+                // An MDI child has no bar of its own: Alt+letter belongs to the frame's.
+                TCustomForm* frame = SkinManager != nullptr ? SkinManager->MDIFrameForm : nullptr;
+                if (frame != nullptr && frame != ownerForm_)
+                    message.Result = frame->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+                return;
+            }
+            if (!skinMenu_) return;
             const bool altOnly = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
             if (!altOnly) return;
             if (const auto button =
