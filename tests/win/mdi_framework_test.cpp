@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "form_skin_fixture.h"
+#include "framework/typinfo.h"
 #include "framework/win/framework.h"
 #include "support/message_pump.h"
 
@@ -79,6 +80,7 @@ protected:
 };
 
 TEST_F(MdiFramework, ChildrenLiveInTheClientAreArrangedAndCloseFreesThem) {
+    EXPECT_EQ(GetEnumProp(frame_, "FormStyle"), "fsMDIForm");
     const HWND client = frame_->ClientHandle();
     ASSERT_NE(client, nullptr);
     wchar_t className[32] = {};

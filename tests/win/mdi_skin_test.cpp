@@ -316,6 +316,16 @@ TEST_F(MdiSkin, MaximizedChildButtonsInTheMenuBarRestoreMinimizeAndCloseIt) {
     EXPECT_EQ(frame_->MDIChildCount(), 1);
 }
 
+// With xoMDIScrollbar the client keeps the scroll bars it shows.
+TEST_F(MdiSkin, WithMdiScrollbarOptionTheClientKeepsItsScrollBars) {
+    data_->SetOptions(data_->Options().Include(skin::TSkinOption::xoMDIScrollbar));
+    TSkinForm* frameSkin = SkinFrame();
+    ASSERT_NE(frameSkin, nullptr);
+    ASSERT_TRUE(frameSkin->MdiClientHooked());
+    ChildOutOfView(nullptr);
+    EXPECT_NE(GetWindowLongPtrW(client_, GWL_STYLE) & kScrollBars, 0);
+}
+
 // Alt+letter typed in a child opens the drop-down of the frame's skinned menu bar.
 TEST_F(MdiSkin, AltLetterInAChildOpensTheFramesDropDown) {
     TSkinForm* frameSkin = SkinFrame();
