@@ -117,6 +117,14 @@ void TApplication::Run() {
 
 void TApplication::Terminate() { PostQuitMessage(0); }
 
+bool TApplication::IsMDIMsg(MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    TCustomForm* main = MainForm();
+    if (main == nullptr || main->FormStyle() != fsMDIForm || main->ClientHandle() == nullptr) return false;
+    if (main->ActiveMDIChild() == nullptr) return false;
+    return TranslateMDISysAccel(main->ClientHandle(), &msg) != FALSE;
+}
+
 bool TApplication::IsKeyMsg(MSG& msg) {
     if (msg.message == WM_KEYDOWN && (msg.wParam == VK_TAB || msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
         const auto code =
@@ -142,7 +150,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
         return true;
     }
     bool handled = false;
-    framework_internal::Guarded(this, [&] { handled = IsKeyMsg(msg); });
+    framework_internal::Guarded(this, [&] { handled = IsMDIMsg(msg) || IsKeyMsg(msg); });
     if (!handled) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

@@ -71,6 +71,8 @@ private:
     void FormCreated(TCustomForm* form);
     bool ProcessMessage(MSG& msg);
     bool IsKeyMsg(MSG& msg);
+    // Ctrl+F4, Ctrl+F6 and the like for the active MDI child of an MDI main form.
+    bool IsMDIMsg(MSG& msg);
 
     TCustomForm* mainForm_ = nullptr;
     HWND handle_ = nullptr;

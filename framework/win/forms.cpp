@@ -105,10 +105,22 @@ void TCustomForm::CreateParams(TCreateParams& params) {
         params.WndParent = Application->MainForm()->Handle();
     }
     params.ClassStyle = CS_DBLCLKS;
+    if (formStyle_ == fsMDIChild) {
+        const TCustomForm* frame = MdiFrame();
+        if (frame == nullptr) throw std::runtime_error("Cannot create form. No MDI forms are currently active");
+        params.ExStyle |= WS_EX_MDICHILD;
+        params.Style |= WS_CHILD | WS_VISIBLE;
+        params.WndParent = frame->ClientHandle();
+        if (position_ == poDefault || position_ == poDefaultPosOnly) params.X = params.Y = CW_USEDEFAULT;
+    }
 }
 
 void TCustomForm::CreateWnd() {
-    if (menu_ != nullptr) ::SetMenu(Handle(), menu_->Handle());
+    if (formStyle_ == fsMDIForm) CreateMdiClient();
+    if (formStyle_ == fsMDIForm)
+        SetMdiMenu();
+    else if (menu_ != nullptr && formStyle_ != fsMDIChild)
+        ::SetMenu(Handle(), menu_->Handle());
     UpdateIcon();
 }
 
@@ -139,6 +151,7 @@ void SendWindowIcons(HWND window, HICON icon) {
 void TCustomForm::DestroyWnd() {
     // Windows destroys a window's menu with the window; the menu belongs to its TMainMenu.
     if (GetMenu(Handle()) != nullptr) ::SetMenu(Handle(), nullptr);
+    mdiClient_.Reset();
 }
 
 void TCustomForm::ApplyStyles() {
@@ -169,15 +182,31 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
     if (menu_ != nullptr) menu_->RemoveFreeNotification(this);
     menu_ = menu;
     if (menu_ != nullptr) menu_->FreeNotification(this);
-    if (HandleAllocated()) {
-        ::SetMenu(Handle(), menu_ != nullptr ? menu_->Handle() : nullptr);
+    if (HandleAllocated() && formStyle_ == fsMDIChild) {
+        if (TCustomForm* frame = MdiFrame(); frame != nullptr && frame->ActiveMDIChild() == this)
+            MdiActivated(0, reinterpret_cast<LPARAM>(Handle()));
+    } else if (HandleAllocated()) {
+        if (formStyle_ == fsMDIForm)
+            SetMdiMenu();
+        else
+            ::SetMenu(Handle(), menu_ != nullptr ? menu_->Handle() : nullptr);
         Perform(CM_MENUCHANGED);
     }
 }
 
 void TCustomForm::MenuChanged() {
     if (!HandleAllocated()) return;
-    if (menu_ != nullptr && GetMenu(Handle()) != menu_->Handle()) ::SetMenu(Handle(), menu_->Handle());
+    if (formStyle_ == fsMDIChild) {
+        // A merged menu shows in the frame's bar: the frame's is made again.
+        TCustomForm* frame = MdiFrame();
+        if (menu_ != nullptr && frame != nullptr && frame->Menu() != nullptr && frame->Menu()->MergedMenu() == menu_)
+            frame->Menu()->Merge(menu_);
+        return;
+    }
+    if (formStyle_ == fsMDIForm)
+        SetMdiMenu();
+    else if (menu_ != nullptr && GetMenu(Handle()) != menu_->Handle())
+        ::SetMenu(Handle(), menu_->Handle());
     Perform(CM_MENUCHANGED);
     DrawMenuBar(Handle());
 }
@@ -187,8 +216,9 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
     if (operation != opRemove) return;
     if (component == menu_) {
         menu_ = nullptr;
-        if (HandleAllocated()) ::SetMenu(Handle(), nullptr);
+        if (HandleAllocated() && formStyle_ != fsMDIChild) ::SetMenu(Handle(), nullptr);
     }
+    if (component == windowMenu_) windowMenu_ = nullptr;
     if (component == activeControl_) activeControl_ = nullptr;
 }
 
@@ -224,7 +254,10 @@ void TCustomForm::VisibleChanged() {
             }
         }
         ShowWindow(Handle(), SW_SHOW);
-        SetForegroundWindow(Handle());
+        if (formStyle_ == fsMDIChild)
+            SendMessageW(GetParent(Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+        else
+            SetForegroundWindow(Handle());
         if (OnShow) OnShow(this);
     } else if (HandleAllocated()) {
         ShowWindow(Handle(), SW_HIDE);
@@ -275,7 +308,8 @@ bool TCustomForm::CloseQuery() {
 void TCustomForm::Close() {
     if (!CloseQuery()) return;
     const bool isMain = Application->MainForm() == this;
-    TCloseAction action = modal_ ? caHide : (isMain ? caFree : caHide);
+    // An MDI child cannot be hidden from its frame: closing it frees it.
+    TCloseAction action = modal_ ? caHide : ((isMain || formStyle_ == fsMDIChild) ? caFree : caHide);
     if (OnClose) OnClose(this, action);
     if (action == caNone) return;
     if (modal_) {
@@ -358,6 +392,14 @@ void TCustomForm::WndProc(TMessage& message) {
         case WM_CLOSE:
             Close();
             message.Result = 0;
+            return;
+        case WM_SIZE:
+            TScrollingWinControl::WndProc(message);
+            if (formStyle_ == fsMDIForm) LayoutMdiClient();
+            return;
+        case WM_MDIACTIVATE:
+            DefaultHandler(message);
+            if (formStyle_ == fsMDIChild) MdiActivated(message.WParam, message.LParam);
             return;
         case WM_COMMAND:
             if (message.LParam == 0 && HIWORD(message.WParam) == 0) {
@@ -450,6 +492,8 @@ TPropList TCustomForm::Published() {
             {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
              "poMainFormCenter", "poOwnerFormCenter"},
             &TCustomForm::Position, &TCustomForm::SetPosition),
+        propdef::Enumeration<TCustomForm, TFormStyle>("FormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm"},
+                                                      &TCustomForm::FormStyle, &TCustomForm::SetFormStyle),
         propdef::Object<TCustomForm, TMainMenu>("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu),
         propdef::Integer<TCustomForm>("ModalResult", &TCustomForm::ModalResult, &TCustomForm::SetModalResult),
     };

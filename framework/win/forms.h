@@ -1,9 +1,16 @@
 // Forms: TScrollingWinControl, TCustomForm, TForm.
 #pragma once
 
+#include "base/win/handles.h"
 #include "framework/win/win_control.h"
 
+#include <vector>
+
 class TMainMenu;
+class TMenuItem;
+
+// fsMDIForm: a frame holding MDI children in its "MDIClient" window; fsMDIChild: one of them.
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm };
 
 class TScrollingWinControl : public TWinControl {
     T_CLASS_PUBLISHED(TScrollingWinControl, TWinControl)
@@ -42,6 +49,23 @@ public:
     HICON EffectiveIcon() const;
     // Sends the effective icon to the window (the application calls it when its icon changes).
     void UpdateIcon();
+    // MDI (mdi.cpp). The style is chosen before the window exists; changing it later makes the
+    // window again.
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle style);
+    // The frame's "MDIClient" window (null for other forms).
+    HWND ClientHandle() const { return mdiClient_.Get(); }
+    // The frame's menu item whose sub-menu lists the children.
+    TMenuItem* WindowMenu() const { return windowMenu_; }
+    void SetWindowMenu(TMenuItem* item);
+    TCustomForm* ActiveMDIChild() const;
+    int MDIChildCount() const;
+    TCustomForm* MDIChildren(int index) const;
+    void Tile();
+    void Cascade();
+    void ArrangeIcons();
+    void Next();
+    void Previous();
     // Canvas of the client area; drawing target of OnPaint.
     TCanvas* Canvas() { return &canvas_; }
 
@@ -79,6 +103,8 @@ protected:
     void CreateWnd() override;
     void DestroyWnd() override;
     void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    void DestroyWindowHandle(HWND window) override;
     void PaintWindow(HDC dc) override;
     void VisibleChanged() override;
     void BeforeDestruction() override;
@@ -88,6 +114,15 @@ private:
     void CenterOnScreen();
     void ApplyStyles();
     void HandleMenuMessage(TMessage& message);
+    // MDI (mdi.cpp).
+    void CreateMdiClient();
+    void LayoutMdiClient();
+    void SetMdiMenu();
+    // The frame an MDI child lives in, or null.
+    TCustomForm* MdiFrame() const;
+    // A child's WM_MDIACTIVATE: merges its menu into the frame's or takes it out.
+    void MdiActivated(WPARAM deactivated, LPARAM activated);
+    std::vector<TCustomForm*> MdiChildList() const;
 
     TBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
@@ -99,6 +134,9 @@ private:
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool positioned_ = false;
+    TFormStyle formStyle_ = fsNormal;
+    base::win::UniqueHWnd mdiClient_;
+    TMenuItem* windowMenu_ = nullptr;
 };
 
 class TForm : public TCustomForm {

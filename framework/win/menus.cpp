@@ -167,7 +167,7 @@ void TMenuItem::RebuildHandle() {
     // Entries are removed, not deleted: sub-menus belong to their items.
     while (GetMenuItemCount(handle_.Get()) > 0) RemoveMenu(handle_.Get(), 0, MF_BYPOSITION);
     UINT position = 0;
-    for (TMenuItem* child : items_) {
+    for (TMenuItem* child : menu_ != nullptr ? menu_->TopItems() : items_) {
         if (!child->visible_) continue;
         std::wstring text = WidenText(child->MenuText());
         MENUITEMINFOW info{};
@@ -241,6 +241,7 @@ TPropList TMenuItem::Published() {
         propdef::Boolean<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked),
         propdef::Integer<TMenuItem>("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut),
         propdef::Integer<TMenuItem>("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex),
+        propdef::Integer<TMenuItem>("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex),
     };
 }
 

@@ -41,6 +41,10 @@ public:
     void SetImageIndex(int index);
     // The text Windows gets for the item: the caption, then a tab and the shortcut if any.
     std::string MenuText() const;
+    // Top-level items of an MDI child's main menu replace the frame's items of the same group
+    // while the child is active (see TMainMenu::Merge).
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int value);
 
     // Sub-items (the item frees them with itself).
     int Count() const { return static_cast<int>(items_.size()); }
@@ -85,6 +89,7 @@ protected:
 
 private:
     friend class TMenu;
+    friend class TMainMenu;
     void RebuildHandle();
     void Changed();
     void FreeHandle();
@@ -97,6 +102,7 @@ private:
     bool checked_ = false;
     TShortCut shortCut_ = 0;
     int imageIndex_ = -1;
+    int groupIndex_ = 0;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr;  // set on the root item of a menu
@@ -124,6 +130,8 @@ public:
     void SetImages(TCustomImageList* images);
     // Told when items change (a main menu tells its form).
     virtual void MenuChanged() {}
+    // The top-level items the menu's Windows menu shows, in order.
+    virtual std::vector<TMenuItem*> TopItems() const;
     static TPropList Published();
 
 protected:
@@ -143,9 +151,19 @@ class TMainMenu : public TMenu {
 public:
     explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
     void MenuChanged() override;
+    // Shows `menu`'s top-level items in this one by GroupIndex (null or another menu first
+    // unmerges the one merged before); Unmerge(menu) takes them out again if `menu` is merged.
+    void Merge(TMainMenu* menu);
+    void Unmerge(TMainMenu* menu);
+    TMainMenu* MergedMenu() const { return merged_; }
+    std::vector<TMenuItem*> TopItems() const override;
 
 protected:
     HMENU CreateMenuHandle() const override { return ::CreateMenu(); }
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    TMainMenu* merged_ = nullptr;
 };
 
 class TPopupMenu : public TMenu {

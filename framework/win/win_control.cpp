@@ -99,7 +99,7 @@ void TWinControl::DestroyHandle() {
     caption_ = GetTextValue();
     DestroyWnd();
     HWND hwnd = handle_;
-    DestroyWindow(hwnd);
+    DestroyWindowHandle(hwnd);
     if (handle_ != nullptr) DetachWindow();
 }
 

@@ -94,6 +94,8 @@ protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateHandle();
     virtual void DestroyHandle();
+    // Destroys the control's window (an MDI child asks its client window to do it).
+    virtual void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
     // After the window exists: apply fonts, colors etc.
     virtual void CreateWnd() {}
     // Before the window goes: save what must survive a re-creation (texts, items).

@@ -63,9 +63,25 @@ HWND CreateControlWindow(TWinControl* control, const TCreateParams& params) {
     TWinControl*& creating = FrameworkContext::Current().creatingControl;
     TWinControl* previous = creating;
     creating = control;
-    HWND hwnd =
-        CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
-                        params.Y, params.Width, params.Height, params.WndParent, nullptr, ModuleInstance(), nullptr);
+    HWND hwnd = nullptr;
+    if ((params.ExStyle & WS_EX_MDICHILD) != 0) {
+        // MDI children are made by their client window, which keeps its list of them.
+        MDICREATESTRUCTW create{};
+        create.szClass = params.WinClassName.c_str();
+        create.szTitle = params.Caption.c_str();
+        create.hOwner = ModuleInstance();
+        create.x = params.X;
+        create.y = params.Y;
+        create.cx = params.Width;
+        create.cy = params.Height;
+        create.style = params.Style;
+        hwnd =
+            reinterpret_cast<HWND>(SendMessageW(params.WndParent, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+    } else {
+        hwnd = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                               params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr,
+                               ModuleInstance(), nullptr);
+    }
     creating = previous;
     return hwnd;
 }

@@ -7,6 +7,7 @@
 
 #include "framework/win/framework.h"
 #include "gallery/win/gallery_form.h"
+#include "gallery/win/mdi_showcase.h"
 #include "gallery/win/showcase_forms.h"
 #include "gallery/win/system_dialogs.h"
 #include "skin/manager/win/skin_manager.h"
@@ -58,6 +59,31 @@ void AddDialogBoxVisit(TimerSteps& tour, const std::wstring& folder, std::shared
         .WaitUntil(name + " closed", [] { return FindShownDialogBox() == nullptr; });
 }
 
+// The MDI frame shown again with its documents tiled, then with one maximized (its buttons in the
+// frame's menu bar).
+void AddMdiVisit(TimerSteps& tour, const std::wstring& folder, std::shared_ptr<TourReport> report,
+                 TMdiShowcaseForm* form) {
+    const std::string name = form->Name();
+    tour.Then("report " + name + "'s documents",
+              [report, form, name] {
+                  int skinned = 0;
+                  for (TForm* document : form->Documents) {
+                      if (document != nullptr && SendMessageW(document->Handle(), skin::win::SM_ISSKINNED, 0, 0) == 1)
+                          ++skinned;
+                  }
+                  report->Add(name + "Documents skinned=" + std::to_string(skinned));
+              })
+        .Then("tile " + name, [form] { form->Tile(); })
+        .Then("capture " + name + " tiled",
+              [folder, report, form, name] { CaptureAndReport(folder, *report, form->Handle(), name + "Tiled"); })
+        .Then("maximize a document of " + name, [form] { form->MaximizeDocument(1); })
+        .WaitUntil(name + "'s document maximized",
+                   [form] { return form->Documents[1] != nullptr && IsZoomed(form->Documents[1]->Handle()); })
+        .Then("capture " + name + " maximized",
+              [folder, report, form, name] { CaptureAndReport(folder, *report, form->Handle(), name + "Maximized"); })
+        .Then("restore " + name + "'s documents", [form] { form->RestoreDocuments(); });
+}
+
 }  // namespace
 
 bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
@@ -78,6 +104,7 @@ bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
             .WaitUntil(name + " shown", [form] { return ShownAndActive(form->Handle()); })
             .Then("capture " + name,
                   [folder, report, form, name] { CaptureAndReport(folder, *report, form->Handle(), name); });
+        if (auto* mdi = dynamic_cast<TMdiShowcaseForm*>(form)) AddMdiVisit(tour, folder, report, mdi);
         if (auto* pinnable = dynamic_cast<TPinnableForm*>(form)) {
             tour.Then("report " + name + "'s questions", [report, pinnable, name] {
                 report->Add(name + " visibility-questions=" + std::to_string(pinnable->VisibilityQuestions()));

@@ -3,6 +3,7 @@
 #include "framework/win/application.h"
 #include "gallery/win/controls_showcase.h"
 #include "gallery/win/gallery_form.h"
+#include "gallery/win/mdi_showcase.h"
 #include "gallery/win/ranges_showcase.h"
 #include "gallery/win/showcase_forms.h"
 
@@ -21,10 +22,10 @@ TShowcaseForm* CreateShowcase() {
 std::vector<TShowcaseForm*> CreateGalleryWindows() {
     Application->CreateForm(GalleryForm);
     std::vector<TShowcaseForm*> showcases{
-        CreateShowcase<TSizableForm>(),      CreateShowcase<TBorderlessForm>(), CreateShowcase<TRightToLeftForm>(),
-        CreateShowcase<TToolWindowForm>(),   CreateShowcase<TPinnableForm>(),   CreateShowcase<TUnskinnedForm>(),
-        CreateShowcase<TPrintPreviewForm>(), CreateShowcase<TOwnSkinForm>(),    CreateShowcase<TControlsForm>(),
-        CreateShowcase<TRangesForm>(),
+        CreateShowcase<TSizableForm>(),      CreateShowcase<TBorderlessForm>(),  CreateShowcase<TRightToLeftForm>(),
+        CreateShowcase<TToolWindowForm>(),   CreateShowcase<TPinnableForm>(),    CreateShowcase<TUnskinnedForm>(),
+        CreateShowcase<TPrintPreviewForm>(), CreateShowcase<TOwnSkinForm>(),     CreateShowcase<TControlsForm>(),
+        CreateShowcase<TRangesForm>(),       CreateShowcase<TMdiShowcaseForm>(),
     };
     GalleryForm->AddSystemDialogButtons();
     return showcases;

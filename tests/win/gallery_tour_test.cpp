@@ -92,6 +92,9 @@ TEST(GalleryTour, EachWindowIsSkinnedOrLeftAloneAsTheRulesSay) {
         {"OwnSkinForm", "1"},       // its own sfOnlyThisForm component
         {"MessageBox", "1"},        // #32770 of user32
         {"ColourDialog", "1"},      // #32770 of comdlg32
+        {"MdiForm", "1"},           // an MDI frame
+        {"MdiFormDocuments", "3"},  // its three children, skinned through its client window
+        {"MdiFormMaximized", "1"},
     };
     for (const Case& c : cases) {
         const auto found = Tour().report.find(std::string(c.window) + " skinned");

@@ -93,6 +93,7 @@ TSkinForm::TSkinForm(TComponent* owner)
 TSkinForm::~TSkinForm() {
     LiveFormSkins().erase(this);
     if (subclassed_ && IsWindow(Handle)) Detach();
+    UnhookMdiClient(false);
     FreeControlSkins();
     StartHoverTimer(false);
     RemoveFormHook();
@@ -175,6 +176,7 @@ void TSkinForm::Attach(TSkinData* skinData) {
         }
     }
     if ((exStyle & WS_EX_MDICHILD) != 0) mdiRole_ = skin::form::MdiRole::Child;
+    if (mdiRole_ == skin::form::MdiRole::Frame) HookMdiClient();
 
     frameClass_ = skin::form::ClassifyFrame(windowStyle_, exStyle, className_);
     isUnicode_ = IsWindowUnicode(Handle) != FALSE;
@@ -183,7 +185,8 @@ void TSkinForm::Attach(TSkinData* skinData) {
         savedMenu_ = GetMenu(Handle);
         if (savedMenu_ != nullptr && mdiRole_ != skin::form::MdiRole::Child &&
             frameClass_.Kind != skin::form::FrameKind::BorderlessPopup) {
-            skinMenu_ = std::make_unique<TSkinMenu>(*this, ownerForm_ != nullptr ? ownerForm_->Menu() : nullptr);
+            barMenu_ = ownerForm_ != nullptr ? ownerForm_->Menu() : nullptr;
+            skinMenu_ = std::make_unique<TSkinMenu>(*this, barMenu_);
             skinMenu_->TakeMenu(savedMenu_);
         }
         const bool mdiChildMaximized = SkinManager != nullptr && SkinManager->MDIChildMaximized;
@@ -346,6 +349,7 @@ void TSkinForm::Detach() {
         StartHoverTimer(false);
         if (ownerForm_ != nullptr && phase_ != 4) ownerForm_->SetColor(oldColor_);
         Unsubclass();
+        UnhookMdiClient(false);
         if (ownerForm_ != nullptr) ownerForm_->SetAutoScroll(autoScrollWas_);
         return;
     }
@@ -362,6 +366,7 @@ void TSkinForm::Detach() {
         SetMenu(Handle, skinMenu_->MenuHandle());
         skinMenu_.reset();
     }
+    UnhookMdiClient(false);
     captionBitmap_ = {};
     captionBackground_ = {};
     windowStyle_ = static_cast<DWORD>(GetWindowLongPtrW(Handle, GWL_STYLE));
@@ -386,6 +391,8 @@ void TSkinForm::DetachOnDestroy() {
     StartHoverTimer(false);
     RemoveFormHook();
     Unsubclass();
+    // The skin goes with the window: the client must not keep a way to it.
+    UnhookMdiClient(true);
     skinMenu_.reset();
     captionBitmap_ = {};
     captionBackground_ = {};
@@ -425,9 +432,21 @@ void TSkinForm::FormWindowProc(TMessage& message, const TMessageNext& next) {
             FrameChanged();
             return;
         case SM_SKINCHANGED: ReapplySkin(); return;
+        case CM_MENUCHANGED:
+            next(message);
+            if (skinMenu_ && MenuUpdateOn()) RebuildMenuBar(GetMenu(Handle));
+            return;
         case CM_DIALOGCHAR: {
             next(message);
-            if (message.Result != 0 || !skinMenu_) return;
+            if (message.Result != 0) return;
+            if (mdiRole_ == skin::form::MdiRole::Child) {
+                // An MDI child has no bar of its own: Alt+letter belongs to the frame's.
+                TCustomForm* frame = SkinManager != nullptr ? SkinManager->MDIFrameForm : nullptr;
+                if (frame != nullptr && frame != ownerForm_)
+                    message.Result = frame->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+                return;
+            }
+            if (!skinMenu_) return;
             const bool altOnly = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
             if (!altOnly) return;
             if (const auto button =

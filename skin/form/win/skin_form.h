@@ -24,6 +24,7 @@
 
 class TCustomForm;
 class TPopupMenu;
+class TMainMenu;
 
 namespace base::win {
 class DibSection;
@@ -94,6 +95,16 @@ public:
     void FreeControlSkins();
     // Attaches control skins to the window's controls now (also what SM_SKINCONTROLS does).
     void SkinControls();
+    // MDI frames (skin_form_mdi.cpp): the active child is maximized.
+    bool ActiveChildMaximized() const;
+    // The "MDIClient" window of an MDI frame, subclassed while the skin is on.
+    HWND MdiClient() const { return mdiClient_; }
+    bool MdiClientHooked() const { return mdiClientHooked_; }
+    // Whether the menu bar follows CM_MENUCHANGED: the skin data's MenuUpdate, which an MDI frame
+    // holds off for itself while it has children (their menus reach it through WM_MDISETMENU).
+    bool MenuUpdateOn() const;
+    bool MenuHooksInstalled() const { return menuHooksInstalled_; }
+    HWND PendingMdiChild() const { return pendingMdiChild_; }
     // The one button skin shown hot, shared by all control skins of this form.
     TSkinControl* HoverButton = nullptr;
 
@@ -101,6 +112,7 @@ private:
     friend class TSkinMenu;
     friend LRESULT CALLBACK SkinFormWindowProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK SkinMenuFilterHook(int, WPARAM, LPARAM);
+    friend LRESULT CALLBACK SkinMdiClientProc(HWND, UINT, WPARAM, LPARAM);
 
     // What the mouse is over or pressing: a caption button or a menu-bar button.
     struct NcObject {
@@ -169,6 +181,15 @@ private:
     void ShowSystemMenu(POINT screenPoint, bool fromIconButton);
     void CloseWindow();
 
+    // MDI (skin_form_mdi.cpp).
+    void HookMdiClient();
+    void UnhookMdiClient(bool clientGoing);
+    LRESULT MdiClientProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool MdiScrollBarsAllowed() const;
+    void RebuildMenuBar(HMENU menu);
+    void PaintMdiBarButtons(HDC dc);
+    void PaintMdiBarButton(HDC dc, std::size_t index, skin::form::ButtonState state);
+
     // Menu bar (skin_menu_bar.cpp).
     bool OpenMenu(std::size_t buttonIndex);
     void ClickMenuButton(std::size_t index);
@@ -198,6 +219,11 @@ private:
     DWORD windowStyle_ = 0;
     HWND ownerWindow_ = nullptr;
     HWND mdiClient_ = nullptr;
+    bool mdiClientHooked_ = false;
+    LONG_PTR mdiClientScrollStyle_ = 0;  // WS_HSCROLL | WS_VSCROLL of the client before the skin
+    HWND pendingMdiChild_ = nullptr;
+    bool menuHooksInstalled_ = false;  // MenuUpdate when the frame was skinned
+    bool frameMenuUpdate_ = true;      // this frame's own hold on MenuUpdate
     HMENU systemMenu_ = nullptr;
     HMENU savedMenu_ = nullptr;
     RECT clientRect0_{};
@@ -228,6 +254,7 @@ private:
     std::vector<TSkinControl*> controlSkins_;
     TPopupMenu* sysPopupMenu_ = nullptr;  // owned as a component of this form skin
     std::unique_ptr<TSkinMenu> skinMenu_;
+    TMainMenu* barMenu_ = nullptr;  // the framework menu the bar was made for
 };
 
 }  // namespace skin::win

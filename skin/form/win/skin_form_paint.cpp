@@ -76,7 +76,10 @@ void TSkinForm::PaintFrame(HDC dc) {
         BlitEdge(dc, objects, skin::form::FrameEdge::Right, areas.RightEdge, active_);
         BlitEdge(dc, objects, skin::form::FrameEdge::Bottom, areas.BottomEdge, active_);
         PaintCaption(dc, frameWidth_);
-        if (skinMenu_ && metrics_.MenuBarHeight > 0) skinMenu_->PaintBar(dc, areas.MenuBar);
+        if (skinMenu_ && metrics_.MenuBarHeight > 0) {
+            skinMenu_->PaintBar(dc, areas.MenuBar);
+            PaintMdiBarButtons(dc);
+        }
     } catch (const std::exception&) {
         // A failed paint leaves the frame as it was; the next paint starts afresh.
     }
@@ -90,8 +93,7 @@ void TSkinForm::LayoutCaptionButtons() {
     context.IsDialog = frameClass_.IsDialog;
     context.Active = active_;
     context.Maximized = Maximized();
-    context.HostsMaximizedMdiChild =
-        mdiRole_ == skin::form::MdiRole::Frame && SkinManager != nullptr && SkinManager->MDIChildMaximized;
+    context.HostsMaximizedMdiChild = ActiveChildMaximized();
     context.MenuBarHeight = metrics_.MenuBarHeight;
     const HWND window = Handle;
     context.ApplicationShows = [window](int index) {
@@ -183,6 +185,10 @@ void TSkinForm::PaintCaptionButton(std::size_t index, skin::form::ButtonState st
     if (index >= captionButtons_.size() || captionBackground_.Empty()) return;
     const skin::form::CaptionButton& button = captionButtons_[index];
     if (!button.Visible || button.Picture().Empty()) return;
+    if (button.Skin != nullptr && !skin::form::IsDrawnOnCaption(button)) {
+        PaintMdiBarButton(nullptr, index, state);  // a maximized MDI child's button in the menu bar
+        return;
+    }
     const skin::Rect bounds = button.BoundsRect;
     if (bounds.Width() <= 0 || bounds.Height() <= 0) return;
     // Composed over the caption as it was before any button, so a frame with transparent parts

@@ -102,9 +102,8 @@ void TSkinMenu::TakeMenu(HMENU menu) {
 void TSkinMenu::BuildFromFrameworkMenu() {
     buttons_.clear();
     items_.clear();
-    TMenuItem* root = menu_->Items();
-    for (int i = 0; i < root->Count(); ++i) {
-        TMenuItem* item = root->Items(i);
+    // The items the bar shows, an MDI child's merged ones included.
+    for (TMenuItem* item : menu_->TopItems()) {
         skin::form::MenuBarButton button;
         button.Caption = WidenText(item->Caption());
         button.Visible = item->Visible();
@@ -118,6 +117,7 @@ void TSkinMenu::BuildFromWindowsMenu() {
     buttons_.clear();
     items_.clear();
     const int count = GetMenuItemCount(menuHandle_);
+    const std::vector<TMenuItem*> frameworkItems = menu_ != nullptr ? menu_->TopItems() : std::vector<TMenuItem*>{};
     for (int i = 0; i < count; ++i) {
         wchar_t text[81] = {};
         MENUITEMINFOW info{};
@@ -130,8 +130,8 @@ void TSkinMenu::BuildFromWindowsMenu() {
         button.Caption = (info.fType & MFT_SEPARATOR) != 0 ? std::wstring() : std::wstring(text);
         button.Enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
         ItemInfo item{info.hSubMenu, info.hSubMenu != nullptr ? 0u : info.wID, nullptr};
-        if (menu_ != nullptr && i < menu_->Items()->Count() && !button.Caption.empty()) {
-            TMenuItem* frameworkItem = menu_->Items()->Items(i);
+        if (i < static_cast<int>(frameworkItems.size()) && !button.Caption.empty()) {
+            TMenuItem* frameworkItem = frameworkItems[static_cast<std::size_t>(i)];
             button.Caption = WidenText(frameworkItem->Caption());
             button.Enabled = frameworkItem->Enabled();
             item = {frameworkItem->Count() > 0 ? frameworkItem->Handle() : nullptr, GetMenuItemID(menuHandle_, i),

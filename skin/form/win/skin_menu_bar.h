@@ -44,6 +44,9 @@ public:
     UINT Command(std::size_t index) const;
     bool Enabled(std::size_t index) const;
     TMenuItem* FrameworkItem(std::size_t index) const;
+    // The bar as last painted, without highlights, and where it is (window coordinates).
+    const skin::Bitmap& Background() const { return background_; }
+    skin::Rect BarRect() const { return barRect_; }
 
 private:
     struct ItemInfo {
