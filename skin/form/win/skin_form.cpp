@@ -193,6 +193,7 @@ void TSkinForm::Attach(TSkinData* skinData) {
         phase_ = 1;
     }
     Subclass();
+    InstallMenuDrawing(true);
     InvalidateRect(Handle, nullptr, TRUE);
 }
 
@@ -342,6 +343,7 @@ void TSkinForm::RemoveFormHook() {
 
 void TSkinForm::Detach() {
     FreeControlSkins();
+    InstallMenuDrawing(false);
     if (!frameSkinning_) {
         StartHoverTimer(false);
         if (ownerForm_ != nullptr && phase_ != 4) ownerForm_->SetColor(oldColor_);
@@ -401,6 +403,7 @@ void TSkinForm::ReapplySkin() {
         }
     }
     phase_ = 3;
+    InstallMenuDrawing(true);
     if (frameSkinning_) {
         MeasureFrame();
         FitFrame(true);

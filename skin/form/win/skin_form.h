@@ -169,6 +169,9 @@ private:
     void ShowSystemMenu(POINT screenPoint, bool fromIconButton);
     void CloseWindow();
 
+    // Menu items (skin_form_menu_items.cpp).
+    void InstallMenuDrawing(bool on);
+    bool OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result);
     // Menu bar (skin_menu_bar.cpp).
     bool OpenMenu(std::size_t buttonIndex);
     void ClickMenuButton(std::size_t index);

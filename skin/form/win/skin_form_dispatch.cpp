@@ -42,6 +42,12 @@ LRESULT TSkinForm::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (SkinManager != nullptr)
                 SkinManager->MenuContext = reinterpret_cast<HMENU>(wParam) == systemMenu_ ? 2 : 1;
             return Default(msg, wParam, lParam);
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM: {
+            LRESULT result = 0;
+            if (OnMenuItemMessage(msg, lParam, result)) return result;
+            return Default(msg, wParam, lParam);
+        }
         case WM_MENUSELECT:
             if (menuTracking_) NoteMenuSelect(*this, wParam, lParam);
             return Default(msg, wParam, lParam);

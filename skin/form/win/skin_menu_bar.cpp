@@ -16,6 +16,7 @@
 #include "skin/form/menu_navigation.h"
 #include "skin/form/menu_separators.h"
 #include "skin/form/win/skin_form.h"
+#include "skin/form/win/skin_menu_items.h"
 #include "skin/manager/win/skin_manager.h"
 
 namespace skin::win {
@@ -87,7 +88,18 @@ void SwitchDropDown(const MSG& cause, std::size_t target) {
 
 TSkinMenu::TSkinMenu(TSkinForm& formSkin, TMainMenu* menu) : formSkin_(formSkin), menu_(menu), font_(MakeMenuFont()) {}
 
-TSkinMenu::~TSkinMenu() = default;
+TSkinMenu::~TSkinMenu() { UnmarkOwnerDraw(marked_); }
+
+void TSkinMenu::MarkOwnerDraw(HMENU submenu) {
+    if (submenu != nullptr) skin::win::MarkOwnerDraw(submenu, marked_);
+}
+
+HMENU TSkinMenu::MarkedMenuOf(UINT id) const {
+    for (const auto& [menu, position] : marked_) {
+        if (IsMenu(menu) && GetMenuItemID(menu, static_cast<int>(position)) == id) return menu;
+    }
+    return nullptr;
+}
 
 void TSkinMenu::TakeMenu(HMENU menu) {
     if (menu != nullptr) menuHandle_ = menu;
@@ -312,6 +324,7 @@ bool TSkinForm::OpenMenu(std::size_t buttonIndex) {
         const HMENU submenu = skinMenu_->Submenu(index);
         if (submenu == nullptr) break;
         TidyFrameworkSeparators(skinMenu_->FrameworkItem(index));
+        skinMenu_->MarkOwnerDraw(submenu);
 
         MenuTrackingState& tracking = Tracking();
         tracking = {};

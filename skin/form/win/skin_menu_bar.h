@@ -45,6 +45,12 @@ public:
     bool Enabled(std::size_t index) const;
     TMenuItem* FrameworkItem(std::size_t index) const;
 
+    // Marks a drop-down's items (and its submenus') owner-drawn so the skin draws them; the marks
+    // come off again when the bar goes.
+    void MarkOwnerDraw(HMENU submenu);
+    // The marked menu holding command `id`, or null.
+    HMENU MarkedMenuOf(UINT id) const;
+
 private:
     struct ItemInfo {
         HMENU Submenu = nullptr;
@@ -63,6 +69,7 @@ private:
     skin::Rect barRect_;
     skin::Bitmap background_;  // the painted bar without any button highlight
     base::win::UniqueHFont font_;
+    std::vector<std::pair<HMENU, UINT>> marked_;  // (menu, position) of every item marked
 };
 
 // Keeps the tracking state up to date with the selection inside an open drop-down

@@ -1,0 +1,169 @@
+// The popup menu skin: frame and background of a menu window.
+//
+// The system draws a menu window in different ways: some versions paint a 3-pixel non-client
+// frame and print the window (WM_PRINT) for their opening animation; others (Wine among them) give
+// the window no non-client area, paint frame and items in WM_PAINT and never print it. So the
+// skin paints in each of those places, and after the window's own WM_PAINT repaints everything
+// that is not an item (frame and the margins), which is where the system painted its own colour.
+
+#include "skin/manager/win/skin_pop_menu.h"
+
+#include <exception>
+
+#include "base/win/handles.h"
+#include "skin/data/skin_image.h"
+#include "skin/data/win/skin_data.h"
+#include "skin/data/win/skin_image_dc.h"
+#include "skin/manager/win/skin_manager.h"
+
+namespace skin::win {
+
+namespace {
+
+constexpr wchar_t kPopupSkinProperty[] = L"TweakSkinPopMenu";
+constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
+
+}  // namespace
+
+TSkinPopMenu::~TSkinPopMenu() { DetachMenuWindow(); }
+
+void TSkinPopMenu::AttachMenuWindow(HWND window, TSkinData* skinData, HMENU menu) {
+    MenuWindow = window;
+    SkinData = skinData;
+    MenuHandle = menu;
+    if (window == nullptr || attached_) return;
+    SetPropW(window, kPopupSkinProperty, this);
+    OldWndProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TSkinPopMenu::StubWndProc)));
+    attached_ = OldWndProc != nullptr;
+    if (!attached_) RemovePropW(window, kPopupSkinProperty);
+}
+
+void TSkinPopMenu::DetachMenuWindow() {
+    if (!attached_) return;
+    attached_ = false;
+    if (IsWindow(MenuWindow)) {
+        SetWindowLongPtrW(MenuWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OldWndProc));
+        RemovePropW(MenuWindow, kPopupSkinProperty);
+    }
+    BackgroundBitmap = {};
+}
+
+LRESULT CALLBACK TSkinPopMenu::StubWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<TSkinPopMenu*>(GetPropW(hwnd, kPopupSkinProperty));
+    if (self == nullptr || !self->attached_) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    return self->PopupWndProc(msg, wParam, lParam);
+}
+
+LRESULT TSkinPopMenu::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(OldWndProc, MenuWindow, msg, wParam, lParam);
+}
+
+bool TSkinPopMenu::HasMenuBackground() const {
+    if (SkinData == nullptr || SkinData->SkinEmpty()) return false;
+    const TDataSkinObject* image = SkinData->Objects().MenuBackground.get();
+    return image != nullptr && !image->Map.Empty();
+}
+
+bool TSkinPopMenu::PrepareBackground() {
+    RECT window{};
+    if (!GetWindowRect(MenuWindow, &window)) return false;
+    POINT origin{0, 0};
+    ClientToScreen(MenuWindow, &origin);
+    ClientOrigin = {origin.x - window.left, origin.y - window.top};
+    const skin::Rect r{0, 0, window.right - window.left, window.bottom - window.top};
+    if (BackgroundBitmap.Width() == r.Width() && BackgroundBitmap.Height() == r.Height()) return true;
+    const TDataSkinObject& image = *SkinData->Objects().MenuBackground;
+    BackgroundBitmap = BuildSkinImage(r, image.Map, image.Margins, false, image.Tile != 0, 1, 1);
+    return !BackgroundBitmap.Empty();
+}
+
+LRESULT TSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == SM_ISSKINNED) return 1;
+    if (SkinManager == nullptr || !SkinManager->Enabled) return Default(msg, wParam, lParam);
+    try {
+        switch (msg) {
+            case WM_DESTROY: {
+                const WNDPROC previous = OldWndProc;
+                const HWND window = MenuWindow;
+                DetachMenuWindow();
+                return CallWindowProcW(previous, window, msg, wParam, lParam);
+            }
+            case WM_NCPAINT:
+                if (!HasMenuBackground()) return Default(msg, wParam, lParam);
+                PaintMenuFrame();
+                return 0;
+            case WM_ERASEBKGND:
+                if (!HasMenuBackground()) return Default(msg, wParam, lParam);
+                EraseBackground(reinterpret_cast<HDC>(wParam));
+                return 1;
+            case WM_PAINT: {
+                if (!HasMenuBackground()) return Default(msg, wParam, lParam);
+                // Ready before the items are drawn: they take their background from it.
+                PrepareBackground();
+                const LRESULT result = Default(msg, wParam, lParam);
+                PaintAroundItems();
+                return result;
+            }
+            case WM_PRINT: return PrintBackground(wParam, lParam);
+            default: break;
+        }
+    } catch (const std::exception&) {
+        // Out of memory or GDI objects: the menu keeps the system's own drawing.
+    }
+    return Default(msg, wParam, lParam);
+}
+
+void TSkinPopMenu::PaintMenuFrame() {
+    base::win::WindowDc dc(MenuWindow, base::win::WindowDc::Area::Window);
+    if (!dc || !PrepareBackground()) return;
+    const int w = BackgroundBitmap.Width();
+    const int h = BackgroundBitmap.Height();
+    const int f = kMenuFrameWidth;
+    DrawBitmapRect(dc.Get(), 0, 0, BackgroundBitmap, {0, 0, w, f});
+    DrawBitmapRect(dc.Get(), 0, h - f, BackgroundBitmap, {0, h - f, w, h});
+    DrawBitmapRect(dc.Get(), 0, f, BackgroundBitmap, {0, f, f, h});
+    DrawBitmapRect(dc.Get(), w - f, f, BackgroundBitmap, {w - f, f, w, h});
+}
+
+void TSkinPopMenu::EraseBackground(HDC dc) {
+    if (dc == nullptr || !PrepareBackground()) return;
+    RECT client{};
+    GetClientRect(MenuWindow, &client);
+    DrawBitmapRect(dc, 0, 0, BackgroundBitmap,
+                   {ClientOrigin.x, ClientOrigin.y, ClientOrigin.x + client.right, ClientOrigin.y + client.bottom});
+}
+
+void TSkinPopMenu::PaintAroundItems() {
+    if (!PrepareBackground()) return;
+    if (MenuHandle == nullptr) MenuHandle = reinterpret_cast<HMENU>(Default(kGetMenuHandle, 0, 0));
+    RECT window{};
+    GetWindowRect(MenuWindow, &window);
+    base::win::WindowDc dc(MenuWindow, base::win::WindowDc::Area::Window);
+    if (!dc) return;
+    const base::win::ScopedSaveDc save(dc.Get());
+    // Items keep what was drawn for them; everything else shows the skin's background.
+    const int count = MenuHandle != nullptr ? GetMenuItemCount(MenuHandle) : 0;
+    for (int i = 0; i < count; ++i) {
+        RECT item{};
+        if (!GetMenuItemRect(nullptr, MenuHandle, static_cast<UINT>(i), &item)) continue;
+        ExcludeClipRect(dc.Get(), item.left - window.left, item.top - window.top, item.right - window.left,
+                        item.bottom - window.top);
+    }
+    DrawBitmap(dc.Get(), 0, 0, BackgroundBitmap);
+}
+
+LRESULT TSkinPopMenu::PrintBackground(WPARAM wParam, LPARAM lParam) {
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    if (!HasMenuBackground() || dc == nullptr || !PrepareBackground()) return Default(WM_PRINT, wParam, lParam);
+    const int w = BackgroundBitmap.Width();
+    const int h = BackgroundBitmap.Height();
+    // The caller's clip region and background mode come back with the saved state.
+    const base::win::ScopedSaveDc save(dc);
+    DrawBitmap(dc, 0, 0, BackgroundBitmap);
+    SetBkMode(dc, TRANSPARENT);
+    IntersectClipRect(dc, kMenuFrameWidth, kMenuFrameWidth, w - kMenuFrameWidth, h - kMenuFrameWidth);
+    return Default(WM_PRINT, wParam, lParam);
+}
+
+}  // namespace skin::win
