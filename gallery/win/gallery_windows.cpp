@@ -3,6 +3,7 @@
 #include "framework/win/application.h"
 #include "gallery/win/controls_showcase.h"
 #include "gallery/win/gallery_form.h"
+#include "gallery/win/menus_showcase.h"
 #include "gallery/win/ranges_showcase.h"
 #include "gallery/win/showcase_forms.h"
 
@@ -24,7 +25,7 @@ std::vector<TShowcaseForm*> CreateGalleryWindows() {
         CreateShowcase<TSizableForm>(),      CreateShowcase<TBorderlessForm>(), CreateShowcase<TRightToLeftForm>(),
         CreateShowcase<TToolWindowForm>(),   CreateShowcase<TPinnableForm>(),   CreateShowcase<TUnskinnedForm>(),
         CreateShowcase<TPrintPreviewForm>(), CreateShowcase<TOwnSkinForm>(),    CreateShowcase<TControlsForm>(),
-        CreateShowcase<TRangesForm>(),
+        CreateShowcase<TRangesForm>(),       CreateShowcase<TMenusForm>(),
     };
     GalleryForm->AddSystemDialogButtons();
     return showcases;

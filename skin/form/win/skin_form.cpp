@@ -344,6 +344,7 @@ void TSkinForm::RemoveFormHook() {
 void TSkinForm::Detach() {
     FreeControlSkins();
     InstallMenuDrawing(false);
+    UnmarkPopupMenus();
     if (!frameSkinning_) {
         StartHoverTimer(false);
         if (ownerForm_ != nullptr && phase_ != 4) ownerForm_->SetColor(oldColor_);

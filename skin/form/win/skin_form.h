@@ -172,6 +172,10 @@ private:
     // Menu items (skin_form_menu_items.cpp).
     void InstallMenuDrawing(bool on);
     bool OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result);
+    // A plain Windows popup menu shown for this window gets its items drawn by the skin.
+    void MarkPopupMenu(HMENU menu);
+    void UnmarkPopupMenus();
+    HMENU MarkedMenuOf(UINT id) const;
     // Menu bar (skin_menu_bar.cpp).
     bool OpenMenu(std::size_t buttonIndex);
     void ClickMenuButton(std::size_t index);
@@ -231,6 +235,7 @@ private:
     std::vector<TSkinControl*> controlSkins_;
     TPopupMenu* sysPopupMenu_ = nullptr;  // owned as a component of this form skin
     std::unique_ptr<TSkinMenu> skinMenu_;
+    std::vector<std::pair<HMENU, UINT>> markedPopups_;  // (menu, position) marked owner-drawn
 };
 
 }  // namespace skin::win

@@ -41,6 +41,7 @@ LRESULT TSkinForm::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENUPOPUP:
             if (SkinManager != nullptr)
                 SkinManager->MenuContext = reinterpret_cast<HMENU>(wParam) == systemMenu_ ? 2 : 1;
+            MarkPopupMenu(reinterpret_cast<HMENU>(wParam));
             return Default(msg, wParam, lParam);
         case WM_MEASUREITEM:
         case WM_DRAWITEM: {

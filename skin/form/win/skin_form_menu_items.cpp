@@ -22,6 +22,29 @@ void TSkinForm::InstallMenuDrawing(bool on) {
     InstallMainMenuDrawing(*this, ownerForm_->Menu(), on);
 }
 
+void TSkinForm::MarkPopupMenu(HMENU menu) {
+    if (menu == nullptr || menu == systemMenu_ || skinData_ == nullptr ||
+        !skinData_->SkinControls().Contains(TSkinControlType::xcPopupMenu))
+        return;
+    // Framework menus carry their items in the item data and are drawn through their events.
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    if (GetMenuItemCount(menu) <= 0 || !GetMenuItemInfoW(menu, 0, TRUE, &info)) return;
+    if (TMenuItem::IsLive(reinterpret_cast<TMenuItem*>(info.dwItemData))) return;
+    MarkOwnerDraw(menu, markedPopups_);
+}
+
+void TSkinForm::UnmarkPopupMenus() { UnmarkOwnerDraw(markedPopups_); }
+
+HMENU TSkinForm::MarkedMenuOf(UINT id) const {
+    if (skinMenu_)
+        if (const HMENU menu = skinMenu_->MarkedMenuOf(id)) return menu;
+    for (const auto& [menu, position] : markedPopups_)
+        if (IsMenu(menu) && GetMenuItemID(menu, static_cast<int>(position)) == id) return menu;
+    return nullptr;
+}
+
 bool TSkinForm::OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result) {
     if (skinData_ == nullptr || lParam == 0) return false;
     if (msg == WM_MEASUREITEM) {
@@ -45,7 +68,7 @@ bool TSkinForm::OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result) {
             result = TRUE;
             return true;
         }
-        const HMENU menu = skinMenu_ ? skinMenu_->MarkedMenuOf(measure->itemID) : nullptr;
+        const HMENU menu = MarkedMenuOf(measure->itemID);
         if (menu == nullptr) return false;
         const SIZE size = MeasureWindowsMenuItem(skinData_, WindowsItemView(menu, measure->itemID),
                                                  static_cast<int>(measure->itemHeight));

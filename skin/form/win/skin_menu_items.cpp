@@ -57,6 +57,18 @@ const TDataSkinObject* ItemImage(const TSkinData* skinData) {
     return image != nullptr && !image->Map.Empty() ? image : nullptr;
 }
 
+// Items are composed in one bitmap kept for the next item (menus draw many items of one size).
+base::win::DibSection& Scratch(int width, int height) {
+    static base::win::DibSection scratch;
+    const int oldWidth = scratch.Pixels().Width();
+    const int oldHeight = scratch.Pixels().Height();
+    if (oldWidth < width || oldHeight < height) {
+        scratch = {};  // the old section goes before the new one is made
+        scratch = base::win::DibSection(std::max(width, oldWidth), std::max({height, oldHeight, 24}));
+    }
+    return scratch;
+}
+
 RECT ToRect(const skin::Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 skin::Rect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -221,7 +233,7 @@ void DrawMenuItem(const TSkinData* skinData, HMENU menu, const MenuItemView& vie
     const skin::Rect r = FromRect(rect);
     if (r.IsEmpty()) return;
     try {
-        base::win::DibSection scratch(r.Width(), r.Height(), dc);
+        base::win::DibSection& scratch = Scratch(r.Width(), r.Height());
         const skin::Rect local{0, 0, r.Width(), r.Height()};
         const TDataSkinObject* image = ItemImage(skinData);
         Bitmap& pixels = scratch.Pixels();

@@ -80,22 +80,26 @@ bool TSkinPopMenu::PrepareBackground() {
 
 LRESULT TSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == SM_ISSKINNED) return 1;
+    if (msg == WM_DESTROY) {
+        // Let go of the window whether or not skinning is on: nothing may call into it later.
+        const WNDPROC previous = OldWndProc;
+        const HWND window = MenuWindow;
+        DetachMenuWindow();
+        return CallWindowProcW(previous, window, msg, wParam, lParam);
+    }
     if (SkinManager == nullptr || !SkinManager->Enabled) return Default(msg, wParam, lParam);
     try {
         switch (msg) {
-            case WM_DESTROY: {
-                const WNDPROC previous = OldWndProc;
-                const HWND window = MenuWindow;
-                DetachMenuWindow();
-                return CallWindowProcW(previous, window, msg, wParam, lParam);
-            }
             case WM_NCPAINT:
                 if (!HasMenuBackground()) return Default(msg, wParam, lParam);
                 PaintMenuFrame();
                 return 0;
             case WM_ERASEBKGND:
                 if (!HasMenuBackground()) return Default(msg, wParam, lParam);
-                EraseBackground(reinterpret_cast<HDC>(wParam));
+                // A menu window that paints its items with their background in WM_PAINT needs
+                // none here; one with a non-client frame gets its client background now.
+                if (ClientOrigin.x != 0 || ClientOrigin.y != 0 || BackgroundBitmap.Empty())
+                    EraseBackground(reinterpret_cast<HDC>(wParam));
                 return 1;
             case WM_PAINT: {
                 if (!HasMenuBackground()) return Default(msg, wParam, lParam);
