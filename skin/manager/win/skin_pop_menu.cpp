@@ -8,6 +8,7 @@
 
 #include "skin/manager/win/skin_pop_menu.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "base/win/handles.h"
@@ -22,6 +23,13 @@ namespace {
 
 constexpr wchar_t kPopupSkinProperty[] = L"TweakSkinPopMenu";
 constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
+
+bool SameImage(const Bitmap& a, const Bitmap& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+    for (int y = 0; y < a.Height(); ++y)
+        if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -74,7 +82,21 @@ bool TSkinPopMenu::PrepareBackground() {
     const skin::Rect r{0, 0, window.right - window.left, window.bottom - window.top};
     if (BackgroundBitmap.Width() == r.Width() && BackgroundBitmap.Height() == r.Height()) return true;
     const TDataSkinObject& image = *SkinData->Objects().MenuBackground;
-    BackgroundBitmap = BuildSkinImage(r, image.Map, image.Margins, false, image.Tile != 0, 1, 1);
+    // Menus open again and again at the same size: the last background built is kept.
+    static struct {
+        Bitmap Source;
+        Rect Margins;
+        int Tile = 0;
+        Bitmap Built;
+    } last;
+    if (!SameImage(last.Source, image.Map) || last.Margins != image.Margins || last.Tile != image.Tile ||
+        last.Built.Width() != r.Width() || last.Built.Height() != r.Height()) {
+        last.Built = BuildSkinImage(r, image.Map, image.Margins, false, image.Tile != 0, 1, 1);
+        last.Source = image.Map;
+        last.Margins = image.Margins;
+        last.Tile = image.Tile;
+    }
+    BackgroundBitmap = last.Built;
     return !BackgroundBitmap.Empty();
 }
 
@@ -92,7 +114,8 @@ LRESULT TSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         switch (msg) {
             case WM_NCPAINT:
                 if (!HasMenuBackground()) return Default(msg, wParam, lParam);
-                PaintMenuFrame();
+                // Without a non-client area the frame is painted after WM_PAINT instead.
+                if (PrepareBackground() && (ClientOrigin.x != 0 || ClientOrigin.y != 0)) PaintMenuFrame();
                 return 0;
             case WM_ERASEBKGND:
                 if (!HasMenuBackground()) return Default(msg, wParam, lParam);
@@ -141,20 +164,20 @@ void TSkinPopMenu::EraseBackground(HDC dc) {
 void TSkinPopMenu::PaintAroundItems() {
     if (!PrepareBackground()) return;
     if (MenuHandle == nullptr) MenuHandle = reinterpret_cast<HMENU>(Default(kGetMenuHandle, 0, 0));
+    // The items fill the window up to the frame; below the last one (a menu lower than its
+    // items, or one without items) the background shows as well.
+    PaintMenuFrame();
     RECT window{};
-    GetWindowRect(MenuWindow, &window);
-    base::win::WindowDc dc(MenuWindow, base::win::WindowDc::Area::Window);
-    if (!dc) return;
-    const base::win::ScopedSaveDc save(dc.Get());
-    // Items keep what was drawn for them; everything else shows the skin's background.
+    RECT last{};
     const int count = MenuHandle != nullptr ? GetMenuItemCount(MenuHandle) : 0;
-    for (int i = 0; i < count; ++i) {
-        RECT item{};
-        if (!GetMenuItemRect(nullptr, MenuHandle, static_cast<UINT>(i), &item)) continue;
-        ExcludeClipRect(dc.Get(), item.left - window.left, item.top - window.top, item.right - window.left,
-                        item.bottom - window.top);
-    }
-    DrawBitmap(dc.Get(), 0, 0, BackgroundBitmap);
+    if (!GetWindowRect(MenuWindow, &window)) return;
+    const int h = BackgroundBitmap.Height() - kMenuFrameWidth;
+    int bottom = kMenuFrameWidth;
+    if (count > 0 && GetMenuItemRect(nullptr, MenuHandle, static_cast<UINT>(count - 1), &last))
+        bottom = last.bottom - window.top;
+    if (bottom >= h) return;
+    base::win::WindowDc dc(MenuWindow, base::win::WindowDc::Area::Window);
+    if (dc) DrawBitmapRect(dc.Get(), 0, bottom, BackgroundBitmap, {0, bottom, BackgroundBitmap.Width(), h});
 }
 
 LRESULT TSkinPopMenu::PrintBackground(WPARAM wParam, LPARAM lParam) {
