@@ -122,8 +122,6 @@ bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
         if (auto* menus = dynamic_cast<TMenusForm*>(form)) {
             AddMenuVisit(tour, folder, report, menus, "MenusForm-MainMenu", [menus] { menus->OpenMainDropDown(); });
             AddMenuVisit(tour, folder, report, menus, "MenusForm-ContextMenu", [menus] { menus->ShowContextMenu(); });
-            AddMenuVisit(tour, folder, report, menus, "MenusForm-RightToLeftMenu",
-                         [menus] { menus->ShowRightToLeftMenu(); });
             AddMenuVisit(tour, folder, report, menus, "MenusForm-WindowsMenu", [menus] { menus->ShowWindowsMenu(); });
         }
         if (auto* pinnable = dynamic_cast<TPinnableForm*>(form)) {

@@ -47,8 +47,7 @@ void FillFrameworkMenu(TComponent* owner, TMenuItem* root) {
     AddItem(owner, root, "E&xit");
 }
 
-void FillWindowsMenu(HMENU menu, bool rightToLeft) {
-    const UINT order = rightToLeft ? MFT_RIGHTORDER | MFT_RIGHTJUSTIFY : 0;
+void FillWindowsMenu(HMENU menu) {
     struct Entry {
         const wchar_t* Text;
         UINT Type;
@@ -68,7 +67,7 @@ void FillWindowsMenu(HMENU menu, bool rightToLeft) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | (entry.Text != nullptr ? MIIM_STRING : 0u);
-        info.fType = entry.Type | order;
+        info.fType = entry.Type;
         info.fState = entry.State;
         info.wID = entry.Id;
         info.dwTypeData = const_cast<wchar_t*>(entry.Text);
@@ -80,10 +79,9 @@ void FillWindowsMenu(HMENU menu, bool rightToLeft) {
 
 TMenusForm::TMenusForm(TComponent* owner)
     : TShowcaseForm(owner, "Menus",
-                    "A main menu, a context menu, a menu that reads from the right and a plain Windows "
-                    "menu: frames and backgrounds from the skin's menu images, items with images, "
+                    "A main menu, a context menu and a plain Windows menu: frames and backgrounds from the skin's menu "
+                    "images, items with images, "
                     "shortcuts, check marks, disabled and default items, separators and submenus."),
-      rightToLeftMenu_(CreatePopupMenu()),
       windowsMenu_(CreatePopupMenu()) {
     SetName("MenusForm");
     SetBorderStyle(bsSizeable);
@@ -104,8 +102,7 @@ TMenusForm::TMenusForm(TComponent* owner)
     ContextMenu->SetImages(Images);
     FillFrameworkMenu(this, ContextMenu->Items());
 
-    FillWindowsMenu(rightToLeftMenu_.Get(), true);
-    FillWindowsMenu(windowsMenu_.Get(), false);
+    FillWindowsMenu(windowsMenu_.Get());
 }
 
 POINT TMenusForm::MenuPoint() const {
@@ -119,11 +116,6 @@ void TMenusForm::OpenMainDropDown() { PostMessageW(Handle(), WM_SYSCOMMAND, SC_K
 void TMenusForm::ShowContextMenu() {
     const POINT at = MenuPoint();
     ContextMenu->Popup(at.x, at.y);
-}
-
-void TMenusForm::ShowRightToLeftMenu() {
-    const POINT at = MenuPoint();
-    TrackPopupMenu(rightToLeftMenu_.Get(), TPM_RIGHTALIGN | TPM_RIGHTBUTTON, at.x + 200, at.y, 0, Handle(), nullptr);
 }
 
 void TMenusForm::ShowWindowsMenu() {

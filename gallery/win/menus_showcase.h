@@ -1,7 +1,7 @@
 #pragma once
 // The gallery's menus: a main menu whose drop-down has checked, disabled, image and shortcut
-// items and a submenu; a context menu of the same kinds; a menu that reads from the right; and a
-// plain Windows popup menu with a default item. Each one can be shown from the tour.
+// items and a submenu; a context menu of the same kinds; and a plain Windows popup menu with a
+// default item. Each one can be shown from the tour.
 
 #include "base/win/handles.h"
 #include "gallery/win/showcase_forms.h"
@@ -19,7 +19,6 @@ public:
     void OpenMainDropDown();
     // These block while the menu is open.
     void ShowContextMenu();
-    void ShowRightToLeftMenu();
     void ShowWindowsMenu();
 
     TMainMenu* MainMenu = nullptr;
@@ -28,6 +27,5 @@ public:
 
 private:
     POINT MenuPoint() const;
-    base::win::UniqueHMenu rightToLeftMenu_;
     base::win::UniqueHMenu windowsMenu_;
 };
