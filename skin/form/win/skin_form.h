@@ -176,6 +176,7 @@ private:
     void MarkPopupMenu(HMENU menu);
     void UnmarkPopupMenus();
     HMENU MarkedMenuOf(UINT id) const;
+    bool MarkedBySkin(HMENU menu) const;
     // Menu bar (skin_menu_bar.cpp).
     bool OpenMenu(std::size_t buttonIndex);
     void ClickMenuButton(std::size_t index);

@@ -37,6 +37,12 @@ void TSkinForm::MarkPopupMenu(HMENU menu) {
 
 void TSkinForm::UnmarkPopupMenus() { UnmarkOwnerDraw(markedPopups_); }
 
+bool TSkinForm::MarkedBySkin(HMENU menu) const {
+    for (const auto& [marked, position] : markedPopups_)
+        if (marked == menu) return true;
+    return skinMenu_ && skinMenu_->Marked(menu);
+}
+
 HMENU TSkinForm::MarkedMenuOf(UINT id) const {
     if (skinMenu_)
         if (const HMENU menu = skinMenu_->MarkedMenuOf(id)) return menu;
@@ -96,7 +102,9 @@ bool TSkinForm::OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result) {
         result = TRUE;
         return true;
     }
-    // A Windows item: found by command, or by position for items without one (separators).
+    // A Windows item the skin marked (items the program draws itself stay the program's):
+    // found by command, or by position for items without one (separators).
+    if (!MarkedBySkin(menu)) return false;
     MenuItemView view = WindowsItemView(menu, draw->itemID);
     if (draw->itemID == 0) {
         const int count = GetMenuItemCount(menu);

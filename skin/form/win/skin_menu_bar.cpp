@@ -116,6 +116,12 @@ void TSkinMenu::MarkOwnerDraw(HMENU submenu) {
     if (submenu != nullptr) skin::win::MarkOwnerDraw(submenu, marked_);
 }
 
+bool TSkinMenu::Marked(HMENU menu) const {
+    for (const auto& [marked, position] : marked_)
+        if (marked == menu) return true;
+    return false;
+}
+
 HMENU TSkinMenu::MarkedMenuOf(UINT id) const {
     for (const auto& [menu, position] : marked_) {
         if (IsMenu(menu) && GetMenuItemID(menu, static_cast<int>(position)) == id) return menu;

@@ -50,6 +50,7 @@ public:
     void MarkOwnerDraw(HMENU submenu);
     // The marked menu holding command `id`, or null.
     HMENU MarkedMenuOf(UINT id) const;
+    bool Marked(HMENU menu) const;
 
 private:
     struct ItemInfo {
