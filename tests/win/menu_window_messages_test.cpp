@@ -67,7 +67,7 @@ bool Has(const std::vector<UINT>& messages, UINT msg) {
     return false;
 }
 
-TEST(MenuWindowMessages, TrackPopupMenuPaintsThroughPaintNotPrint) {
+TEST(MenuWindowMessages, TrackPopupMenuPaintsThroughPaintNotPrintAndHasNoFrameArea) {
     form_test::TestWindow owner(WS_OVERLAPPEDWINDOW, 0, 200, 120);
     Watch watch;
     g_watch = &watch;
@@ -91,16 +91,12 @@ TEST(MenuWindowMessages, TrackPopupMenuPaintsThroughPaintNotPrint) {
     EXPECT_TRUE(Has(watch.Messages, WM_PAINT));
     EXPECT_FALSE(Has(watch.Messages, WM_PRINT));
     EXPECT_FALSE(Has(watch.Messages, WM_PRINTCLIENT));
-    const int windowWidth = watch.Window.right - watch.Window.left;
-    const int windowHeight = watch.Window.bottom - watch.Window.top;
-    printf("window %d x %d client %ld x %ld first item %ld,%ld-%ld,%ld last %ld,%ld-%ld,%ld\n", windowWidth,
-           windowHeight, watch.Client.right, watch.Client.bottom, watch.FirstItem.left - watch.Window.left,
-           watch.FirstItem.top - watch.Window.top, watch.FirstItem.right - watch.Window.left,
-           watch.FirstItem.bottom - watch.Window.top, watch.LastItem.left - watch.Window.left,
-           watch.LastItem.top - watch.Window.top, watch.LastItem.right - watch.Window.left,
-           watch.LastItem.bottom - watch.Window.top);
-    for (UINT m : watch.Messages) printf("%04x ", m);
-    printf("\n");
+    // No non-client area: the window paints its own frame, and the items start 3 pixels inside.
+    EXPECT_EQ(watch.Client.right, watch.Window.right - watch.Window.left);
+    EXPECT_EQ(watch.Client.bottom, watch.Window.bottom - watch.Window.top);
+    EXPECT_EQ(watch.FirstItem.left - watch.Window.left, 3);
+    EXPECT_EQ(watch.FirstItem.top - watch.Window.top, 3);
+    EXPECT_EQ(watch.Window.bottom - watch.LastItem.bottom, 3);
 }
 
 }  // namespace
