@@ -4,6 +4,7 @@
 #include "gallery/win/controls_showcase.h"
 #include "gallery/win/gallery_form.h"
 #include "gallery/win/mdi_showcase.h"
+#include "gallery/win/menus_showcase.h"
 #include "gallery/win/ranges_showcase.h"
 #include "gallery/win/showcase_forms.h"
 
@@ -25,7 +26,7 @@ std::vector<TShowcaseForm*> CreateGalleryWindows() {
         CreateShowcase<TSizableForm>(),      CreateShowcase<TBorderlessForm>(),  CreateShowcase<TRightToLeftForm>(),
         CreateShowcase<TToolWindowForm>(),   CreateShowcase<TPinnableForm>(),    CreateShowcase<TUnskinnedForm>(),
         CreateShowcase<TPrintPreviewForm>(), CreateShowcase<TOwnSkinForm>(),     CreateShowcase<TControlsForm>(),
-        CreateShowcase<TRangesForm>(),       CreateShowcase<TMdiShowcaseForm>(),
+        CreateShowcase<TRangesForm>(),       CreateShowcase<TMdiShowcaseForm>(), CreateShowcase<TMenusForm>(),
     };
     GalleryForm->AddSystemDialogButtons();
     return showcases;

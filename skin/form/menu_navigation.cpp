@@ -12,6 +12,15 @@ BarMove BarMoveFor(ArrowKey key, const OpenMenuItem& current) {
     return (!current.Exists || !current.HasSubItems) ? BarMove::Next : BarMove::None;
 }
 
+std::uintptr_t MirroredKeyCode(unsigned message, std::uintptr_t wParam) {
+    constexpr unsigned kKeyDown = 0x0100, kKeyUp = 0x0101, kSysKeyDown = 0x0104, kSysKeyUp = 0x0105;
+    constexpr std::uintptr_t kLeft = 0x25, kRight = 0x27;
+    if (message != kKeyDown && message != kKeyUp && message != kSysKeyDown && message != kSysKeyUp) return wParam;
+    if (wParam == kLeft) return kRight;
+    if (wParam == kRight) return kLeft;
+    return wParam;
+}
+
 std::optional<std::size_t> BarMoveTarget(std::span<const MenuBarButton> buttons, std::size_t openIndex, BarMove move) {
     const std::size_t count = buttons.size();
     if (move == BarMove::None || count == 0) return std::nullopt;

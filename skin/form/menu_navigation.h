@@ -1,6 +1,7 @@
 #pragma once
 // Moving between menu-bar drop-downs with the arrow keys while one is open.
 
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -13,6 +14,11 @@ enum class BarMove { None, Previous, Next };
 
 // In a right-to-left menu the bar runs from the right, so the arrows swap.
 ArrowKey ArrowForLayout(ArrowKey pressed, bool rightToLeft);
+
+// What a right-to-left drop-down makes of a message before the menu sees it: in a key message
+// (key down or up, plain or with Alt) the Left and Right key codes swap; every other message,
+// whatever its wParam holds, stays as it is.
+std::uintptr_t MirroredKeyCode(unsigned message, std::uintptr_t wParam);
 
 struct OpenMenuItem {
     bool Exists = false;          // an item of the drop-down is selected

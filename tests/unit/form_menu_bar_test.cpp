@@ -213,3 +213,30 @@ TEST(FormMenuSeparators, OnlySeparatorsBetweenVisibleItemsStay) {
 
 }  // namespace
 }  // namespace skin::form
+
+namespace skin::form {
+namespace {
+
+TEST(FormMenuNavigation, RightToLeftSwapsOnlyArrowKeysOfKeyMessages) {
+    struct Case {
+        unsigned message;
+        std::uintptr_t wParam;
+        std::uintptr_t expected;
+    };
+    const Case cases[] = {
+        {0x0100, 0x25, 0x27},                        // key down: Left becomes Right
+        {0x0100, 0x27, 0x25},                        // and Right Left
+        {0x0101, 0x25, 0x27},                        // key up
+        {0x0104, 0x27, 0x25},                        // with Alt
+        {0x0105, 0x25, 0x27}, {0x0100, 0x28, 0x28},  // Down stays
+        {0x0100, 0x0D, 0x0D},                        // Enter stays
+        {0x0200, 0x25, 0x25},                        // a mouse move whose button flags happen to read 0x25
+        {0x0102, 0x25, 0x25},                        // a character ('%')
+        {0x0112, 0x27, 0x27},                        // a system command
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MirroredKeyCode(c.message, c.wParam), c.expected) << std::hex << c.message << " " << c.wParam;
+}
+
+}  // namespace
+}  // namespace skin::form

@@ -35,3 +35,23 @@ bool CaptureWindowToBmp(HWND window, const std::wstring& path) {
     out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
     return static_cast<bool>(out);
 }
+
+bool CaptureScreenToBmp(const RECT& area, const std::wstring& path) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return false;
+    base::win::WindowDc screen(nullptr);
+    if (!screen) return false;
+    std::vector<std::uint8_t> file;
+    try {
+        base::win::DibSection copy(width, height, screen.Get());
+        if (!BitBlt(copy.Dc(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY)) return false;
+        GdiFlush();
+        file = base::WriteBmp24(copy.Pixels());
+    } catch (const std::exception&) {
+        return false;
+    }
+    std::ofstream out(path.c_str(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    return static_cast<bool>(out);
+}

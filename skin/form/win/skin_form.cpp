@@ -196,6 +196,7 @@ void TSkinForm::Attach(TSkinData* skinData) {
         phase_ = 1;
     }
     Subclass();
+    InstallMenuDrawing(true);
     InvalidateRect(Handle, nullptr, TRUE);
 }
 
@@ -345,6 +346,8 @@ void TSkinForm::RemoveFormHook() {
 
 void TSkinForm::Detach() {
     FreeControlSkins();
+    InstallMenuDrawing(false);
+    UnmarkPopupMenus();
     if (!frameSkinning_) {
         StartHoverTimer(false);
         if (ownerForm_ != nullptr && phase_ != 4) ownerForm_->SetColor(oldColor_);
@@ -408,6 +411,7 @@ void TSkinForm::ReapplySkin() {
         }
     }
     phase_ = 3;
+    InstallMenuDrawing(true);
     if (frameSkinning_) {
         MeasureFrame();
         FitFrame(true);

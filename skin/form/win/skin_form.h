@@ -190,6 +190,14 @@ private:
     void PaintMdiBarButtons(HDC dc);
     void PaintMdiBarButton(HDC dc, std::size_t index, skin::form::ButtonState state);
 
+    // Menu items (skin_form_menu_items.cpp).
+    void InstallMenuDrawing(bool on);
+    bool OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result);
+    // A plain Windows popup menu shown for this window gets its items drawn by the skin.
+    void MarkPopupMenu(HMENU menu);
+    void UnmarkPopupMenus();
+    HMENU MarkedMenuOf(UINT id) const;
+    bool MarkedBySkin(HMENU menu) const;
     // Menu bar (skin_menu_bar.cpp).
     bool OpenMenu(std::size_t buttonIndex);
     void ClickMenuButton(std::size_t index);
@@ -254,7 +262,8 @@ private:
     std::vector<TSkinControl*> controlSkins_;
     TPopupMenu* sysPopupMenu_ = nullptr;  // owned as a component of this form skin
     std::unique_ptr<TSkinMenu> skinMenu_;
-    TMainMenu* barMenu_ = nullptr;  // the framework menu the bar was made for
+    TMainMenu* barMenu_ = nullptr;                      // the framework menu the bar was made for
+    std::vector<std::pair<HMENU, UINT>> markedPopups_;  // (menu, position) marked owner-drawn
 };
 
 }  // namespace skin::win

@@ -41,7 +41,14 @@ LRESULT TSkinForm::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENUPOPUP:
             if (SkinManager != nullptr)
                 SkinManager->MenuContext = reinterpret_cast<HMENU>(wParam) == systemMenu_ ? 2 : 1;
+            MarkPopupMenu(reinterpret_cast<HMENU>(wParam));
             return Default(msg, wParam, lParam);
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM: {
+            LRESULT result = 0;
+            if (OnMenuItemMessage(msg, lParam, result)) return result;
+            return Default(msg, wParam, lParam);
+        }
         case WM_MENUSELECT:
             if (menuTracking_) NoteMenuSelect(*this, wParam, lParam);
             return Default(msg, wParam, lParam);

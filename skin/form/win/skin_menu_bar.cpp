@@ -16,6 +16,7 @@
 #include "skin/form/menu_navigation.h"
 #include "skin/form/menu_separators.h"
 #include "skin/form/win/skin_form.h"
+#include "skin/form/win/skin_menu_items.h"
 #include "skin/manager/win/skin_manager.h"
 
 namespace skin::win {
@@ -42,6 +43,7 @@ struct MenuTrackingState {
     bool SelectedHasSubItems = false;
     bool SelectedInOpenDropDown = false;
     POINT LastMouse{-1, -1};
+    bool RightToLeft = false;  // the open drop-down reads from the right
 };
 
 MenuTrackingState& Tracking() {
@@ -49,16 +51,37 @@ MenuTrackingState& Tracking() {
     return tracking;
 }
 
-void TidyFrameworkSeparators(TMenuItem* item) {
-    if (item == nullptr) return;
+// Separators hidden for one showing of a drop-down, with the visibility to give back after it.
+using HiddenSeparators = std::vector<std::pair<TMenuItem*, bool>>;
+
+HiddenSeparators TidyFrameworkSeparators(TMenuItem* item) {
+    HiddenSeparators changed;
+    if (item == nullptr) return changed;
     std::vector<skin::form::MenuEntry> entries;
     for (int i = 0; i < item->Count(); ++i) entries.push_back({item->Items(i)->Visible(), item->Items(i)->IsLine()});
     skin::form::TidySeparators(entries);
     for (int i = 0; i < item->Count(); ++i) {
         TMenuItem* child = item->Items(i);
-        if (child->IsLine() && child->Visible() != entries[static_cast<std::size_t>(i)].Visible)
+        if (child->IsLine() && child->Visible() != entries[static_cast<std::size_t>(i)].Visible) {
+            changed.emplace_back(child, child->Visible());
             child->SetVisible(entries[static_cast<std::size_t>(i)].Visible);
+        }
     }
+    return changed;
+}
+
+// The program's own Visible settings come back once the drop-down is closed.
+void RestoreSeparators(const HiddenSeparators& changed) {
+    for (const auto& [item, visible] : changed)
+        if (TMenuItem::IsLive(item)) item->SetVisible(visible);
+}
+
+// A drop-down whose items are ordered from the right.
+bool RightToLeftMenu(HMENU menu) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    return GetMenuItemCount(menu) > 0 && GetMenuItemInfoW(menu, 0, TRUE, &info) && (info.fType & MFT_RIGHTORDER) != 0;
 }
 
 // The message that last made us move to another drop-down. A menu loop may leave a message its
@@ -87,7 +110,24 @@ void SwitchDropDown(const MSG& cause, std::size_t target) {
 
 TSkinMenu::TSkinMenu(TSkinForm& formSkin, TMainMenu* menu) : formSkin_(formSkin), menu_(menu), font_(MakeMenuFont()) {}
 
-TSkinMenu::~TSkinMenu() = default;
+TSkinMenu::~TSkinMenu() { UnmarkOwnerDraw(marked_); }
+
+void TSkinMenu::MarkOwnerDraw(HMENU submenu) {
+    if (submenu != nullptr) skin::win::MarkOwnerDraw(submenu, marked_);
+}
+
+bool TSkinMenu::Marked(HMENU menu) const {
+    for (const auto& [marked, position] : marked_)
+        if (marked == menu) return true;
+    return false;
+}
+
+HMENU TSkinMenu::MarkedMenuOf(UINT id) const {
+    for (const auto& [menu, position] : marked_) {
+        if (IsMenu(menu) && GetMenuItemID(menu, static_cast<int>(position)) == id) return menu;
+    }
+    return nullptr;
+}
 
 void TSkinMenu::TakeMenu(HMENU menu) {
     if (menu != nullptr) menuHandle_ = menu;
@@ -243,6 +283,10 @@ void TSkinMenu::PaintButton(std::size_t index, skin::form::ButtonState state) {
 
 LRESULT CALLBACK SkinMenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     MenuTrackingState& tracking = Tracking();
+    if (tracking.RightToLeft && code == MSGF_MENU && lParam != 0) {
+        auto* message = reinterpret_cast<MSG*>(lParam);
+        message->wParam = static_cast<WPARAM>(skin::form::MirroredKeyCode(message->message, message->wParam));
+    }
     const LRESULT next = CallNextHookEx(tracking.Hook, code, wParam, lParam);
     if (next != 0 || code != MSGF_MENU || tracking.FormSkin == nullptr) return next;
     auto* msg = reinterpret_cast<MSG*>(lParam);
@@ -311,26 +355,31 @@ bool TSkinForm::OpenMenu(std::size_t buttonIndex) {
         if (const UINT command = skinMenu_->Command(index); command != 0) PostMessageW(Handle, WM_COMMAND, command, 0);
         const HMENU submenu = skinMenu_->Submenu(index);
         if (submenu == nullptr) break;
-        TidyFrameworkSeparators(skinMenu_->FrameworkItem(index));
+        const HiddenSeparators hidden = TidyFrameworkSeparators(skinMenu_->FrameworkItem(index));
+        skinMenu_->MarkOwnerDraw(submenu);
 
         MenuTrackingState& tracking = Tracking();
         tracking = {};
         tracking.FormSkin = this;
         tracking.OpenIndex = index;
         tracking.Open = true;
+        tracking.RightToLeft = rightToLeft_ || RightToLeftMenu(submenu);
         menuTracking_ = true;
         hotObject_ = {NcObject::Kind::MenuButton, index};
         skinMenu_->PaintButton(index, skin::form::ButtonState::Pressed);
         const skin::Rect bounds = skinMenu_->ButtonRect(index);
-        POINT at{bounds.Left, bounds.Bottom};
+        // A right-to-left drop-down hangs from the button's right edge.
+        POINT at{tracking.RightToLeft ? bounds.Right : bounds.Left, bounds.Bottom};
         RECT windowRect{};
         GetWindowRect(Handle, &windowRect);
         at.x += windowRect.left;
         at.y += windowRect.top;
         if (SkinManager != nullptr) SkinManager->MenuContext = 1;
         tracking.Hook = SetWindowsHookExW(WH_MSGFILTER, SkinMenuFilterHook, nullptr, GetCurrentThreadId());
-        TrackPopupMenu(submenu, TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle, nullptr);
+        const UINT flags = TPM_NONOTIFY | TPM_RIGHTBUTTON | (tracking.RightToLeft ? TPM_RIGHTALIGN : 0u);
+        TrackPopupMenu(submenu, flags, at.x, at.y, 0, Handle, nullptr);
         if (tracking.Hook != nullptr) UnhookWindowsHookEx(tracking.Hook);
+        RestoreSeparators(hidden);
         next = tracking.SwitchTo;
         tracking = {};
         menuTracking_ = false;

@@ -48,6 +48,13 @@ public:
     const skin::Bitmap& Background() const { return background_; }
     skin::Rect BarRect() const { return barRect_; }
 
+    // Marks a drop-down's items (and its submenus') owner-drawn so the skin draws them; the marks
+    // come off again when the bar goes.
+    void MarkOwnerDraw(HMENU submenu);
+    // The marked menu holding command `id`, or null.
+    HMENU MarkedMenuOf(UINT id) const;
+    bool Marked(HMENU menu) const;
+
 private:
     struct ItemInfo {
         HMENU Submenu = nullptr;
@@ -66,6 +73,7 @@ private:
     skin::Rect barRect_;
     skin::Bitmap background_;  // the painted bar without any button highlight
     base::win::UniqueHFont font_;
+    std::vector<std::pair<HMENU, UINT>> marked_;  // (menu, position) of every item marked
 };
 
 // Keeps the tracking state up to date with the selection inside an open drop-down

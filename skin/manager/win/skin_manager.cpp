@@ -13,6 +13,7 @@
 #include "skin/manager/form_skin_decision.h"
 #include "skin/manager/popup_skin_decision.h"
 #include "skin/manager/select_skin_data.h"
+#include "skin/manager/win/skin_pop_menu.h"
 #include "skin/manager/win/window_facts.h"
 
 namespace skin::win {
@@ -54,6 +55,7 @@ TSkinManage::~TSkinManage() {
     }
     skinDataList_.clear();
     skinDataIds_.clear();
+    FreePopupSkins();
     hook_.Reset();
 }
 
@@ -313,14 +315,50 @@ void TSkinManage::AddPopupSkin(HWND menuWindow) {
     facts.skinDataEmpty = skinData != nullptr && skinData->SkinEmpty();
     facts.menuContext = MenuContext;
     if (skinData != nullptr) facts.controls = skinData->SkinControls();
+    facts.hasPopupSkin = HasPopupSkin(menuWindow);
     LastPopupVerdict = manager::DecidePopupSkin(facts);
-    // The popup skin itself attaches here once menu skinning exists.
+    if (LastPopupVerdict != manager::PopupSkinVerdict::SkinIt) return;
+    auto popup = std::make_unique<TSkinPopMenu>();
+    popup->AttachMenuWindow(menuWindow, skinData, nullptr);
+    popupSkins_.push_back(std::move(popup));
 }
 
-void TSkinManage::RemovePopupSkin(HWND) {
-    // No popup skins are kept yet, so the list is always empty.
-    MenuContext = manager::kMenuContextPopup;
+void TSkinManage::RemovePopupSkin(HWND menuWindow) {
+    for (auto it = popupSkins_.begin(); it != popupSkins_.end(); ++it) {
+        if ((*it)->MenuWindow != menuWindow) continue;
+        (*it)->DetachMenuWindow();
+        popupSkins_.erase(it);
+        break;
+    }
+    if (popupSkins_.empty()) MenuContext = manager::kMenuContextPopup;
 }
+
+bool TSkinManage::HasPopupSkin(HWND menuWindow) const {
+    for (const auto& popup : popupSkins_)
+        if (popup->MenuWindow == menuWindow) return true;
+    return false;
+}
+
+void TSkinManage::AssignPopupMenu(HMENU menu) {
+    for (auto it = popupSkins_.rbegin(); it != popupSkins_.rend(); ++it) {
+        if ((*it)->MenuHandle == menu) return;  // already known
+        if ((*it)->MenuHandle == nullptr) {
+            (*it)->MenuHandle = menu;
+            return;
+        }
+    }
+}
+
+const skin::Bitmap* TSkinManage::PopupBackground(HMENU menu, POINT* clientOrigin) const {
+    for (const auto& popup : popupSkins_) {
+        if (menu == nullptr || popup->MenuHandle != menu || popup->BackgroundBitmap.Empty()) continue;
+        if (clientOrigin != nullptr) *clientOrigin = popup->ClientOrigin;
+        return &popup->BackgroundBitmap;
+    }
+    return nullptr;
+}
+
+void TSkinManage::FreePopupSkins() { popupSkins_.clear(); }
 
 void TSkinManage::WindowCreated(HWND window, const CREATESTRUCTW& create) {
     if (create.hwndParent == HWND_MESSAGE) return;
@@ -348,7 +386,7 @@ LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wParam, LPARAM lParam
                 if (create != nullptr && create->lpcs != nullptr) self->WindowCreated(window, *create->lpcs);
                 break;
             }
-            case HCBT_DESTROYWND: self->RemovePopupSkin(window); break;
+            case HCBT_DESTROYWND: break;  // below, whether enabled or not
             case HCBT_ACTIVATE:
                 if (self->State == manager::kStateNoWindowActivated) self->State = manager::kStateRunning;
                 self->AddFormSkin(window);
@@ -358,6 +396,9 @@ LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wParam, LPARAM lParam
     } else if (self != nullptr && code == HCBT_ACTIVATE && self->State == manager::kStateNoWindowActivated) {
         self->State = manager::kStateRunning;
     }
+    // Even while skinning is off: a popup skin left behind would keep a later window that gets
+    // the same handle from ever being skinned.
+    if (self != nullptr && code == HCBT_DESTROYWND) self->RemovePopupSkin(reinterpret_cast<HWND>(wParam));
     return CallNextHookEx(hook, code, wParam, lParam);
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/win/handles.h"
+#include "skin/data/pixels.h"
 #include "skin/manager/manager_core.h"
 #include "skin/manager/popup_skin_decision.h"
 
@@ -25,6 +26,7 @@ namespace skin::win {
 
 class TSkinData;
 class TSkinForm;
+class TSkinPopMenu;
 
 // Window messages shared by the engine's skins (numbers fixed).
 constexpr UINT SM_SKINCHANGED = 0x3401;
@@ -63,9 +65,17 @@ public:
     TSkinForm* FindFormSkin(HWND window) const;
     void SetMDIChildMaximized(bool flag);
 
-    // Popup menu windows (menu skinning builds on this seam).
+    // Popup menu windows: one popup skin per skinned menu window, freed with the window.
     void AddPopupSkin(HWND menuWindow);
     void RemovePopupSkin(HWND menuWindow);
+    bool HasPopupSkin(HWND menuWindow) const;
+    // Gives `menu` to the newest popup skin that has no menu yet.
+    void AssignPopupMenu(HMENU menu);
+    // The background of the popup skin showing `menu` (null when none), and where that menu's
+    // client area starts in it.
+    const skin::Bitmap* PopupBackground(HMENU menu, POINT* clientOrigin = nullptr) const;
+    const std::vector<std::unique_ptr<TSkinPopMenu>>& PopupSkins() const { return popupSkins_; }
+    void FreePopupSkins();
     // What was decided for the last menu window the hook reported.
     manager::PopupSkinVerdict LastPopupVerdict = manager::PopupSkinVerdict::ManagerDisabled;
 
@@ -115,6 +125,7 @@ private:
     UniqueHook hook_;
     std::unique_ptr<TTimer> timer_;
     std::vector<TSkinForm*> formSkins_;
+    std::vector<std::unique_ptr<TSkinPopMenu>> popupSkins_;
     std::vector<TSkinData*> skinDataList_;
     std::vector<manager::SkinDataId> skinDataIds_;  // parallel to skinDataList_
     manager::SkinManagerCore core_;
