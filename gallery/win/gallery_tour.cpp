@@ -85,44 +85,45 @@ void AddMdiVisit(TimerSteps& tour, const std::wstring& folder, std::shared_ptr<T
         .Then("capture " + name + " maximized",
               [folder, report, form, name] { CaptureAndReport(folder, *report, form->Handle(), name + "Maximized"); })
         .Then("restore " + name + "'s documents", [form] { form->RestoreDocuments(); });
+}
 
-    HWND ShownMenuWindow() {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
-    }
+HWND ShownMenuWindow() {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+}
 
-    // The form with its open menu (and submenus) as the screen shows them.
-    void CaptureOpenMenu(const std::wstring& folder, const TourReport& report, HWND form, const std::string& name) {
-        RECT area{};
-        GetWindowRect(form, &area);
-        LRESULT skinned = 0;
-        for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu != nullptr;
-             menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
-            if (!IsWindowVisible(menu)) continue;
-            UpdateWindow(menu);
-            RECT r{};
-            GetWindowRect(menu, &r);
-            UnionRect(&area, &area, &r);
-            skinned = SendMessageW(menu, skin::win::SM_ISSKINNED, 0, 0);
-        }
-        area.left = std::max(area.left, 0L);
-        area.top = std::max(area.top, 0L);
-        if (!CaptureScreenToBmp(area, folder + L"\\" + WidenText(name) + L".bmp"))
-            throw std::runtime_error("could not save " + name);
-        report.Add(name + " skinned=" + std::to_string(skinned));
+// The form with its open menu (and submenus) as the screen shows them.
+void CaptureOpenMenu(const std::wstring& folder, const TourReport& report, HWND form, const std::string& name) {
+    RECT area{};
+    GetWindowRect(form, &area);
+    LRESULT skinned = 0;
+    for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu != nullptr;
+         menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
+        if (!IsWindowVisible(menu)) continue;
+        UpdateWindow(menu);
+        RECT r{};
+        GetWindowRect(menu, &r);
+        UnionRect(&area, &area, &r);
+        skinned = SendMessageW(menu, skin::win::SM_ISSKINNED, 0, 0);
     }
+    area.left = std::max(area.left, 0L);
+    area.top = std::max(area.top, 0L);
+    if (!CaptureScreenToBmp(area, folder + L"\\" + WidenText(name) + L".bmp"))
+        throw std::runtime_error("could not save " + name);
+    report.Add(name + " skinned=" + std::to_string(skinned));
+}
 
-    // Opens one of the menus form's menus (the step blocks while a modal menu runs; the tour goes on
-    // from inside its loop), captures it open and closes it with Escape.
-    void AddMenuVisit(TimerSteps & tour, const std::wstring& folder, std::shared_ptr<TourReport> report,
-                      TMenusForm* form, const std::string& name, std::function<void()> open) {
-        tour.Then("open " + name, std::move(open))
-            .WaitUntil(name + " shown", [] { return ShownMenuWindow() != nullptr; })
-            .Then("capture " + name,
-                  [folder, report, form, name] { CaptureOpenMenu(folder, *report, form->Handle(), name); })
-            .Then("close " + name, [] { PostMessageW(ShownMenuWindow(), WM_KEYDOWN, VK_ESCAPE, 0); })
-            .WaitUntil(name + " closed", [] { return ShownMenuWindow() == nullptr; });
-    }
+// Opens one of the menus form's menus (the step blocks while a modal menu runs; the tour goes on
+// from inside its loop), captures it open and closes it with Escape.
+void AddMenuVisit(TimerSteps& tour, const std::wstring& folder, std::shared_ptr<TourReport> report, TMenusForm* form,
+                  const std::string& name, std::function<void()> open) {
+    tour.Then("open " + name, std::move(open))
+        .WaitUntil(name + " shown", [] { return ShownMenuWindow() != nullptr; })
+        .Then("capture " + name,
+              [folder, report, form, name] { CaptureOpenMenu(folder, *report, form->Handle(), name); })
+        .Then("close " + name, [] { PostMessageW(ShownMenuWindow(), WM_KEYDOWN, VK_ESCAPE, 0); })
+        .WaitUntil(name + " closed", [] { return ShownMenuWindow() == nullptr; });
+}
 
 }  // namespace
 
