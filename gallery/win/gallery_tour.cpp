@@ -113,9 +113,9 @@ void CaptureOpenMenu(const std::wstring& folder, const TourReport& report, HWND 
     report.Add(name + " skinned=" + std::to_string(skinned));
 }
 
-// Opens one of the menus form's menus (the step blocks while a modal menu runs; the tour goes on
+// Opens one of a form's menus (the step blocks while a modal menu runs; the tour goes on
 // from inside its loop), captures it open and closes it with Escape.
-void AddMenuVisit(TimerSteps& tour, const std::wstring& folder, std::shared_ptr<TourReport> report, TMenusForm* form,
+void AddMenuVisit(TimerSteps& tour, const std::wstring& folder, std::shared_ptr<TourReport> report, TForm* form,
                   const std::string& name, std::function<void()> open) {
     tour.Then("open " + name, std::move(open))
         .WaitUntil(name + " shown", [] { return ShownMenuWindow() != nullptr; })
@@ -150,6 +150,10 @@ bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
             AddMenuVisit(tour, folder, report, menus, "MenusForm-MainMenu", [menus] { menus->OpenMainDropDown(); });
             AddMenuVisit(tour, folder, report, menus, "MenusForm-ContextMenu", [menus] { menus->ShowContextMenu(); });
             AddMenuVisit(tour, folder, report, menus, "MenusForm-WindowsMenu", [menus] { menus->ShowWindowsMenu(); });
+        }
+        if (auto* rightToLeft = dynamic_cast<TRightToLeftForm*>(form)) {
+            AddMenuVisit(tour, folder, report, rightToLeft, "RightToLeftForm-MainMenu",
+                         [rightToLeft] { PostMessageW(rightToLeft->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); });
         }
         if (auto* pinnable = dynamic_cast<TPinnableForm*>(form)) {
             tour.Then("report " + name + "'s questions", [report, pinnable, name] {

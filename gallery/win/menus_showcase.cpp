@@ -77,6 +77,17 @@ void FillWindowsMenu(HMENU menu) {
 
 }  // namespace
 
+TMainMenu* CreateShowcaseMainMenu(TComponent* owner) {
+    auto* images = new TCustomImageList(owner, 16, 16);
+    AddPictures(images);
+    auto* menu = new TMainMenu(owner);
+    menu->SetImages(images);
+    FillFrameworkMenu(owner, AddItem(owner, menu->Items(), "&File"));
+    AddItem(owner, AddItem(owner, menu->Items(), "&View"), "&Toolbar")->SetChecked(true);
+    AddItem(owner, menu->Items(), "&Help");
+    return menu;
+}
+
 TMenusForm::TMenusForm(TComponent* owner)
     : TShowcaseForm(owner, "Menus",
                     "A main menu, a context menu and a plain Windows menu: frames and backgrounds from the skin's menu "
@@ -88,14 +99,8 @@ TMenusForm::TMenusForm(TComponent* owner)
     SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
     SetClientSize(360, 220);
     Description->SetBounds(12, 12, 336, 60);
-    Images = new TCustomImageList(this, 16, 16);
-    AddPictures(Images);
-
-    MainMenu = new TMainMenu(this);
-    MainMenu->SetImages(Images);
-    FillFrameworkMenu(this, AddItem(this, MainMenu->Items(), "&File"));
-    AddItem(this, AddItem(this, MainMenu->Items(), "&View"), "&Toolbar")->SetChecked(true);
-    AddItem(this, MainMenu->Items(), "&Help");
+    MainMenu = CreateShowcaseMainMenu(this);
+    Images = MainMenu->Images();
     SetMenu(MainMenu);
 
     ContextMenu = new TPopupMenu(this);

@@ -6,9 +6,14 @@
 #include "base/win/handles.h"
 #include "gallery/win/showcase_forms.h"
 
+class TComponent;
 class TCustomImageList;
 class TMainMenu;
 class TPopupMenu;
+
+// The gallery's main menu, owned by `owner` with its image list: File (images, shortcuts, a check
+// mark, a disabled item, a separator, a submenu), View and Help.
+TMainMenu* CreateShowcaseMainMenu(TComponent* owner);
 
 class TMenusForm : public TShowcaseForm {
     T_CLASS(TMenusForm, TShowcaseForm)

@@ -1,6 +1,7 @@
 #include "gallery/win/showcase_forms.h"
 
 #include "gallery/win/gallery_skin_data.h"
+#include "gallery/win/menus_showcase.h"
 #include "skin/manager/win/skin_manager.h"
 
 namespace {
@@ -61,6 +62,8 @@ TRightToLeftForm::TRightToLeftForm(TComponent* owner)
     SetName("RightToLeftForm");
     SetBorderStyle(bsSizeable);
     SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
+    // Its drop-downs hang from the right end of their buttons and their items are mirrored.
+    SetMenu(CreateShowcaseMainMenu(this));
 }
 
 void TRightToLeftForm::CreateParams(TCreateParams& params) {

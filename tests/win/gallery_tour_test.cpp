@@ -86,8 +86,12 @@ TEST(GalleryTour, EachWindowIsSkinnedOrLeftAloneAsTheRulesSay) {
     };
     const Case cases[] = {
         {"GalleryForm", "1"},  // the main form of the main component
-        {"SizableForm", "1"},      {"BorderlessForm", "1"}, {"RightToLeftForm", "1"},
-        {"ToolWindowForm", "1"},   {"PinnableForm", "1"},   {"UnskinnedForm", "0"},  // Tag 99
+        {"SizableForm", "1"},
+        {"BorderlessForm", "1"},
+        {"RightToLeftForm", "1"},
+        {"ToolWindowForm", "1"},
+        {"PinnableForm", "1"},
+        {"UnskinnedForm", "0"},     // Tag 99
         {"PrintPreviewForm", "0"},  // class contains "preview", no xoPreview
         {"OwnSkinForm", "1"},       // its own sfOnlyThisForm component
         {"MessageBox", "1"},        // #32770 of user32
@@ -95,6 +99,11 @@ TEST(GalleryTour, EachWindowIsSkinnedOrLeftAloneAsTheRulesSay) {
         {"MdiForm", "1"},           // an MDI frame
         {"MdiFormDocuments", "3"},  // its three children, skinned through its client window
         {"MdiFormMaximized", "1"},
+        // Open menus: each menu window answers that it is skinned.
+        {"MenusForm-MainMenu", "1"},
+        {"MenusForm-ContextMenu", "1"},
+        {"MenusForm-WindowsMenu", "1"},
+        {"RightToLeftForm-MainMenu", "1"},
     };
     for (const Case& c : cases) {
         const auto found = Tour().report.find(std::string(c.window) + " skinned");

@@ -197,6 +197,51 @@ TEST_P(MenuPixels, FrameworkPopupWithImageAndSeparator) {
     testing_support::PumpPendingMessages();
 }
 
+// A window that reads from the right gets its framework items mirrored: the image moves into a
+// glyph box at the item's right end.
+TEST_P(MenuPixels, FrameworkItemsOfARightToLeftWindowAreMirrored) {
+    Application->Initialize();
+    menu_test::RunningSkin skin(GetParam());
+    auto* form = new TForm(nullptr);
+    form->SetBounds(80, 80, 260, 160);
+    SetWindowLongPtrW(
+        form->Handle(), GWL_EXSTYLE,
+        GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) | WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR);
+    auto* images = new TCustomImageList(form, 16, 16);
+    {
+        base::win::DibSection red(16, 16);
+        red.Pixels().Fill(skin::ColorToPixel(RGB(220, 0, 0)));
+        base::win::UniqueHBitmap copy(
+            static_cast<HBITMAP>(CopyImage(GetCurrentObject(red.Dc(), OBJ_BITMAP), IMAGE_BITMAP, 0, 0, 0)));
+        ASSERT_EQ(images->AddMasked(copy.Get(), RGB(255, 0, 255)), 0);
+    }
+    auto* popup = new TPopupMenu(form);
+    popup->SetImages(images);
+    auto* item = new TMenuItem(popup);
+    item->SetCaption("Otvori");
+    item->SetImageIndex(0);
+    popup->Items()->Add(item);
+    ASSERT_TRUE(skin::win::SkinManager->AddFormSkin(form->Handle()));
+    ASSERT_TRUE(skin::win::SkinManager->FindFormSkin(form->Handle())->RightToLeft());
+
+    Bitmap shot;
+    RECT row{};
+    HMENU menu = popup->Handle();
+    menu_test::WhileMenuOpen([&](HWND menuWindow) {
+        row = menu_test::ItemRectInWindow(menuWindow, menu, 0);
+        shot = menu_test::ScreenOf(menuWindow).Pixels();
+        return true;
+    });
+    TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_RIGHTBUTTON, 240, 120, 0, form->Handle(), nullptr);
+    testing_support::PumpPendingMessages();
+    ASSERT_FALSE(shot.Empty());
+    const int inset = skin.Data().Objects().MenuItem->Margins.Left + 1;
+    EXPECT_EQ(At(shot, row.right - inset - 8, row.top + 9), 0xDC0000u) << GetParam();
+    EXPECT_NE(At(shot, row.left + inset + 8, row.top + 9), 0xDC0000u) << GetParam();
+    form->Free();
+    testing_support::PumpPendingMessages();
+}
+
 INSTANTIATE_TEST_SUITE_P(BothSkins, MenuPixels, ::testing::Values("graphite", "meadow"));
 
 }  // namespace

@@ -67,8 +67,10 @@ public:
     void PaintFrame(HDC dc);
 
     TSkinData* SkinData() const;
-    int Phase() const;        // 0 created, 1 active, 3 re-applying, 4 being destroyed, 5 fitting, 6 window gone
-    int MdiRole() const;      // 0 ordinary, 1 MDI frame, 2 MDI child
+    int Phase() const;    // 0 created, 1 active, 3 re-applying, 4 being destroyed, 5 fitting, 6 window gone
+    int MdiRole() const;  // 0 ordinary, 1 MDI frame, 2 MDI child
+    // The window reads from the right (its menus' items are laid out mirrored).
+    bool RightToLeft() const { return rightToLeft_; }
     int WindowState() const;  // 0 normal, 1 maximised, 2 minimised
     bool HasRegion() const;
 

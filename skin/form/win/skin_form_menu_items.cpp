@@ -97,7 +97,9 @@ bool TSkinForm::OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result) {
             item->DoDrawItem(&canvas, draw->rcItem, selected);
             canvas.SetHandle(nullptr);
         } else {
-            DrawMenuItem(skinData_, menu, FrameworkItemView(*item), draw->hDC, draw->rcItem, selected);
+            MenuItemView view = FrameworkItemView(*item);
+            view.RightToLeft = rightToLeft_;
+            DrawMenuItem(skinData_, menu, view, draw->hDC, draw->rcItem, selected);
         }
         result = TRUE;
         return true;

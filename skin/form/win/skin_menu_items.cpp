@@ -320,7 +320,9 @@ void SetItemHandlers(TSkinForm& formSkin, TMenuItem* item, bool on, bool main, b
                     auto* menuItem = static_cast<TMenuItem*>(sender);
                     const TSkinData* data = TSkinForm::IsLive(skin) ? skin->SkinData() : nullptr;
                     HMENU parent = menuItem->Parent() != nullptr ? menuItem->Parent()->Handle() : nullptr;
-                    DrawMenuItem(data, parent, FrameworkItemView(*menuItem), canvas->Handle(), rect, selected);
+                    MenuItemView view = FrameworkItemView(*menuItem);
+                    view.RightToLeft = TSkinForm::IsLive(skin) && skin->RightToLeft();
+                    DrawMenuItem(data, parent, view, canvas->Handle(), rect, selected);
                 });
                 child->SetOnMeasureItem([skin, main](TObject* sender, TCanvas* canvas, int& width, int& height) {
                     const TSkinData* data = TSkinForm::IsLive(skin) ? skin->SkinData() : nullptr;
