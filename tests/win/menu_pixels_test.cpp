@@ -48,6 +48,17 @@ int CountColour(const Bitmap& b, const RECT& r, COLORREF colour) {
     return count;
 }
 
+// An image list of one plain red 16 x 16 picture.
+TCustomImageList* RedImageList(TComponent* owner) {
+    auto* images = new TCustomImageList(owner, 16, 16);
+    base::win::DibSection red(16, 16);
+    red.Pixels().Fill(skin::ColorToPixel(RGB(220, 0, 0)));
+    base::win::UniqueHBitmap copy(
+        static_cast<HBITMAP>(CopyImage(GetCurrentObject(red.Dc(), OBJ_BITMAP), IMAGE_BITMAP, 0, 0, 0)));
+    images->AddMasked(copy.Get(), RGB(255, 0, 255));
+    return images;
+}
+
 class MenuPixels : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(MenuPixels, DropDownOfAWindowsMenuBar) {
@@ -140,14 +151,8 @@ TEST_P(MenuPixels, FrameworkPopupWithImageAndSeparator) {
     menu_test::RunningSkin skin(GetParam());
     auto* form = new TForm(nullptr);
     form->SetBounds(80, 80, 260, 160);
-    auto* images = new TCustomImageList(form, 16, 16);
-    {
-        base::win::DibSection red(16, 16);
-        red.Pixels().Fill(skin::ColorToPixel(RGB(220, 0, 0)));
-        base::win::UniqueHBitmap copy(
-            static_cast<HBITMAP>(CopyImage(GetCurrentObject(red.Dc(), OBJ_BITMAP), IMAGE_BITMAP, 0, 0, 0)));
-        ASSERT_EQ(images->AddMasked(copy.Get(), RGB(255, 0, 255)), 0);
-    }
+    TCustomImageList* images = RedImageList(form);
+    ASSERT_EQ(images->Count(), 1);
     auto* popup = new TPopupMenu(form);
     popup->SetImages(images);
     const char* captions[] = {"Cut", "-", "Paste"};
@@ -207,14 +212,8 @@ TEST_P(MenuPixels, FrameworkItemsOfARightToLeftWindowAreMirrored) {
     SetWindowLongPtrW(
         form->Handle(), GWL_EXSTYLE,
         GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) | WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR);
-    auto* images = new TCustomImageList(form, 16, 16);
-    {
-        base::win::DibSection red(16, 16);
-        red.Pixels().Fill(skin::ColorToPixel(RGB(220, 0, 0)));
-        base::win::UniqueHBitmap copy(
-            static_cast<HBITMAP>(CopyImage(GetCurrentObject(red.Dc(), OBJ_BITMAP), IMAGE_BITMAP, 0, 0, 0)));
-        ASSERT_EQ(images->AddMasked(copy.Get(), RGB(255, 0, 255)), 0);
-    }
+    TCustomImageList* images = RedImageList(form);
+    ASSERT_EQ(images->Count(), 1);
     auto* popup = new TPopupMenu(form);
     popup->SetImages(images);
     auto* item = new TMenuItem(popup);
