@@ -83,6 +83,12 @@ void TMenuItem::SetChecked(bool value) {
     Changed();
 }
 
+void TMenuItem::SetDefault(bool value) {
+    if (value == default_) return;
+    default_ = value;
+    Changed();
+}
+
 void TMenuItem::SetShortCut(TShortCut shortCut) {
     if (shortCut == shortCut_) return;
     shortCut_ = shortCut;
@@ -175,7 +181,8 @@ void TMenuItem::RebuildHandle() {
         info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA | MIIM_SUBMENU | MIIM_STRING;
         info.fType = child->IsLine() ? MFT_SEPARATOR : MFT_STRING;
         if (child->OwnerDrawn()) info.fType |= MFT_OWNERDRAW;
-        info.fState = (child->enabled_ ? MFS_ENABLED : MFS_GRAYED) | (child->checked_ ? MFS_CHECKED : MFS_UNCHECKED);
+        info.fState = (child->enabled_ ? MFS_ENABLED : MFS_GRAYED) | (child->checked_ ? MFS_CHECKED : MFS_UNCHECKED) |
+                      (child->default_ ? MFS_DEFAULT : 0u);
         info.wID = child->command_;
         info.dwItemData = reinterpret_cast<ULONG_PTR>(child);
         info.hSubMenu = child->items_.empty() ? nullptr : child->Handle();
@@ -239,6 +246,7 @@ TPropList TMenuItem::Published() {
         propdef::Boolean<TMenuItem>("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled),
         propdef::Boolean<TMenuItem>("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible),
         propdef::Boolean<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked),
+        propdef::Boolean<TMenuItem>("Default", &TMenuItem::Default, &TMenuItem::SetDefault),
         propdef::Integer<TMenuItem>("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut),
         propdef::Integer<TMenuItem>("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex),
         propdef::Integer<TMenuItem>("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex),

@@ -32,6 +32,9 @@ public:
     void SetVisible(bool value);
     bool Checked() const { return checked_; }
     void SetChecked(bool value);
+    // The menu's default command (shown bold; the one a double click on its owner runs).
+    bool Default() const { return default_; }
+    void SetDefault(bool value);
     bool IsLine() const { return caption_ == "-"; }
     // Shown after a tab in the item's text ("Open\tCtrl+O"); 0 for none.
     TShortCut ShortCut() const { return shortCut_; }
@@ -100,6 +103,7 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     bool checked_ = false;
+    bool default_ = false;
     TShortCut shortCut_ = 0;
     int imageIndex_ = -1;
     int groupIndex_ = 0;

@@ -36,7 +36,7 @@ TMenuItem* AddItem(TComponent* owner, TMenuItem* parent, const char* caption, TS
 // The same kinds of item in a framework menu: image and shortcut, checked, disabled, separator,
 // submenu.
 void FillFrameworkMenu(TComponent* owner, TMenuItem* root) {
-    AddItem(owner, root, "&Open", static_cast<TShortCut>(scCtrl | 'O'), 0);
+    AddItem(owner, root, "&Open", static_cast<TShortCut>(scCtrl | 'O'), 0)->SetDefault(true);
     AddItem(owner, root, "&Save", static_cast<TShortCut>(scCtrl | 'S'), 1);
     AddItem(owner, root, "&Wrap lines")->SetChecked(true);
     AddItem(owner, root, "&Print")->SetEnabled(false);

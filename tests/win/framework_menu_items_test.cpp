@@ -1,5 +1,6 @@
 // Shortcuts and the menu item properties the skins read: the text round trip, the text Windows
 // shows for an item, the published properties, and the shortcut in an owner-drawn item.
+#include "framework/typinfo.h"
 #include "framework/win/framework.h"
 #include "base/win/dib_section.h"
 
@@ -101,6 +102,13 @@ TEST(FrameworkMenuItems, TheShortCutFollowsTheCaptionAfterATabInTheWindowsMenu) 
     EXPECT_EQ(line->MenuText(), "-");
     open->SetShortCut(0);
     EXPECT_EQ(WindowsItemText(handle, 0), L"&Open");
+    // The default item is the Windows menu's default (drawn bold), and only while it is.
+    EXPECT_EQ(GetMenuDefaultItem(handle, TRUE, 0), static_cast<UINT>(-1));
+    close->SetDefault(true);
+    EXPECT_EQ(GetMenuDefaultItem(handle, TRUE, 0), 2u);
+    EXPECT_EQ(GetPropValue(close, "Default"), "True");
+    close->SetDefault(false);
+    EXPECT_EQ(GetMenuDefaultItem(handle, TRUE, 0), static_cast<UINT>(-1));
     menu->Free();
 }
 

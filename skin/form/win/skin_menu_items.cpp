@@ -198,6 +198,7 @@ MenuItemView FrameworkItemView(TMenuItem& item) {
     view.Keys = WidenText(ShortCutToText(item.ShortCut()));
     view.Enabled = item.Enabled();
     view.Checked = item.Checked();
+    view.Default = item.Default();
     view.Separator = item.IsLine();
     view.FrameworkItem = true;
     if (const TMenu* menu = item.GetParentMenu()) view.Images = menu->Images();
@@ -289,7 +290,11 @@ void MeasureFrameworkItem(const TSkinData* skinData, TMenuItem& item, TCanvas* c
                           bool mainMenu) {
     // Measured as the framework measures an item it draws itself (changing the item's handlers
     // here would rebuild the menu while the system measures it).
+    // The default item is drawn bold: it is measured so.
+    const TFontStyles plain = canvas->Font()->Style();
+    if (item.Default()) canvas->Font()->SetStyle(plain | fsBold);
     const SIZE size = canvas->TextExtent(item.Caption().empty() ? std::string(" ") : item.Caption());
+    canvas->Font()->SetStyle(plain);
     width = size.cx + 8;
     if (const std::string keys = ShortCutToText(item.ShortCut()); !keys.empty() && !item.IsLine())
         width += canvas->TextExtent(keys).cx + 16;
