@@ -19,3 +19,5 @@ if(TWEAK_FUZZ)
                       -fno-omit-frame-pointer -g)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+include(DebugInfo)

@@ -44,19 +44,49 @@ tweak_xvfb_start() {
   export DISPLAY=":$display"
 }
 
-# tweak_wineserver_start PREFIX: a persistent server, primed so that Wine's helper processes
-# start with their output on /dev/null (otherwise they hold a test runner's pipe open forever).
+# tweak_wineserver_start PREFIX: a persistent server, and a desktop that stays open until
+# tweak_wine_stop, both started with their output on /dev/null.
+#
+# Wine's helper processes (services, winedevice, plugplay, rpcss) start with the first Wine
+# process and inherit its output; under a persistent server they never exit, so if that first
+# process were a test run by ctest, ctest would wait on its pipe forever. The desktop process
+# (explorer.exe /desktop) is different: Wine starts it when a process first needs the desktop
+# window and closes it one second after the last process using the desktop has gone. Without a
+# process that keeps the desktop in use, every test started a new explorer.exe that held the
+# test's output pipe until it closed again: ctest waited that second after each test, and the
+# next test started while the old desktop was still being torn down, where a process now and
+# then died before it printed anything. A console cmd.exe reading a pipe that nobody writes to
+# keeps the desktop in use until tweak_wine_stop.
 tweak_wineserver_start() {
   tweak_wine_env "$1"
   "$WINESERVER" -k 2>/dev/null
   "$WINESERVER" -w
   "$WINESERVER" -p
+  local keeper ready
+  keeper=$(mktemp -d /tmp/tweak-desktop.XXXXXX)
+  ready="$keeper/ready"
+  mkfifo "$keeper/input"
+  # The writer gives cmd.exe one command (showing that it runs and holds the desktop), then keeps
+  # the pipe open without writing until it is killed.
+  { printf 'echo ready>"Z:%s"\r\n' "${ready//\//\\}"; exec sleep infinity; } >"$keeper/input" &
+  TWEAK_DESKTOP_WRITER_PID=$!
+  TWEAK_DESKTOP_DIR="$keeper"
+  "$WINE64" cmd.exe /q /k <"$keeper/input" >/dev/null 2>&1 &
+  # This one opens the desktop (or waits until the keeper's is ready) and starts the helpers.
   "$WINE64" cmd.exe /c exit </dev/null >/dev/null 2>&1
+  local waited=0
+  until [ -e "$ready" ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+    if [ "$waited" -ge 600 ]; then echo "wine: the desktop keeper did not start" >&2; return 1; fi
+  done
 }
 
 tweak_wine_stop() {
   [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k 2>/dev/null
+  [ -n "${TWEAK_DESKTOP_WRITER_PID:-}" ] && kill "$TWEAK_DESKTOP_WRITER_PID" 2>/dev/null
+  [ -n "${TWEAK_DESKTOP_DIR:-}" ] && rm -rf "$TWEAK_DESKTOP_DIR"
   [ -n "${TWEAK_XVFB_PID:-}" ] && kill "$TWEAK_XVFB_PID" 2>/dev/null
-  TWEAK_XVFB_PID=""
+  TWEAK_XVFB_PID="" TWEAK_DESKTOP_WRITER_PID="" TWEAK_DESKTOP_DIR=""
   return 0
 }
