@@ -72,14 +72,25 @@ tweak_wineserver_start() {
   TWEAK_DESKTOP_WRITER_PID=$!
   TWEAK_DESKTOP_DIR="$keeper"
   "$WINE64" cmd.exe /q /k <"$keeper/input" >/dev/null 2>&1 &
-  # This one opens the desktop (or waits until the keeper's is ready) and starts the helpers.
-  "$WINE64" cmd.exe /c exit </dev/null >/dev/null 2>&1
   local waited=0
   until [ -e "$ready" ]; do
     sleep 0.1
     waited=$((waited + 1))
     if [ "$waited" -ge 600 ]; then echo "wine: the desktop keeper did not start" >&2; return 1; fi
   done
+  # A program that makes a window: the desktop and the helpers start here, with this output.
+  "$WINE64" rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+  if ! tweak_wine_desktop_running; then echo "wine: no desktop process for $WINEPREFIX" >&2; return 1; fi
+}
+
+# tweak_wine_desktop_running: true when the desktop process of $WINEPREFIX's server runs.
+tweak_wine_desktop_running() {
+  local environ
+  for environ in /proc/[0-9]*/environ; do
+    grep -qzxF "WINEPREFIX=$WINEPREFIX" "$environ" 2>/dev/null || continue
+    tr '\0' ' ' <"${environ%/environ}/cmdline" 2>/dev/null | grep -q 'explorer.exe /desktop' && return 0
+  done
+  return 1
 }
 
 tweak_wine_stop() {
