@@ -1,6 +1,7 @@
 #include "gallery/win/skin_folder_watcher.h"
 
 #include <exception>
+#include <stdexcept>
 
 #include "framework/win/timer.h"
 #include "gallery/win/skin_problems_form.h"
@@ -31,6 +32,7 @@ void TSkinFolderWatcher::ReadFolder(const skin::source::TFolderSnapshot& snapsho
             std::vector<std::uint8_t> stored;
             skin::WriteSkinStream(load.Package, stored);
             data_->ReadSkinStream(stored);
+            if (data_->SkinEmpty()) throw std::runtime_error("the engine could not open the package made of it");
             data_->ApplySkin();
             ++applied_;
         } catch (const std::exception& error) {

@@ -91,7 +91,7 @@ void TGallerySkinMenu::OpenSkinFile() {
     request.lpstrFile = file.data();
     request.nMaxFile = static_cast<DWORD>(file.size());
     request.lpstrTitle = L"Open skin file";
-    request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+    request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&request)) return;
     UseSkinFile(NarrowText(file.data()));
 }

@@ -3,7 +3,7 @@
 namespace {
 
 constexpr int kMargin = 12;
-constexpr int kWidth = 560;
+constexpr int kWidth = 720;
 constexpr int kHeadlineHeight = 30;
 constexpr int kListHeight = 160;
 

@@ -63,7 +63,7 @@ public:
         fs::remove_all(path_, ignored);
         fs::create_directories(path_);
 #ifdef BUILT_SKINS_DIR
-        fs::copy(fs::path(BUILT_SKINS_DIR) / name, path_, fs::copy_options::overwrite_existing, ignored);
+        fs::copy(fs::path(BUILT_SKINS_DIR) / name, path_, fs::copy_options::recursive, ignored);
 #endif
     }
     ~TempSkinFolder() {

@@ -173,7 +173,7 @@ TEST_F(GalleryLiveSkin, FollowsTheWatchedFolderAndKeepsTheLastGoodSkinWhileItIsB
     // A bad key: refused, listed with file and line, the last good skin stays.
     ASSERT_TRUE(ReplaceLine(folder.Definition(), "ButtonFace=", "ButtonFase=1 2 3"));
     const int badKeyLine = LineOf(ReadText(folder.Definition()), "ButtonFase=");
-    ASSERT_TRUE(PumpMessagesUntil([&] { return watcher->Refused() == 1; }, kFollowDeadlineMs));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return watcher->Refused() > 0; }, kFollowDeadlineMs));
     EXPECT_TRUE(problems->Visible());
     EXPECT_NE(problems->Headline->Caption().find("the last good skin stays on"), std::string::npos)
         << problems->Headline->Caption();
@@ -183,9 +183,9 @@ TEST_F(GalleryLiveSkin, FollowsTheWatchedFolderAndKeepsTheLastGoodSkinWhileItIsB
     // A corrupt bitmap as well: both problems listed.
     WriteText(folder.Path() / "left.bmp", "BM this is no bitmap");
     const int leftLine = LineOf(ReadText(folder.Definition()), "Left=");
-    ASSERT_TRUE(PumpMessagesUntil([&] { return watcher->Refused() == 2; }, kFollowDeadlineMs));
-    EXPECT_TRUE(Listed(problems, "skin.ini:" + std::to_string(leftLine) + ": [Personality] error: ",
-                       "\"left.bmp\" is not a readable BMP"));
+    const std::string leftWhere = "skin.ini:" + std::to_string(leftLine) + ": [Personality] error: ";
+    ASSERT_TRUE(PumpMessagesUntil([&] { return Listed(problems, leftWhere, "\"left.bmp\" is not a readable BMP"); },
+                                  kFollowDeadlineMs));
     EXPECT_TRUE(Listed(problems, "skin.ini:" + std::to_string(badKeyLine) + ":", "ButtonFase"));
     EXPECT_EQ(GalleryForm->SkinData->PackageStream(), goodPackage);
     testing_support::PumpPendingMessages();
@@ -201,18 +201,20 @@ TEST_F(GalleryLiveSkin, FollowsTheWatchedFolderAndKeepsTheLastGoodSkinWhileItIsB
     DWORD mendDelay = 0;
     EXPECT_TRUE(ClientsShow(originalFace, mendDelay));
     EXPECT_TRUE(LeftEdgesShow(originalEdge, mendDelay));
-    EXPECT_EQ(watcher->Applied(), 4);
-    EXPECT_NE(problems->Headline->Caption().find("the folder's skin is on"), std::string::npos)
-        << problems->Headline->Caption();
+    EXPECT_TRUE(PumpMessagesUntil([&] {
+        return problems->Headline->Caption().find("the folder's skin is on") != std::string::npos;
+    })) << problems->Headline->Caption();
     EXPECT_TRUE(ListedMessages(problems).empty());
 
     // The folder taken away entirely: said so, nothing else changes.
     const std::string kept = folder.Path().string() + "-away";
     fs::rename(folder.Path(), kept);
-    ASSERT_TRUE(PumpMessagesUntil([&] { return watcher->Refused() == 3; }, kFollowDeadlineMs));
-    EXPECT_NE(problems->Headline->Caption().find("cannot be read"), std::string::npos);
+    ASSERT_TRUE(PumpMessagesUntil(
+        [&] { return problems->Headline->Caption().find("cannot be read") != std::string::npos; }, kFollowDeadlineMs))
+        << problems->Headline->Caption();
+    const int appliedBefore = watcher->Applied();
     fs::rename(kept, folder.Path());
-    EXPECT_TRUE(PumpMessagesUntil([&] { return watcher->Applied() == 5; }, kFollowDeadlineMs));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return watcher->Applied() > appliedBefore; }, kFollowDeadlineMs));
     EXPECT_TRUE(AllSkinned());
 }
 
