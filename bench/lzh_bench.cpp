@@ -12,7 +12,7 @@
 
 #include "lzh_reference_decoder.h"
 #include "skin/data/lzh.h"
-#include "tools/common/lzh_encoder.h"
+#include "skin/source/lzh_encoder.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ void BM_lzh_bmp_300x200_baseline(benchmark::State& state) { DecodePlain(state, "
 void BM_lzh_encode_text_280k(benchmark::State& state) {
     const std::vector<std::uint8_t> plain = ReadVector("text_280k.bin");
     for (auto _ : state) {
-        std::vector<std::uint8_t> encoded = tools::EncodeLzhStream(plain);
+        std::vector<std::uint8_t> encoded = skin::source::EncodeLzhStream(plain);
         benchmark::DoNotOptimize(encoded.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * plain.size()));

@@ -19,7 +19,7 @@
 #include "base/bmp_io.h"
 #include "skin/data/lzh.h"
 #include "skin/data/skin_loader.h"
-#include "tools/common/package_writer.h"
+#include "skin/source/package_writer.h"
 
 namespace {
 
@@ -95,7 +95,7 @@ std::vector<std::uint8_t> SyntheticPackage() {
         {"UpDown.Vert", "Image", 128, 16},
     };
     std::string definition = "[TitlebarSkin]\nSkinName=Synthetic\n[Colours]\nButtonFace=212 208 200\n";
-    std::vector<tools::TPackageMember> members;
+    std::vector<skin::source::TPackageMember> members;
     std::string currentSection;
     int n = 0;
     for (const Image& image : images) {
@@ -110,7 +110,7 @@ std::vector<std::uint8_t> SyntheticPackage() {
         ++n;
     }
     members.insert(members.begin(), {"skin.ini", std::vector<std::uint8_t>(definition.begin(), definition.end())});
-    return tools::WriteCompressedPackage(members);
+    return skin::source::WriteCompressedPackage(members);
 }
 
 struct DefaultPackage {

@@ -9,7 +9,7 @@
 
 #include "skin/data/quick_ini.h"
 #include "skin/data/skin_reader.h"
-#include "tools/common/package_writer.h"
+#include "skin/source/package_writer.h"
 
 namespace {
 
@@ -54,13 +54,13 @@ void BM_DefinitionParse_baseline(benchmark::State& state) {
 
 // About 270 KB in 60 members, the size of a real skin.
 std::vector<std::uint8_t> Package() {
-    std::vector<tools::TPackageMember> members;
+    std::vector<skin::source::TPackageMember> members;
     members.push_back({"skin.ini", std::vector<std::uint8_t>(8000, ';')});
     for (int i = 0; i < 59; ++i) {
         members.push_back(
             {"image" + std::to_string(i) + ".bmp", std::vector<std::uint8_t>(4500, static_cast<std::uint8_t>(i))});
     }
-    return tools::WritePackage(members);
+    return skin::source::WritePackage(members);
 }
 
 void BM_PackageIndex(benchmark::State& state) {

@@ -1,5 +1,6 @@
 # skingallery.exe: a showcase of windows the utility never shows, all drawn by the skin engine.
-# It links the engine and the framework, not the utility.
+# It links the engine, the framework and the skin sources (the live preview reads unpacked
+# skins as `skinpack` does), not the utility.
 
 # Stored skins: the gallery variants of graphite (the main component) and meadow (the component
 # of the one form that carries a skin of its own), framed as SkinStream properties.
@@ -15,7 +16,7 @@ endforeach()
 add_custom_target(gallery_skin_streams DEPENDS ${GALLERY_SKIN_STREAMS})
 
 # The gallery's windows are a library so that tests can put them under real input.
-tweak_glob_library(gallery_win gallery/win framework skin_manager_win skin_form_win skin_controls_win tour_win
+tweak_glob_library(gallery_win gallery/win framework skin_manager_win skin_form_win skin_controls_win skin_source tour_win
                    EXCLUDE gallery/win/entry.cpp)
 set(gallery_resources ${PROJECT_SOURCE_DIR}/gallery/win/skingallery.rc)
 set_source_files_properties(${gallery_resources} PROPERTIES OBJECT_DEPENDS

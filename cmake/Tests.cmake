@@ -51,6 +51,8 @@ elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     if(TARGET skingallery)
       add_dependencies(win_tests skingallery)  # a test runs the gallery's tour
       target_link_libraries(win_tests PRIVATE gallery_win)
+      set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/win/gallery_resources.rc
+                                  PROPERTIES OBJECT_DEPENDS "${GALLERY_SKIN_STREAMS}")
     endif()
   endif()
   target_link_libraries(win_tests PRIVATE ${TWEAK_ALL_LIBS} tool_support gtest_main gmock)

@@ -9,11 +9,11 @@
 
 #include "bench/lzh_reference_decoder.h"
 #include "skin/data/lzh.h"
-#include "tools/common/lzh_encoder.h"
+#include "skin/source/lzh_encoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> input(data, size);
-    const std::vector<std::uint8_t> encoded = tools::EncodeLzhStream(input);
+    const std::vector<std::uint8_t> encoded = skin::source::EncodeLzhStream(input);
     const std::vector<std::uint8_t> decoded = skin::DecompressStream(encoded);
     if (!std::equal(decoded.begin(), decoded.end(), input.begin(), input.end())) std::abort();
     // A marker in the window bytes the format leaves undefined shows any copy from them.

@@ -2,6 +2,7 @@
 
 #include "gallery/win/gallery_skin_data.h"
 #include "gallery/win/showcase_forms.h"
+#include "gallery/win/skin_menu.h"
 #include "gallery/win/system_dialogs.h"
 
 TGalleryForm* GalleryForm = nullptr;
@@ -33,7 +34,10 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     intro->SetAutoSize(false);
     intro->SetBounds(kMargin, kMargin, kButtonWidth, kIntroHeight);
     intro->SetCaption("Windows the utility never shows, each drawn by the skin engine.");
-    CreateGallerySkinData(this);
+    SkinData = CreateGallerySkinData(this);
+    SkinMenu = new TGallerySkinMenu(this, SkinData);
+    const std::string watched = GalleryEnvironmentPath(kGalleryWatchVariable);
+    if (!watched.empty()) SkinMenu->WatchFolder(watched);
 }
 
 TButton* TGalleryForm::AddButton(const std::string& caption, TNotifyEvent onClick) {

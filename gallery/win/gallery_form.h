@@ -5,7 +5,11 @@
 
 #include "framework/win/framework.h"
 
+class TGallerySkinMenu;
 class TShowcaseForm;
+namespace skin::win {
+class TSkinData;
+}
 
 class TGalleryForm : public TForm {
     T_CLASS(TGalleryForm, TForm)
@@ -17,6 +21,8 @@ public:
     // Buttons for the system's own dialog boxes, after the showcase buttons.
     void AddSystemDialogButtons();
 
+    skin::win::TSkinData* SkinData = nullptr;
+    TGallerySkinMenu* SkinMenu = nullptr;
     TButton* MessageBoxButton = nullptr;
     TButton* ColourDialogButton = nullptr;
     TButton* ControlsDialogButton = nullptr;

@@ -6,14 +6,16 @@
 #include "framework/win/text.h"
 #include "skin/controls/win/skin_obj_image.h"
 
-namespace {
-
-std::string SkinFileFromEnvironment() {
+std::string GalleryEnvironmentPath(const wchar_t* variable) {
     wchar_t buffer[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableW(kGallerySkinVariable, buffer, MAX_PATH);
+    const DWORD length = GetEnvironmentVariableW(variable, buffer, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return {};
     return NarrowText(std::wstring_view(buffer, length));
 }
+
+namespace {
+
+std::string SkinFileFromEnvironment() { return GalleryEnvironmentPath(kGallerySkinVariable); }
 
 // Settings shared by both components; the stored skin is read last, as reading a form would.
 skin::win::TSkinData* CreateSkinData(TForm* form, const char* name, skin::TSkinFormType kind, const wchar_t* resource) {

@@ -12,6 +12,9 @@
 #include "gallery/win/mdi_showcase.h"
 #include "gallery/win/menus_showcase.h"
 #include "gallery/win/showcase_forms.h"
+#include "gallery/win/skin_folder_watcher.h"
+#include "gallery/win/skin_menu.h"
+#include "gallery/win/skin_problems_form.h"
 #include "gallery/win/system_dialogs.h"
 #include "skin/manager/win/skin_manager.h"
 #include "tour/win/timer_steps.h"
@@ -138,6 +141,17 @@ bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
     tour.WaitUntil("gallery shown", [] { return ShownAndActive(GalleryForm->Handle()); })
         .Then("capture gallery",
               [folder, report] { CaptureAndReport(folder, *report, GalleryForm->Handle(), GalleryForm->Name()); });
+    AddMenuVisit(tour, folder, report, GalleryForm, "GalleryForm-SkinMenu",
+                 [] { PostMessageW(GalleryForm->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); });
+    // Watching a broken skin folder, the problems window is up from the start.
+    if (const TSkinFolderWatcher* watcher = GalleryForm->SkinMenu->Watcher(); watcher && watcher->Refused() > 0) {
+        TSkinProblemsForm* problems = watcher->Problems();
+        tour.Then("bring the problems forward", [problems] { SetForegroundWindow(problems->Handle()); })
+            .WaitUntil("problems shown", [problems] { return ShownAndActive(problems->Handle()); })
+            .Then("capture problems", [folder, report, problems] {
+                CaptureAndReport(folder, *report, problems->Handle(), problems->Name());
+            });
+    }
 
     for (TShowcaseForm* form : showcases) {
         const std::string name = form->Name();

@@ -13,7 +13,7 @@
 
 #include "skin/data/skin_loader.h"
 #include "tools/common/skin_inspect.h"
-#include "tools/common/skin_lint_source.h"
+#include "skin/source/skin_lint_source.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -47,9 +47,9 @@ TEST_P(OurSkins, LoadLintCleanAndStaySmall) {
     EXPECT_GT(s.Package.size(), 5'000u);
     EXPECT_LT(s.Package.size(), 80'000u);
 
-    const tools::TLintReport report = tools::LintSkinPath(kSkinsDir / (GetParam() + ".skn"));
+    const skin::source::TLintReport report = skin::source::LintSkinPath(kSkinsDir / (GetParam() + ".skn"));
     EXPECT_TRUE(report.Error.empty()) << report.Error;
-    for (const auto& f : report.Findings) ADD_FAILURE() << tools::FormatFinding(report.DefinitionName, f);
+    for (const auto& f : report.Findings) ADD_FAILURE() << skin::source::FormatFinding(report.DefinitionName, f);
 
     std::string description, error;
     ASSERT_TRUE(tools::InspectSkinPackage(s.Package, description, error)) << error;

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "skin/data/skin_reader.h"
-#include "tools/common/lzh_encoder.h"
-#include "tools/common/package_writer.h"
+#include "skin/source/lzh_encoder.h"
+#include "skin/source/package_writer.h"
 #include "unit/skin_reader_raw_package.h"
 
 namespace {
@@ -81,12 +81,12 @@ protected:
     }
 
     // Compressed package of the given members, as a file in the test directory.
-    fs::path PackageFile(const std::string& name, const std::vector<tools::TPackageMember>& members) const {
-        WriteFile(Path(name), tools::WriteCompressedPackage(members));
+    fs::path PackageFile(const std::string& name, const std::vector<skin::source::TPackageMember>& members) const {
+        WriteFile(Path(name), skin::source::WriteCompressedPackage(members));
         return Path(name);
     }
     fs::path RawPackageFile(const std::string& name, const skin_test::RawPackage& raw) const {
-        WriteFile(Path(name), tools::EncodeLzhStream(raw.Bytes()));
+        WriteFile(Path(name), skin::source::EncodeLzhStream(raw.Bytes()));
         return Path(name);
     }
 

@@ -7,14 +7,14 @@
 
 #include "bench/lzh_reference_decoder.h"
 #include "skin/data/lzh.h"
-#include "tools/common/lzh_encoder.h"
+#include "skin/source/lzh_encoder.h"
 #include "unit/lzh_test_support.h"
 
 namespace {
 
 // Decodes with both decoders; the plain one marks the window bytes the format leaves undefined.
 void ExpectRoundTrip(const std::vector<std::uint8_t>& data, const std::string& what) {
-    const std::vector<std::uint8_t> encoded = tools::EncodeLzhStream(data);
+    const std::vector<std::uint8_t> encoded = skin::source::EncodeLzhStream(data);
     ASSERT_GE(encoded.size(), skin::kLzhHeaderSize) << what;
     EXPECT_EQ(lzh_test::DeclaredLength(encoded), static_cast<std::int32_t>(data.size())) << what;
     EXPECT_EQ(skin::DecompressStream(encoded), data) << what;
@@ -49,13 +49,13 @@ TEST(LzhEncoder, RoundTripsAcrossTreeRebuilds) {
 
 TEST(LzhEncoder, CompressesRedundantInput) {
     const std::vector<std::uint8_t> text = lzh_test::RandomText(100000, 8);
-    EXPECT_LT(tools::EncodeLzhStream(text).size(), text.size() / 3);
+    EXPECT_LT(skin::source::EncodeLzhStream(text).size(), text.size() / 3);
     const std::vector<std::uint8_t> zeros(100000, 0);
     // One literal, then matches of 60: about 1667 symbols of a few bits and a distance each.
-    EXPECT_LT(tools::EncodeLzhStream(zeros).size(), 100000u / 60u * 3u);
+    EXPECT_LT(skin::source::EncodeLzhStream(zeros).size(), 100000u / 60u * 3u);
     // Noise costs little more than storing it.
     const std::vector<std::uint8_t> noise = lzh_test::RandomBytes(100000, 9);
-    EXPECT_LT(tools::EncodeLzhStream(noise).size(), noise.size() + noise.size() / 8);
+    EXPECT_LT(skin::source::EncodeLzhStream(noise).size(), noise.size() + noise.size() / 8);
 }
 
 // A block repeated exactly one window back can be copied; one byte further it cannot.
@@ -73,8 +73,8 @@ TEST(LzhEncoder, UsesMatchesReachingTheFullWindow) {
     const std::vector<std::uint8_t> outOfReach = build(4097 - 600);
     ExpectRoundTrip(reachable, "one window back");
     ExpectRoundTrip(outOfReach, "one byte beyond");
-    const std::size_t withMatch = tools::EncodeLzhStream(reachable).size();
-    const std::size_t withoutMatch = tools::EncodeLzhStream(outOfReach).size();
+    const std::size_t withMatch = skin::source::EncodeLzhStream(reachable).size();
+    const std::size_t withoutMatch = skin::source::EncodeLzhStream(outOfReach).size();
     // The whole first match (60 bytes) is lost out of reach; later matches slide back in range.
     EXPECT_LT(withMatch + 40, withoutMatch);
 }
@@ -88,7 +88,7 @@ TEST(LzhEncoder, CopiesFromTheInitialSpaces) {
     spaces.insert(spaces.end(), tail.begin(), tail.end());
     dashes.insert(dashes.end(), tail.begin(), tail.end());
     ExpectRoundTrip(spaces, "spaces first");
-    EXPECT_LT(tools::EncodeLzhStream(spaces).size(), tools::EncodeLzhStream(dashes).size());
+    EXPECT_LT(skin::source::EncodeLzhStream(spaces).size(), skin::source::EncodeLzhStream(dashes).size());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include "bench/lzh_reference_decoder.h"
 #include "skin/data/lzh.h"
-#include "tools/common/lzh_encoder.h"
+#include "skin/source/lzh_encoder.h"
 #include "unit/lzh_test_support.h"
 
 namespace {
@@ -70,7 +70,7 @@ TEST_P(LzhVector, ReferenceDecoderAgrees) {
 
 TEST_P(LzhVector, EncoderDoesAtLeastAsWellAndRoundTrips) {
     const TVector vector = LoadVector(GetParam());
-    const std::vector<std::uint8_t> encoded = tools::EncodeLzhStream(vector.Plain);
+    const std::vector<std::uint8_t> encoded = skin::source::EncodeLzhStream(vector.Plain);
     EXPECT_LE(encoded.size(), vector.Compressed.size());
     EXPECT_EQ(skin::DecompressStream(encoded), vector.Plain);
     // The plain decoder fills the window bytes the format leaves undefined with a marker: an

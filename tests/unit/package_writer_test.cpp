@@ -6,13 +6,13 @@
 
 #include "skin/data/lzh.h"
 #include "skin/data/skin_reader.h"
-#include "tools/common/package_writer.h"
+#include "skin/source/package_writer.h"
 
 namespace {
 
-using tools::EPackageWriteError;
-using tools::TPackageMember;
-using tools::WritePackage;
+using skin::source::EPackageWriteError;
+using skin::source::TPackageMember;
+using skin::source::WritePackage;
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return std::vector<std::uint8_t>(text.begin(), text.end()); }
 
@@ -103,7 +103,7 @@ TEST(PackageWriter, MembersTheFormatCannotHoldAreRefused) {
 TEST(PackageWriter, CompressedPackageDecodesToThePlainOne) {
     const std::vector<TPackageMember> members = {{"skin.ini", Bytes("[Personality]\r\nTop=t.bmp\r\n")},
                                                  {"t.bmp", std::vector<std::uint8_t>(5000, 0x42)}};
-    const std::vector<std::uint8_t> compressed = tools::WriteCompressedPackage(members);
+    const std::vector<std::uint8_t> compressed = skin::source::WriteCompressedPackage(members);
     EXPECT_LT(compressed.size(), 1000u);
     EXPECT_EQ(skin::DecompressStream(compressed), WritePackage(members));
     skin::TSkinReader reader;

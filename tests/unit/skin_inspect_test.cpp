@@ -7,7 +7,7 @@
 
 #include "base/color.h"
 #include "skin_loader_fixture.h"
-#include "tools/common/lzh_encoder.h"
+#include "skin/source/lzh_encoder.h"
 #include "tools/common/skin_inspect.h"
 
 namespace {
@@ -115,7 +115,7 @@ TEST(SkinInspect, DamagedPackagesGiveAnErrorNotACrash) {
     std::vector<std::uint8_t> decompressed = package.Decompressed();
     decompressed[0] ^= 1;
     error.clear();
-    EXPECT_FALSE(tools::InspectSkinPackage(tools::EncodeLzhStream(decompressed), description, error));
+    EXPECT_FALSE(tools::InspectSkinPackage(skin::source::EncodeLzhStream(decompressed), description, error));
     EXPECT_FALSE(error.empty());
 }
 

@@ -9,13 +9,13 @@
 
 #include "skin/data/pixels.h"
 #include "base/bmp_io.h"
-#include "tools/common/skin_lint.h"
+#include "skin/source/skin_lint.h"
 
 namespace {
 
-using tools::LintSkinDefinition;
-using tools::TLintFinding;
-using tools::TLintSeverity;
+using skin::source::LintSkinDefinition;
+using skin::source::TLintFinding;
+using skin::source::TLintSeverity;
 
 // Members of a test skin, by lower-case name.
 class Members {
@@ -28,7 +28,7 @@ public:
         bytes_[name] = std::move(bytes);
         return *this;
     }
-    tools::TMemberLookup Lookup() const {
+    skin::source::TMemberLookup Lookup() const {
         return [this](const std::string& name) -> std::optional<std::vector<std::uint8_t>> {
             const auto it = bytes_.find(name);
             if (it == bytes_.end()) return std::nullopt;
@@ -55,7 +55,7 @@ bool HasFinding(const std::vector<TLintFinding>& findings, TLintSeverity severit
 
 std::string Dump(const std::vector<TLintFinding>& findings) {
     std::string out;
-    for (const auto& f : findings) out += tools::FormatFinding("skin.ini", f) + "\n";
+    for (const auto& f : findings) out += skin::source::FormatFinding("skin.ini", f) + "\n";
     return out;
 }
 
@@ -85,7 +85,7 @@ TEST(SkinLint, UnknownSectionsAndKeysAreErrorsWithTheirLine) {
     // Progress reads "Bitmap", not "Image"; section names match in any case.
     EXPECT_TRUE(HasFinding(findings, TLintSeverity::Error, 7, "unknown key \"Image\"")) << Dump(findings);
     EXPECT_FALSE(HasFinding(findings, TLintSeverity::Error, 6, "unknown section"));
-    EXPECT_TRUE(tools::HasErrors(findings));
+    EXPECT_TRUE(skin::source::HasErrors(findings));
     // The findings come in line order and name their section.
     EXPECT_TRUE(std::is_sorted(findings.begin(), findings.end(),
                                [](const TLintFinding& a, const TLintFinding& b) { return a.Line < b.Line; }));
@@ -223,9 +223,9 @@ TEST(SkinLint, LineNumbersCountEveryKindOfLineEnd) {
 
 TEST(SkinLint, FormatNamesFileLineAndSection) {
     const TLintFinding f{TLintSeverity::Error, 12, "Tabs", "unknown key \"x\""};
-    EXPECT_EQ(tools::FormatFinding("skin.ini", f), "skin.ini:12: [Tabs] error: unknown key \"x\"");
+    EXPECT_EQ(skin::source::FormatFinding("skin.ini", f), "skin.ini:12: [Tabs] error: unknown key \"x\"");
     const TLintFinding w{TLintSeverity::Warning, 0, "", "note"};
-    EXPECT_EQ(tools::FormatFinding("a.skn", w), "a.skn: warning: note");
+    EXPECT_EQ(skin::source::FormatFinding("a.skn", w), "a.skn: warning: note");
 }
 
 TEST(SkinLint, ArbitraryBytesNeverCrash) {

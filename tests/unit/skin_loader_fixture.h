@@ -9,7 +9,7 @@
 #include "skin/data/pixels.h"
 #include "base/bmp_io.h"
 #include "skin/data/skin_loader.h"
-#include "tools/common/package_writer.h"
+#include "skin/source/package_writer.h"
 
 namespace skintest {
 
@@ -53,15 +53,15 @@ public:
         return *this;
     }
 
-    std::vector<tools::TPackageMember> Members() const {
-        std::vector<tools::TPackageMember> all;
+    std::vector<skin::source::TPackageMember> Members() const {
+        std::vector<skin::source::TPackageMember> all;
         if (hasDefinition_)
             all.push_back({"skin.ini", std::vector<std::uint8_t>(definition_.begin(), definition_.end())});
         all.insert(all.end(), members_.begin(), members_.end());
         return all;
     }
-    std::vector<std::uint8_t> Decompressed() const { return tools::WritePackage(Members()); }
-    std::vector<std::uint8_t> Compressed() const { return tools::WriteCompressedPackage(Members()); }
+    std::vector<std::uint8_t> Decompressed() const { return skin::source::WritePackage(Members()); }
+    std::vector<std::uint8_t> Compressed() const { return skin::source::WriteCompressedPackage(Members()); }
 
     // Loads the package (decompressed form) into `objects`.
     skin::TSkinLoadResult LoadInto(skin::TSkinObjects& objects, int scrollArrowWidth = 17) const {
@@ -71,7 +71,7 @@ public:
 
 private:
     std::string definition_;
-    std::vector<tools::TPackageMember> members_;
+    std::vector<skin::source::TPackageMember> members_;
     bool hasDefinition_ = true;
 };
 

@@ -6,7 +6,7 @@
 
 #include "skin/data/lzh.h"
 #include "skin/data/skin_reader.h"
-#include "tools/common/lzh_encoder.h"
+#include "skin/source/lzh_encoder.h"
 #include "unit/skin_reader_raw_package.h"
 
 namespace {
@@ -218,7 +218,9 @@ TEST(SkinReaderOpen, SizesThatFillTheDataAreaExactlyAreAccepted) {
 // Open on compressed packages: decompression first, then the same indexing.
 namespace {
 
-std::vector<std::uint8_t> Compress(const std::vector<std::uint8_t>& plain) { return tools::EncodeLzhStream(plain); }
+std::vector<std::uint8_t> Compress(const std::vector<std::uint8_t>& plain) {
+    return skin::source::EncodeLzhStream(plain);
+}
 
 TEST(SkinReaderOpenCompressed, DecompressesThenIndexes) {
     const RawPackage raw = ThreeMemberPackage();

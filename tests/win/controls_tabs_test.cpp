@@ -26,7 +26,7 @@
 #include "skin/data/skin_reader.h"
 #include "support/gui_objects.h"
 #include "support/message_pump.h"
-#include "tools/common/package_writer.h"
+#include "skin/source/package_writer.h"
 
 namespace {
 
@@ -144,10 +144,10 @@ std::unique_ptr<skin::win::TSkinData> SkinWithoutTabBorder() {
     const std::vector<std::uint8_t> package((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     skin::TSkinReader reader;
     if (!reader.Open(package)) return nullptr;
-    std::vector<tools::TPackageMember> members;
+    std::vector<skin::source::TPackageMember> members;
     for (std::size_t i = 0; i < reader.Count(); ++i) {
         const auto bytes = reader.Member(i);
-        tools::TPackageMember member{reader.Names()[i], {bytes.begin(), bytes.end()}};
+        skin::source::TPackageMember member{reader.Names()[i], {bytes.begin(), bytes.end()}};
         std::string text(member.Bytes.begin(), member.Bytes.end());
         if (const auto at = text.find("Border=tabborder.bmp"); at != std::string::npos) {
             text.replace(at, 20, "Bordxr=tabborder.bmp");
@@ -155,7 +155,7 @@ std::unique_ptr<skin::win::TSkinData> SkinWithoutTabBorder() {
         }
         members.push_back(std::move(member));
     }
-    const auto compressed = tools::WriteCompressedPackage(members);
+    const auto compressed = skin::source::WriteCompressedPackage(members);
     std::vector<std::uint8_t> stored(4);
     for (int i = 0; i < 4; ++i)
         stored[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(compressed.size() >> (8 * i));

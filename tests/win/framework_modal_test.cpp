@@ -1,6 +1,7 @@
 // Modal forms, the information message dialog, the application's loop and error handler, timers.
 #include "framework/win/framework.h"
 #include "support/message_pump.h"
+#include "support/timer_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 using testing_support::PumpMessagesUntil;
 using testing_support::PumpPendingMessages;
+using testing_support::TimerDriver;
 
 namespace {
 
@@ -25,28 +27,6 @@ std::wstring ClassOf(HWND hwnd) {
     GetClassNameW(hwnd, name, 100);
     return name;
 }
-
-// Runs `step` from a framework timer (so it runs inside nested modal loops) until it returns true.
-class TimerDriver {
-public:
-    explicit TimerDriver(std::function<bool()> step) : timer_(new TTimer(nullptr)) {
-        timer_->SetInterval(20);
-        timer_->OnTimer = [this, step](TObject*) {
-            if (!done_ && step()) {
-                done_ = true;
-                timer_->SetEnabled(false);
-            }
-        };
-    }
-    TimerDriver(const TimerDriver&) = delete;
-    TimerDriver& operator=(const TimerDriver&) = delete;
-    ~TimerDriver() { timer_->Free(); }
-    bool Done() const { return done_; }
-
-private:
-    TTimer* timer_;
-    bool done_ = false;
-};
 
 struct ChildSearch {
     std::wstring className;

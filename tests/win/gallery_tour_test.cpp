@@ -100,6 +100,7 @@ TEST(GalleryTour, EachWindowIsSkinnedOrLeftAloneAsTheRulesSay) {
         {"MdiFormDocuments", "3"},  // its three children, skinned through its client window
         {"MdiFormMaximized", "1"},
         // Open menus: each menu window answers that it is skinned.
+        {"GalleryForm-SkinMenu", "1"},
         {"MenusForm-MainMenu", "1"},
         {"MenusForm-ContextMenu", "1"},
         {"MenusForm-WindowsMenu", "1"},

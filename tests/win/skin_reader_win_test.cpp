@@ -11,8 +11,8 @@
 
 #include "skin/data/skin_reader.h"
 #include "skin/data/win/skin_reader_messages.h"
-#include "tools/common/lzh_encoder.h"
-#include "tools/common/package_writer.h"
+#include "skin/source/lzh_encoder.h"
+#include "skin/source/package_writer.h"
 
 namespace {
 
@@ -88,15 +88,15 @@ protected:
     }
 
     static std::vector<std::uint8_t> Compressed(std::vector<std::uint8_t> plain) {
-        return tools::EncodeLzhStream(plain);
+        return skin::source::EncodeLzhStream(plain);
     }
 
     UINT_PTR timer_ = 0;
 };
 
 std::vector<std::uint8_t> PlainPackageWithVersion(std::int32_t version) {
-    std::vector<std::uint8_t> plain =
-        tools::WritePackage(std::vector<tools::TPackageMember>{{"skin.ini", {'[', 'A', ']'}}, {"a.bmp", {1, 2, 3}}});
+    std::vector<std::uint8_t> plain = skin::source::WritePackage(
+        std::vector<skin::source::TPackageMember>{{"skin.ini", {'[', 'A', ']'}}, {"a.bmp", {1, 2, 3}}});
     for (int i = 0; i < 4; ++i)
         plain[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(version) >> (8 * i));
     return plain;

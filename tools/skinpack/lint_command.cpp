@@ -2,7 +2,8 @@
 // line with the definition line and section; exit 1 when there are errors.
 #include <iostream>
 
-#include "tools/common/skin_lint_source.h"
+#include "skin/source/skin_lint_source.h"
+#include "skin/source/skin_problems.h"
 #include "tools/skinpack/cli_io.h"
 #include "tools/skinpack/commands.h"
 
@@ -11,18 +12,16 @@ namespace tools {
 int RunLint(std::span<const std::string> args) {
     std::vector<std::string> operands;
     if (!TakeOperands(args, 1, "lint", operands)) return kExitUsage;
-    const TLintReport report = LintSkinPath(operands[0]);
+    const skin::source::TLintReport report = skin::source::LintSkinPath(operands[0]);
     if (!report.Error.empty()) {
         PrintError("lint", report.Error);
         return kExitFailure;
     }
-    int errors = 0, warnings = 0;
-    for (const TLintFinding& finding : report.Findings) {
-        std::cout << FormatFinding(report.DefinitionName, finding) << "\n";
-        (finding.Severity == TLintSeverity::Error ? errors : warnings)++;
-    }
-    std::cout << operands[0] << ": " << errors << " error(s), " << warnings << " warning(s)\n";
-    return errors > 0 ? kExitFailure : kExitOk;
+    for (const skin::source::TLintFinding& finding : report.Findings)
+        std::cout << skin::source::FormatFinding(report.DefinitionName, finding) << "\n";
+    const skin::source::TFindingCounts counts = skin::source::CountFindings(report.Findings);
+    std::cout << operands[0] << ": " << skin::source::FormatFindingCounts(counts) << "\n";
+    return counts.Errors > 0 ? kExitFailure : kExitOk;
 }
 
 }  // namespace tools

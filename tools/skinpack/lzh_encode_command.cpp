@@ -1,5 +1,5 @@
 // skinpack lzh-encode IN OUT: OUT = 4-byte little-endian length of IN + LZH bit stream.
-#include "tools/common/lzh_encoder.h"
+#include "skin/source/lzh_encoder.h"
 #include "tools/skinpack/cli_io.h"
 #include "tools/skinpack/commands.h"
 
@@ -13,7 +13,7 @@ int RunLzhEncode(std::span<const std::string> args) {
     if (!TakeOperands(args, 2, kCommand, operands)) return kExitUsage;
     try {
         const std::vector<std::uint8_t> data = ReadInputFile(operands[0]);
-        WriteOutputFile(operands[1], EncodeLzhStream(data));
+        WriteOutputFile(operands[1], skin::source::EncodeLzhStream(data));
         return kExitOk;
     } catch (const ECliError& error) {
         PrintError(kCommand, error.what());

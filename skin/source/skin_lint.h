@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace tools {
+namespace skin::source {
 
 enum class TLintSeverity { Error, Warning };
 
@@ -33,4 +33,4 @@ std::string FormatFinding(const std::string& sourceName, const TLintFinding& fin
 
 bool HasErrors(std::span<const TLintFinding> findings);
 
-}  // namespace tools
+}  // namespace skin::source

@@ -1,10 +1,10 @@
-#include "tools/common/skin_vocabulary.h"
+#include "skin/source/skin_vocabulary.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-namespace tools {
+namespace skin::source {
 
 namespace {
 
@@ -179,4 +179,4 @@ const std::vector<std::string>& FixedSectionNames() {
     return names;
 }
 
-}  // namespace tools
+}  // namespace skin::source

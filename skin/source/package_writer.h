@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace tools {
+namespace skin::source {
 
 class EPackageWriteError : public std::runtime_error {
 public:
@@ -29,4 +29,4 @@ std::vector<std::uint8_t> WritePackage(std::span<const TPackageMember> members);
 // and the stored component stream hold it.
 std::vector<std::uint8_t> WriteCompressedPackage(std::span<const TPackageMember> members);
 
-}  // namespace tools
+}  // namespace skin::source

@@ -1,4 +1,4 @@
-#include "tools/common/lzh_encoder.h"
+#include "skin/source/lzh_encoder.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +11,7 @@
 
 #include "skin/data/lzh_model.h"
 
-namespace tools {
+namespace skin::source {
 namespace {
 
 using namespace skin::lzh;
@@ -166,4 +166,4 @@ std::vector<std::uint8_t> EncodeLzhStream(std::span<const std::uint8_t> data) {
     return out;
 }
 
-}  // namespace tools
+}  // namespace skin::source

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tools {
+namespace skin::source {
 
 enum class TSectionKind {
     Personality,  // frame edges, caption text, menu bar
@@ -54,4 +54,4 @@ const std::vector<std::string>& FixedSectionNames();
 // Lower-case copy (ASCII letters only).
 std::string LowerAscii(std::string_view text);
 
-}  // namespace tools
+}  // namespace skin::source

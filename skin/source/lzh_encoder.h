@@ -1,11 +1,12 @@
-// Encoder of the skin package's compressed stream (tools only; the utility never compresses).
+// Encoder of the skin package's compressed stream (for the tools and the live preview; the utility never
+// compresses).
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
-namespace tools {
+namespace skin::source {
 
 // Compresses `data` into a stream that any decoder of the format reads back: the 4-byte
 // little-endian length, then the bit stream. Parsing is greedy: at each position the longest
@@ -15,4 +16,4 @@ namespace tools {
 // than the header can declare (2^31 - 1 bytes).
 std::vector<std::uint8_t> EncodeLzhStream(std::span<const std::uint8_t> data);
 
-}  // namespace tools
+}  // namespace skin::source

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "tools/common/skin_lint.h"
+#include "skin/source/skin_folder.h"
+#include "skin/source/skin_lint.h"
 
-namespace tools {
+namespace skin::source {
 
 struct TLintReport {
     std::string Error;           // set when the skin could not be read at all
@@ -20,4 +21,7 @@ struct TLintReport {
 // definition is the first member whose name contains ".ini", as the engine takes it.
 TLintReport LintSkinPath(const std::filesystem::path& path);
 
-}  // namespace tools
+// The findings for a folder already read: the members linted are the ones a package of it holds.
+std::vector<TLintFinding> LintSkinFolder(const TSkinFolder& folder);
+
+}  // namespace skin::source

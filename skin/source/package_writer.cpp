@@ -1,12 +1,12 @@
-#include "tools/common/package_writer.h"
+#include "skin/source/package_writer.h"
 
 #include <cstddef>
 #include <limits>
 
 #include "skin/data/skin_reader.h"
-#include "tools/common/lzh_encoder.h"
+#include "skin/source/lzh_encoder.h"
 
-namespace tools {
+namespace skin::source {
 namespace {
 
 constexpr std::uint64_t kMaxField = std::numeric_limits<std::int32_t>::max();
@@ -78,4 +78,4 @@ std::vector<std::uint8_t> WriteCompressedPackage(std::span<const TPackageMember>
     return EncodeLzhStream(WritePackage(members));
 }
 
-}  // namespace tools
+}  // namespace skin::source

@@ -1,4 +1,4 @@
-#include "tools/common/skin_lint.h"
+#include "skin/source/skin_lint.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,9 +6,9 @@
 #include <map>
 
 #include "base/bmp_io.h"
-#include "tools/common/skin_vocabulary.h"
+#include "skin/source/skin_vocabulary.h"
 
-namespace tools {
+namespace skin::source {
 
 namespace {
 
@@ -356,4 +356,4 @@ bool HasErrors(std::span<const TLintFinding> findings) {
                        [](const TLintFinding& f) { return f.Severity == TLintSeverity::Error; });
 }
 
-}  // namespace tools
+}  // namespace skin::source
