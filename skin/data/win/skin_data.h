@@ -105,6 +105,8 @@ private:
     void SetSkin3rdText(const std::string& text);
 
     void LoadMenuGlyphs();
+    // Tells the skin manager that the skin objects were replaced.
+    void NotifySkinReloaded();
 
     TSkinDataSettings settings_;
     TSkinObjects objects_;

@@ -64,6 +64,12 @@ void TSkinData::SetActive(bool value) {
     }
 }
 
+void TSkinData::NotifySkinReloaded() {
+    // Windows hold on to pieces of the skin objects (caption buttons, cached pictures): whatever
+    // the component's kind, they follow a reload at once, before anything can paint with them.
+    if (SkinManager != nullptr) SkinManager->SkinReloaded(this);
+}
+
 void TSkinData::ApplySkin() {
     if (Loading()) return;
     if (SkinManager == nullptr) Loaded();

@@ -39,9 +39,18 @@ bool TSkinData::LoadSkin() {
     TQuickIni ini;
     const std::ptrdiff_t index = reader.IndexOfPart(".ini");
     if (index >= 0) ini.LoadFromStream(reader.Member(static_cast<std::size_t>(index)));
-    LoadSkinObjects(objects_, reader, ini, GetSystemMetrics(SM_CXHSCROLL));
+    try {
+        LoadSkinObjects(objects_, reader, ini, GetSystemMetrics(SM_CXHSCROLL));
+    } catch (...) {
+        // The objects may be half replaced: the windows painting with them must let go of the
+        // old ones all the same (they now count as having no skin).
+        faceBrush_.Reset();
+        NotifySkinReloaded();
+        throw;
+    }
     faceBrush_.Reset();
     skinEmpty_ = false;
+    NotifySkinReloaded();
     return true;
 }
 

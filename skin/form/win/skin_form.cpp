@@ -402,24 +402,6 @@ void TSkinForm::DetachOnDestroy() {
     hasRegion_ = false;  // the system frees the region with the window
 }
 
-void TSkinForm::ReapplySkin() {
-    if (ownerForm_ != nullptr && skinData_ != nullptr) {
-        ownerForm_->SetColor(skinData_->Objects().ButtonFaceColor);
-        for (int i = 0; i < ownerForm_->ComponentCount(); ++i) {
-            if (auto* owned = dynamic_cast<TCustomForm*>(ownerForm_->Components(i)))
-                owned->SetColor(skinData_->Objects().ButtonFaceColor);
-        }
-    }
-    phase_ = 3;
-    InstallMenuDrawing(true);
-    if (frameSkinning_) {
-        MeasureFrame();
-        FitFrame(true);
-        UpdateRegion();
-    }
-    phase_ = 1;
-}
-
 void TSkinForm::ClickMenuButton(std::size_t index) {
     if (!skinMenu_) return;
     const skin::Rect bounds = skinMenu_->ButtonRect(index);

@@ -57,8 +57,12 @@ public:
     void Detach();
     void FreeCaptionButtons();
     void MeasureFrame();
-    // Re-applies the skin's form colour (and frame) after a skin change.
+    // Re-applies the skin after a skin change: colours, every control skin, menu drawing, the
+    // frame fitted around the same client area, the region, and a repaint of it all.
     void ReapplySkin();
+    // The skin data's objects were replaced: lets go of everything taken from the old ones
+    // (caption buttons, cached strips, region, menu-bar picture) and re-applies the new skin.
+    void SkinReloaded();
     void SetCaptionStyles(bool restore);
     void UpdateRegion();
     void RemoveRegion();
@@ -140,6 +144,10 @@ private:
     void InstallFormHook();
     void RemoveFormHook();
     void FormWindowProc(TMessage& message, const TMessageNext& next);
+    // Re-applying (skin_form_reapply.cpp).
+    HWND FocusedChild() const;
+    void NudgeHeight();
+    void LeaveHoverButton();
 
     // Dispatch (skin_form_dispatch.cpp).
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);

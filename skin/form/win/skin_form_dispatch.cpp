@@ -20,6 +20,10 @@ LRESULT TSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TSkinForm::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A control drawn hot would stay so: the mouse leaving it is no longer reported once another
+    // window is active.
+    if ((msg == WM_ACTIVATE || msg == WM_NCACTIVATE) && LOWORD(wParam) == 0 && HoverButton != nullptr)
+        LeaveHoverButton();
     switch (msg) {
         case WM_ERASEBKGND: {
             const LRESULT result = Default(msg, wParam, lParam);

@@ -7,6 +7,7 @@
 #include "skin/form/caption_button_rules.h"
 #include "skin/form/menu_accelerator.h"
 #include "skin/form/nc_hit_test.h"
+#include "skin/controls/win/skin_control.h"
 #include "skin/form/win/skin_form.h"
 #include "skin/form/win/skin_menu_bar.h"
 #include "skin/manager/win/skin_manager.h"
@@ -295,9 +296,16 @@ LRESULT TSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void TSkinForm::OnHoverTimer() {
-    if (menuTracking_ || !hotObject_) return;
+    if (menuTracking_) return;
     POINT cursor{};
     GetCursorPos(&cursor);
+    // A bare window's controls do not tell their form when the mouse leaves them.
+    if (ownerForm_ == nullptr && HoverButton != nullptr) {
+        RECT area{};
+        const HWND hovered = HoverButton->Handle();
+        if (hovered == nullptr || !GetWindowRect(hovered, &area) || !PtInRect(&area, cursor)) LeaveHoverButton();
+    }
+    if (!hotObject_) return;
     const skin::Point point = ScreenToWindow(MAKELPARAM(cursor.x, cursor.y));
     skin::Rect bounds;
     if (hotObject_.Type == NcObject::Kind::CaptionButton && hotObject_.Index < captionButtons_.size())

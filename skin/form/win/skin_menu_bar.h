@@ -46,6 +46,8 @@ public:
     TMenuItem* FrameworkItem(std::size_t index) const;
     // The bar as last painted, without highlights, and where it is (window coordinates).
     const skin::Bitmap& Background() const { return background_; }
+    // The skin changed: the bar's picture is the old skin's until the next paint.
+    void ForgetBackground() { background_ = {}; }
     skin::Rect BarRect() const { return barRect_; }
 
     // Marks a drop-down's items (and its submenus') owner-drawn so the skin draws them; the marks

@@ -136,7 +136,24 @@ std::optional<manager::DueAction> TSkinManage::PendingRequest() const {
 void TSkinManage::RefreshFormSkins() {
     for (std::size_t i = 0; i < formSkins_.size(); ++i) {
         TSkinForm* skin = formSkins_[i];
-        if (TSkinForm::IsLive(skin) && skin->SkinData() == Requester) skin->FreeCaptionButtons();
+        if (!TSkinForm::IsLive(skin) || skin->SkinData() != Requester) continue;
+        // Made again at once from the skin's current list: a caption painted before the
+        // pending action runs still has its buttons.
+        skin->FreeCaptionButtons();
+        if (skin->FrameSkinning()) skin->MeasureFrame();
+    }
+}
+
+void TSkinManage::SkinReloaded(TSkinData* skinData) {
+    if (skinData == nullptr || State == manager::kStateShuttingDown) return;
+    // Re-applying moves and repaints windows, which can reach the hook and change the list:
+    // walked by index with a fresh count.
+    for (std::size_t i = 0; i < formSkins_.size(); ++i) {
+        TSkinForm* skin = formSkins_[i];
+        if (TSkinForm::IsLive(skin) && skin->SkinData() == skinData) skin->SkinReloaded();
+    }
+    for (std::size_t i = 0; i < popupSkins_.size(); ++i) {
+        if (popupSkins_[i]->SkinData == skinData) popupSkins_[i]->SkinReloaded();
     }
 }
 

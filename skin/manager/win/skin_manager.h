@@ -56,6 +56,9 @@ public:
     void InstallHook();
     void RequestAction(int action, unsigned interval);
     void RefreshFormSkins();
+    // `skinData` has just loaded other skin objects (or failed half-way): every form skin and
+    // popup skin painting with it lets go of the old ones and is re-measured and repainted now.
+    void SkinReloaded(TSkinData* skinData);
     // Switches skinning off: every form skin is detached (its window given back) and freed.
     void DetachAll();
 

@@ -141,6 +141,12 @@ LRESULT TSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return Default(msg, wParam, lParam);
 }
 
+void TSkinPopMenu::SkinReloaded() {
+    BackgroundBitmap = {};
+    if (!attached_ || MenuWindow == nullptr || !IsWindow(MenuWindow)) return;
+    RedrawWindow(MenuWindow, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 void TSkinPopMenu::PaintMenuFrame() {
     base::win::WindowDc dc(MenuWindow, base::win::WindowDc::Area::Window);
     if (!dc || !PrepareBackground()) return;

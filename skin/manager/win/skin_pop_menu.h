@@ -25,6 +25,9 @@ public:
     // Gives the window its own procedure back; safe to call more than once.
     void DetachMenuWindow();
     bool Attached() const { return attached_; }
+    // The skin's objects were replaced: the prepared background goes and the open menu window
+    // is painted again with the new ones.
+    void SkinReloaded();
 
     HWND MenuWindow = nullptr;
     TSkinData* SkinData = nullptr;
