@@ -266,15 +266,19 @@ void SkinOneControl(TSkinForm& form, TControl* control, TComponent* owner) {
         case AttachExtra::StatusBarGripOff: break;  // the status bar skin takes the grip over itself
         default: break;
     }
+    TSkinControl* attached = nullptr;
     if (decision.Kind != SkinKind::None) {
         if (decision.Extra == AttachExtra::ByHandle) {
             if (auto* windowed = dynamic_cast<TWinControl*>(control))
                 AttachByHandle(form, windowed->Handle(), decision.Kind);
         } else {
-            AttachTo(form, control, decision.Kind, decision.SetColor);
+            attached = AttachTo(form, control, decision.Kind, decision.SetColor);
         }
     }
-    if (decision.Extra == AttachExtra::ControlColor) SetColorToControlBackground(control, *data);
+    if (decision.Extra == AttachExtra::ControlColor) {
+        SetColorToControlBackground(control, *data);
+        if (attached != nullptr) attached->FollowFaceColor();
+    }
     if (decision.Extra == AttachExtra::SkinOwned && TControl::IsLive(control)) SkinOwnedControls(form, control);
 }
 

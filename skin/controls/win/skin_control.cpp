@@ -376,7 +376,7 @@ void TSkinControl::RestoreColors() {
 }
 
 void TSkinControl::SkinChange() {
-    if (setColor_ && control_ != nullptr) control_->SetColor(FaceColor());
+    if ((setColor_ || followsFaceColor_) && control_ != nullptr) control_->SetColor(FaceColor());
     Repaint();
 }
 

@@ -66,6 +66,8 @@ public:
     virtual void RestoreColors();
     // Re-applies the skin colour and repaints (after a skin change).
     virtual void SkinChange();
+    // The walk gave the control the skin's face colour: a skin change gives it the new one.
+    void FollowFaceColor() { followsFaceColor_ = true; }
 
     // The skin on a bare window, or null.
     static TSkinControl* FromWindow(HWND window);
@@ -181,6 +183,7 @@ protected:
     std::uint8_t flag_ = 0;
     bool parentBack_ = false;
     bool trackingLeave_ = false;  // bare windows: WM_MOUSELEAVE requested
+    bool followsFaceColor_ = false;
 
 private:
     friend LRESULT CALLBACK ControlSkinWindowProc(HWND, UINT, WPARAM, LPARAM);
