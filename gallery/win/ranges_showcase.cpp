@@ -73,8 +73,8 @@ TRangesForm::TRangesForm(TComponent* owner)
     Arrows->SetMax(50);
     Arrows->SetAssociate(ArrowsBuddy);
     Arrows->SetPosition(7);
-    auto* horizontalArrows = Place<TUpDown>(this, this, "HorizontalArrows", 12, 310, 40, 20);
-    horizontalArrows->SetOrientation(udHorizontal);
+    auto* horizontalArrows = Place<TUpDown>(this, this, "HorizontalArrows", 12, 310, 20, 40);
+    horizontalArrows->SetOrientation(udHorizontal);  // turns the arrows' place too: 40 x 20
     auto* glyphs = Place<TGlyphCheckBox>(this, this, "GlyphCheckBox", 60, 310, 120, 20);
     glyphs->SetCaption("Custom glyphs");
     glyphs->SetChecked(true);

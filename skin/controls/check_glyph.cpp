@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "skin/controls/frame_count.h"
+
 namespace skin::controls {
 
 int CheckGlyphFrame(int frameCount, CheckValue value, bool disabled, bool radio) {
-    if (frameCount < 1) return 0;
+    frameCount = UsableFrameCount(frameCount);
     if (radio && value == CheckValue::Indeterminate) value = CheckValue::Checked;
     // The four-frame index: 1 unchecked, 2 checked, +2 disabled; indeterminate shows 4.
     int index = value == CheckValue::Checked ? 2 : 1;

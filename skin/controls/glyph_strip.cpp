@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "skin/controls/frame_count.h"
+
 namespace skin::controls {
 
 namespace {
@@ -11,7 +13,7 @@ namespace {
 // `map` pairs (target frame, source frame); source frames beyond the count are skipped.
 base::Bitmap Assemble(const base::Bitmap& source, int frameCount, int targetFrames,
                       std::initializer_list<std::pair<int, int>> map) {
-    if (source.Empty() || frameCount < 1) return {};
+    if (source.Empty()) return {};
     const int fw = source.Width() / frameCount;
     const int h = source.Height();
     if (fw < 1 || !base::Bitmap::SizeAllowed(std::int64_t{fw} * targetFrames, h)) return {};
@@ -27,6 +29,7 @@ base::Bitmap Assemble(const base::Bitmap& source, int frameCount, int targetFram
 }  // namespace
 
 base::Bitmap BuildCheckGlyphStrip(const base::Bitmap& source, int frameCount) {
+    frameCount = UsableFrameCount(frameCount);
     // A 12-frame strip keeps checked in frame 5, the disabled ones in 4 and 8 and the grayed ones
     // in 9 and 12: taken by meaning, not by position.
     if (frameCount == 12)
@@ -39,6 +42,7 @@ base::Bitmap BuildCheckGlyphStrip(const base::Bitmap& source, int frameCount) {
 }
 
 base::Bitmap BuildRadioGlyphStrip(const base::Bitmap& source, int frameCount) {
+    frameCount = UsableFrameCount(frameCount);
     // An 8-frame strip keeps checked in frame 5 and the disabled ones in 4 and 8.
     if (frameCount == 8) return Assemble(source, frameCount, 6, {{0, 0}, {1, 4}, {2, 0}, {3, 4}, {4, 3}, {5, 7}});
     return Assemble(source, frameCount, 6, {{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 2}, {5, 3}});

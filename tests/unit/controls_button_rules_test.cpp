@@ -95,8 +95,8 @@ TEST(ControlsButtonRules, CheckGlyphFrameTable) {
         {8, V::Unchecked, true, true, 4},        {8, V::Checked, true, true, 8},
         {4, V::Checked, true, true, 4},          {2, V::Checked, true, false, 2},
         {1, V::Checked, false, true, 1},         {3, V::Indeterminate, false, false, 3},
-        {8, V::Checked, false, false, 2},        {0, V::Checked, false, false, 0},
-        {-3, V::Unchecked, false, true, 0},
+        {8, V::Checked, false, false, 2},        {0, V::Checked, false, false, 1},
+        {-3, V::Unchecked, false, true, 1},      {-1, V::Checked, true, false, 1},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE(i);

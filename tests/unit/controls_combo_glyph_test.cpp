@@ -60,8 +60,19 @@ TEST(ControlsGlyphStrip, CheckAndRadioStripsTakeTheirFrames) {
     EXPECT_EQ(FrameValues(BuildRadioGlyphStrip(Source(8), 8), 3), (std::vector<base::Pixel>{1, 5, 1, 5, 4, 8}));
 
     EXPECT_TRUE(BuildCheckGlyphStrip(base::Bitmap{}, 4).Empty());
-    EXPECT_TRUE(BuildCheckGlyphStrip(Source(4), 0).Empty());
-    EXPECT_TRUE(BuildRadioGlyphStrip(Source(4), -1).Empty());
+    // A count of 0 or below is one frame: the whole source, where unchecked glyphs go.
+    for (const int count : {0, -1, -7}) {
+        SCOPED_TRACE(count);
+        const base::Bitmap check = BuildCheckGlyphStrip(Source(4), count);
+        ASSERT_EQ(check.Width(), 9 * 12);
+        EXPECT_EQ(check.At(11, 1), 4u);
+        EXPECT_EQ(check.At(3 * 12 + 11, 1), 4u);
+        EXPECT_EQ(check.At(12 + 11, 1), m);
+        const base::Bitmap radio = BuildRadioGlyphStrip(Source(4), count);
+        ASSERT_EQ(radio.Width(), 6 * 12);
+        EXPECT_EQ(radio.At(2 * 12, 0), 1u);
+        EXPECT_EQ(radio.At(12, 0), m);
+    }
     EXPECT_TRUE(BuildRadioGlyphStrip(Source(2), 9).Empty());  // frames narrower than a pixel
 }
 

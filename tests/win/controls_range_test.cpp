@@ -233,7 +233,10 @@ TEST_P(ControlsRange, UpDownShowsThePressedArrowAndStepsLikeItsTwin) {
 
 TEST_P(ControlsRange, HeaderItemsAndFillerComeFromTheSkin) {
     auto data = form_test::LoadSkin(GetParam());
-    const auto& bar = *data->Objects().HeaderBar;
+    auto& bar = *const_cast<skin::TSkinObjects&>(data->Objects()).HeaderBar;
+    // The header is drawn opaque on a cleared surface whatever the object's flag: nothing of an
+    // earlier paint shows through its magenta.
+    bar.Trans = 1;
     const HWND parent = CreateParent(20, 20);
     const HWND header = Child(WC_HEADERW, HDS_HORZ, 10, 10, 300, 24, parent);
     for (int i = 0; i < 2; ++i) {
@@ -259,11 +262,11 @@ TEST_P(ControlsRange, HeaderItemsAndFillerComeFromTheSkin) {
 
     skin::Bitmap expected(300, 24, kUnpainted);
     for (int i = 0; i < 2; ++i) {
-        skin::DrawSkinObject(expected, {i * 60, 0, i * 60 + 60, 24}, bar.Map, false, bar.Tile != 0, bar.Trans != 0,
+        skin::DrawSkinObject(expected, {i * 60, 0, i * 60 + 60, 24}, bar.Map, false, bar.Tile != 0, false,
                              bar.FrameCount, 1, bar.Margins);
         expected.FillRect({i * 60 + 4, 3, i * 60 + 56, 21}, kUnpainted);  // the caption
     }
-    skin::DrawSkinObject(expected, {120, 0, 300, 24}, bar.Map, false, bar.Tile != 0, bar.Trans != 0, bar.FrameCount, 1,
+    skin::DrawSkinObject(expected, {120, 0, 300, 24}, bar.Map, false, bar.Tile != 0, false, bar.FrameCount, 1,
                          bar.Margins);
     InvalidateRect(header, nullptr, TRUE);
     EXPECT_EQ(Mismatches(header, expected), 0);

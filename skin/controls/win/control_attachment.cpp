@@ -105,11 +105,26 @@ void StartSkin(TSkinControl* skin, TSkinForm& form, TControl* control, SkinKind 
     }
 }
 
-// Creates and attaches one skin to a framework control; null when the kind has no skin class.
+// True when a skin of the form skin's list sits on `window`, or the window says it has one.
+bool IsWindowSkinned(const TSkinForm& form, HWND window) {
+    const auto& skins = form.ControlSkins();
+    if (std::any_of(skins.begin(), skins.end(), [window](const TSkinControl* s) { return s->Handle() == window; }))
+        return true;
+    return SendMessageW(window, SM_ISSKINNED, 0, 0) == 1;
+}
+
+// Creates and attaches one skin to a framework control; null when the kind has no skin class, the
+// control has a skin already (no control ever gets two), or attaching failed.
 TSkinControl* AttachTo(TSkinForm& form, TControl* control, SkinKind kind, bool setColor) {
+    if (IsControlSkinned(form, control)) return nullptr;
     TSkinControl* skin = CreateControlSkin(kind, control);
     if (skin == nullptr) return nullptr;
-    StartSkin(skin, form, control, kind, setColor);
+    try {
+        StartSkin(skin, form, control, kind, setColor);
+    } catch (...) {
+        delete skin;  // half attached: it lets go of whatever it took
+        throw;
+    }
     if (!skin->Inited()) {
         delete skin;
         return nullptr;
@@ -118,11 +133,25 @@ TSkinControl* AttachTo(TSkinForm& form, TControl* control, SkinKind kind, bool s
 }
 
 void AttachByHandle(TSkinForm& form, HWND window, SkinKind kind) {
-    if (window == nullptr) return;
+    if (window == nullptr || IsWindowSkinned(form, window)) return;
     TSkinControl* skin = CreateControlSkin(kind, &form);
     if (skin == nullptr) return;
-    skin->InitSkinHandle(window, form.SkinData(), &form);
+    try {
+        skin->InitSkinHandle(window, form.SkinData(), &form);
+    } catch (...) {
+        delete skin;
+        throw;
+    }
     if (!skin->Inited()) delete skin;
+}
+
+// The control's window, made now if it has none yet; null when it cannot be made.
+HWND EnsureWindow(TWinControl* control) {
+    try {
+        return control->Handle();
+    } catch (...) {
+        return nullptr;  // a control without a window is left alone
+    }
 }
 
 void ForEachChild(TControl* control, const std::function<void(TControl*)>& action) {
@@ -137,6 +166,10 @@ void ForEachChild(TControl* control, const std::function<void(TControl*)>& actio
 void SetColorToControlBackground(TControl* control, const TSkinData& data) {
     if (control != nullptr) control->SetColor(data.Objects().ButtonFaceColor);
 }
+
+// SkinControl and SkinWindow without their guard against failures.
+void SkinOneControl(TSkinForm& form, TControl* control, TComponent* owner);
+void SkinOneWindow(TSkinForm& form, HWND window);
 
 }  // namespace
 
@@ -183,6 +216,16 @@ void SkinOwnedControls(TSkinForm& form, TComponent* owner) {
 }
 
 void SkinControl(TSkinForm& form, TControl* control, TComponent* owner) {
+    try {
+        SkinOneControl(form, control, owner);
+    } catch (...) {
+        // A control whose skin could not be made stays as it is; the walk goes on without it.
+    }
+}
+
+namespace {
+
+void SkinOneControl(TSkinForm& form, TControl* control, TComponent* owner) {
     TSkinData* data = form.SkinData();
     if (control == nullptr || data == nullptr) return;
     if (skin::controls::TagDisablesSkin(control->Tag(), data->DisableTag()) || control->Parent() == nullptr ||
@@ -190,7 +233,7 @@ void SkinControl(TSkinForm& form, TControl* control, TComponent* owner) {
         return;
     const std::string className = control->ClassName();
     const std::string classUpper = Upper(className);
-    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed != nullptr && windowed->Handle() == nullptr)
+    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed != nullptr && EnsureWindow(windowed) == nullptr)
         return;
 
     if (data->OnSkinControl) {
@@ -220,20 +263,26 @@ void SkinControl(TSkinForm& form, TControl* control, TComponent* owner) {
             break;
         case AttachExtra::FlatOn:
         case AttachExtra::ToolBar: SetEnumProp(control, "Flat", "True"); break;
-        case AttachExtra::StatusBarGripOff: SetEnumProp(control, "SizeGrip", "False"); break;
+        case AttachExtra::StatusBarGripOff: break;  // the status bar skin takes the grip over itself
         default: break;
     }
+    TSkinControl* attached = nullptr;
     if (decision.Kind != SkinKind::None) {
         if (decision.Extra == AttachExtra::ByHandle) {
             if (auto* windowed = dynamic_cast<TWinControl*>(control))
                 AttachByHandle(form, windowed->Handle(), decision.Kind);
         } else {
-            AttachTo(form, control, decision.Kind, decision.SetColor);
+            attached = AttachTo(form, control, decision.Kind, decision.SetColor);
         }
     }
-    if (decision.Extra == AttachExtra::ControlColor) SetColorToControlBackground(control, *data);
+    if (decision.Extra == AttachExtra::ControlColor) {
+        SetColorToControlBackground(control, *data);
+        if (attached != nullptr) attached->FollowFaceColor();
+    }
     if (decision.Extra == AttachExtra::SkinOwned && TControl::IsLive(control)) SkinOwnedControls(form, control);
 }
+
+}  // namespace
 
 bool SkinByMapping(TSkinForm& form, const std::string& className, TControl* control) {
     TSkinData* data = form.SkinData();
@@ -244,11 +293,14 @@ bool SkinByMapping(TSkinForm& form, const std::string& className, TControl* cont
         skin::controls::ActOnKeyword(*keyword, data->SkinControls(), data->Objects().Tabs != nullptr, Upper(className));
     if (action.TransparentOn) SetEnumProp(control, "Transparent", "True");
     if (action.Container) {
-        ForEachChild(control, [&](TControl* child) { SkinByMapping(form, child->ClassName(), child); });
+        ForEachChild(control, [&](TControl* child) {
+            if (!IsControlSkinned(form, child)) SkinByMapping(form, child->ClassName(), child);
+        });
         return true;
     }
     if (action.EmbedScrollBars) {
         ForEachChild(control, [&](TControl* child) {
+            if (IsControlSkinned(form, child)) return;
             if (IsA(child, {"TScrollBar"}))
                 AttachTo(form, child, SkinKind::ScControl, false);
             else if (HasScrollBars(child))
@@ -285,10 +337,17 @@ void SkinChildWindows(TSkinForm& form, HWND parent) {
 
 void SkinWindow(TSkinForm& form, HWND window) {
     if (window == nullptr || form.SkinData() == nullptr) return;
-    const auto& skins = form.ControlSkins();
-    if (std::any_of(skins.begin(), skins.end(), [window](const TSkinControl* s) { return s->Handle() == window; }))
-        return;
-    if (SendMessageW(window, SM_ISSKINNED, 0, 0) == 1) return;
+    try {
+        SkinOneWindow(form, window);
+    } catch (...) {
+        // A window whose skin could not be made stays as it is; the walk goes on without it.
+    }
+}
+
+namespace {
+
+void SkinOneWindow(TSkinForm& form, HWND window) {
+    if (IsWindowSkinned(form, window)) return;
     wchar_t name[101]{};
     GetClassNameW(window, name, 100);
     std::string classLower;
@@ -302,5 +361,7 @@ void SkinWindow(TSkinForm& form, HWND window) {
     if (decision.Kind == SkinKind::None) return;
     AttachByHandle(form, decision.OnFirstChild ? firstChild : window, decision.Kind);
 }
+
+}  // namespace
 
 }  // namespace skin::win

@@ -85,7 +85,7 @@ void TSkinButton::Release(const TMessage& message) {
     Repaint();
     if (!clicks) return;
     if (control_ != nullptr) {
-        control_->Click();
+        RunControlCode([this] { control_->Click(); });
     } else if (HWND parent = GetParent(handle_)) {
         PostMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(handle_), BN_CLICKED),
                      reinterpret_cast<LPARAM>(handle_));

@@ -1,6 +1,7 @@
 #include "skin/controls/win/skin_check_box.h"
 
 #include "base/win/handles.h"
+#include "skin/controls/frame_count.h"
 #include "framework/typinfo.h"
 #include "framework/win/text.h"
 #include "framework/win/win_control.h"
@@ -29,6 +30,11 @@ void TSkinCheckBox::InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor
 void TSkinCheckBox::InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* form) {
     TSkinControl::InitSkinHandle(handle, skinData, form);
     flag_ = 0;
+}
+
+void TSkinCheckBox::SkinChange() {
+    flag_ = control_ != nullptr ? 1 : 0;
+    TSkinControl::SkinChange();
 }
 
 bool TSkinCheckBox::BeforeProc(TMessage& message) {
@@ -137,7 +143,7 @@ void TSkinCheckBox::DrawControl(HDC dc, const RECT& rect) {
         }
         return;
     }
-    const int count = IsRadio() ? buttons->RadioFrameCount : buttons->CheckFrameCount;
+    const int count = skin::controls::UsableFrameCount(IsRadio() ? buttons->RadioFrameCount : buttons->CheckFrameCount);
     const TControl* control = SkinnedControl();
     enabledWnd_ = control != nullptr ? control->Enabled() : IsWindowEnabled(handle_) != FALSE;
     const int frame = skin::controls::CheckGlyphFrame(count, ReadCheckValue(), !enabledWnd_, IsRadio());

@@ -14,6 +14,8 @@ public:
     using TSkinControl::TSkinControl;
     void InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor) override;
     void InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* form) override;
+    // A framework control is painted whole again: the new skin may have the glyphs the old lacked.
+    void SkinChange() override;
     // 1: the skin paints the whole control; 0: only the glyph.
     int PaintMode() const { return flag_; }
 

@@ -2,7 +2,10 @@
 
 #include "base/win/handles.h"
 #include "framework/win/win_control.h"
+#include <algorithm>
+
 #include "skin/controls/combo_layout.h"
+#include "skin/controls/frame_count.h"
 #include "skin/controls/win/skin_scroll_bars.h"
 #include "skin/data/win/skin_data.h"
 #include "skin/data/win/skin_image_dc.h"
@@ -12,7 +15,12 @@ namespace skin::win {
 
 namespace {
 
+// The combo skin watching an inner edit, and the procedure our edit procedure replaced. The old
+// procedure stays on the edit as long as our procedure may be in its chain: when the skin goes
+// while another party subclassed the edit on top of ours, our procedure still passes every
+// message on to it.
 constexpr wchar_t kInnerEditSkin[] = L"TweakComboSkinInnerEdit";
+constexpr wchar_t kInnerEditOldProc[] = L"TweakComboSkinInnerEditOldProc";
 
 skin::Rect ToSkinRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT ToRect(const skin::Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
@@ -21,8 +29,11 @@ RECT ToRect(const skin::Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 LRESULT CALLBACK ComboInnerEditProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* skin = static_cast<TSkinComBox*>(GetPropW(window, kInnerEditSkin));
-    if (skin == nullptr || skin->editOldProc_ == nullptr) return DefWindowProcW(window, msg, wParam, lParam);
-    return skin->EditMessage(msg, wParam, lParam);
+    if (skin != nullptr && skin->editOldProc_ != nullptr) return skin->EditMessage(msg, wParam, lParam);
+    const auto old = reinterpret_cast<WNDPROC>(GetPropW(window, kInnerEditOldProc));
+    if (msg == WM_NCDESTROY) RemovePropW(window, kInnerEditOldProc);
+    return old != nullptr ? CallWindowProcW(old, window, msg, wParam, lParam)
+                          : DefWindowProcW(window, msg, wParam, lParam);
 }
 
 TSkinComBox::~TSkinComBox() { ReleaseEdit(); }
@@ -47,12 +58,8 @@ void TSkinComBox::AfterAttach() {
     if (kind == CBS_DROPDOWN || kind == CBS_DROPDOWNLIST) {
         // The inner edit (a drop-down list has none: its item window is the combo itself).
         const HWND edit = info_.hwndItem;
-        if (edit != nullptr && edit != handle_ && IsWindow(edit) && GetPropW(edit, kInnerEditSkin) == nullptr) {
-            editHandle_ = edit;
-            SetPropW(edit, kInnerEditSkin, this);
-            editOldProc_ = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboInnerEditProc)));
-        }
+        if (edit != nullptr && edit != handle_ && IsWindow(edit) && GetPropW(edit, kInnerEditSkin) == nullptr)
+            WatchEdit(edit);
         listHandle_ = nullptr;
         return;
     }
@@ -72,6 +79,30 @@ void TSkinComBox::AfterAttach() {
     }
 }
 
+void TSkinComBox::WatchEdit(HWND edit) {
+    editHandle_ = edit;
+    SetPropW(edit, kInnerEditSkin, this);
+    if (const auto kept = reinterpret_cast<WNDPROC>(GetPropW(edit, kInnerEditOldProc))) {
+        // Our procedure is still in the edit's chain from an earlier skin (on top, or under
+        // another party's): it serves this skin from where it is.
+        editOldProc_ = kept;
+        return;
+    }
+    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC));
+    editOldProc_ = current;
+    SetPropW(edit, kInnerEditOldProc, reinterpret_cast<HANDLE>(current));
+    SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboInnerEditProc));
+}
+
+void TSkinComBox::WindowRecreated() {
+    // The old inner edit and list went with the old window: watch the new ones.
+    ReleaseEdit();
+    delete listSkin_;  // its window is gone; leaving, it drops out of the form skin's list
+    listSkin_ = nullptr;
+    listHandle_ = nullptr;
+    AfterAttach();
+}
+
 void TSkinComBox::Notification(TComponent* component, TOperation operation) {
     TSkinControl::Notification(component, operation);
     if (operation == opRemove && component == listSkin_) listSkin_ = nullptr;
@@ -83,10 +114,12 @@ void TSkinComBox::ReleaseEdit() {
     editHandle_ = nullptr;
     if (IsWindow(edit)) {
         if (GetPropW(edit, kInnerEditSkin) == this) RemovePropW(edit, kInnerEditSkin);
-        if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC)) == &ComboInnerEditProc)
+        if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC)) == &ComboInnerEditProc) {
             SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editOldProc_));
-        // Else another party subclassed the edit on top of ours: ours forwards to the window's
-        // default handling once the property is gone.
+            RemovePropW(edit, kInnerEditOldProc);
+        }
+        // Else another party subclassed the edit on top of ours: ours stays in its chain and
+        // passes everything on to the procedure kept in the property until the edit goes.
     }
     editOldProc_ = nullptr;
 }
@@ -99,9 +132,21 @@ void TSkinComBox::RestoreColors() {
 LRESULT TSkinComBox::EditMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     const HWND edit = editHandle_;
     const WNDPROC old = editOldProc_;
-    if (msg == WM_NCDESTROY) ReleaseEdit();
+    if (msg == WM_NCDESTROY) {
+        ReleaseEdit();
+        RemovePropW(edit, kInnerEditOldProc);
+    }
     const LRESULT result = CallWindowProcW(old, edit, msg, wParam, lParam);
     if (!active_ || editHandle_ == nullptr) return result;
+    try {
+        WatchEditMessage(edit, msg);
+    } catch (...) {
+        // The skin's own failure on the edit's message: the edit has done its work already.
+    }
+    return result;
+}
+
+void TSkinComBox::WatchEditMessage(HWND edit, UINT msg) {
     switch (msg) {
         case WM_PAINT: PaintControl(nullptr); break;
         case WM_LBUTTONDOWN:
@@ -120,7 +165,6 @@ LRESULT TSkinComBox::EditMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         default: break;
     }
-    return result;
 }
 
 bool TSkinComBox::CursorInside() const {
@@ -202,8 +246,9 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect) {
     if (button.Style == 2) {
         const TDataSkinObject& whole =
             left && objects.SunkEdge ? static_cast<const TDataSkinObject&>(*objects.SunkEdge) : button;
-        // Nine parts with the object's margins: the button end keeps its size.
-        DrawSkinImage(dc, r, whole.FrameCount, state, whole);
+        // Nine parts with the object's margins: the button end keeps its size. Magenta is the
+        // text area's, whatever the object's own flag: the text shows through it.
+        DrawSkinImage(dc, r, whole.FrameCount, state, whole, Transparency::Always);
         return;
     }
     const auto layout = skin::controls::LayoutCombo(ToSkinRect(r), a, left);
@@ -212,8 +257,10 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect) {
     if (objects.SunkEdge) DrawSkinImage(dc, r, objects.SunkEdge->FrameCount, state, *objects.SunkEdge);
     DrawFrameStretched(dc, ToRect(layout.Button), button.FrameCount, state,
                        left && !button.Map2.Empty() ? button.Map2 : button.Map);
-    if (objects.ExtraImages && !objects.ExtraImages->Map.Empty() && objects.ExtraImages->FrameCount > 0)
-        skin::DrawSkinGlyph(dc, layout.Glyph, objects.ExtraImages->Map, true, objects.ExtraImages->FrameCount, state);
+    if (objects.ExtraImages && !objects.ExtraImages->Map.Empty()) {
+        const int count = skin::controls::UsableFrameCount(objects.ExtraImages->FrameCount);
+        skin::DrawSkinGlyph(dc, layout.Glyph, objects.ExtraImages->Map, true, count, std::min(state, count));
+    }
 }
 
 void TSkinComBox::DrawClassic(HDC dc, const RECT& r, int state) {

@@ -28,11 +28,15 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void AfterProc(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
+    void WindowRecreated() override;
 
 private:
     friend LRESULT CALLBACK ComboInnerEditProc(HWND, UINT, WPARAM, LPARAM);
     void AfterAttach();
+    void WatchEdit(HWND edit);
     LRESULT EditMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // What the skin does after the inner edit handled a message.
+    void WatchEditMessage(HWND edit, UINT msg);
     void ReleaseEdit();
     bool ReadInfo();
     void SetHot(bool hot);

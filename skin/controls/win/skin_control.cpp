@@ -6,6 +6,7 @@
 #include "framework/typinfo.h"
 #include "framework/win/paint_parent_background.h"
 #include "framework/win/win_control.h"
+#include "skin/controls/frame_count.h"
 #include "skin/controls/win/paint_buffer.h"
 #include "skin/data/ascii_case.h"
 #include "skin/data/skin_image.h"
@@ -31,6 +32,23 @@ const TSkinObjects& EmptyObjects() {
 
 RECT AtOrigin(const RECT& r) { return RECT{0, 0, r.right - r.left, r.bottom - r.top}; }
 
+// Whether the control's own procedure has run for the message the innermost dispatch on this
+// thread carries; null outside any dispatch. Kept on the thread, not on the skin: a skin may be
+// gone by the time its message returns.
+thread_local bool* t_oldProcRan = nullptr;
+
+// Puts the outer dispatch's flag back however the inner one ends.
+class OldProcFlagScope {
+public:
+    explicit OldProcFlagScope(bool* flag) : outer_(t_oldProcRan) { t_oldProcRan = flag; }
+    OldProcFlagScope(const OldProcFlagScope&) = delete;
+    OldProcFlagScope& operator=(const OldProcFlagScope&) = delete;
+    ~OldProcFlagScope() { t_oldProcRan = outer_; }
+
+private:
+    bool* outer_;
+};
+
 }  // namespace
 
 LRESULT CALLBACK ControlSkinWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -42,7 +60,11 @@ LRESULT CALLBACK ControlSkinWindowProc(HWND window, UINT msg, WPARAM wParam, LPA
                                   : DefWindowProcW(window, msg, wParam, lParam);
     }
     TMessage message{msg, wParam, lParam, 0};
-    skin->SkinWndProc(message);
+    try {
+        skin->Dispatch(message);
+    } catch (...) {
+        // Nothing may leave a window procedure of a window the framework does not own.
+    }
     return message.Result;
 }
 
@@ -139,7 +161,12 @@ void TSkinControl::HookControl(TControl* control) {
     control->AddMessageHook(this, [this](TMessage& message, const TMessageNext& next) {
         const TMessageNext* outer = next_;
         next_ = &next;
-        SkinWndProc(message);
+        try {
+            Dispatch(message);
+        } catch (...) {
+            next_ = outer;
+            throw;  // the control's own failure: the framework reports it
+        }
         next_ = outer;
     });
 }
@@ -186,6 +213,24 @@ void TSkinControl::Detach() {
     if (form_ != nullptr && TSkinForm::IsLive(form_) && form_->HoverButton == this) form_->HoverButton = nullptr;
 }
 
+void TSkinControl::Dispatch(TMessage& message) {
+    bool oldProcRan = false;
+    OldProcFlagScope scope(&oldProcRan);
+    try {
+        SkinWndProc(message);
+    } catch (const ControlCodeFailure& failure) {
+        std::rethrow_exception(failure.Error);
+    } catch (...) {
+        // The skin failed on this message: the control still gets it, as if it had no skin.
+        if (oldProcRan) return;
+        try {
+            CallOldProc(message);
+        } catch (const ControlCodeFailure& failure) {
+            std::rethrow_exception(failure.Error);
+        }
+    }
+}
+
 void TSkinControl::SkinWndProc(TMessage& message) {
     if (active_) {
         if (BeforeProc(message)) {
@@ -216,6 +261,7 @@ void TSkinControl::Revive() {
     lifeState_ = kAttached;
     active_ = true;
     if (setColor_) TakeOverColors();
+    WindowRecreated();
     Repaint();
 }
 
@@ -231,13 +277,16 @@ void TSkinControl::TakeOverColors() {
 }
 
 void TSkinControl::CallOldProc(TMessage& message) {
-    if (next_ != nullptr) {
-        (*next_)(message);
-    } else if (oldProc_ != nullptr && handle_ != nullptr) {
-        message.Result = CallWindowProcW(oldProc_, handle_, message.Msg, message.WParam, message.LParam);
-    } else if (handle_ != nullptr) {
-        message.Result = DefWindowProcW(handle_, message.Msg, message.WParam, message.LParam);
-    }
+    if (t_oldProcRan != nullptr) *t_oldProcRan = true;
+    RunControlCode([&] {
+        if (next_ != nullptr) {
+            (*next_)(message);
+        } else if (oldProc_ != nullptr && handle_ != nullptr) {
+            message.Result = CallWindowProcW(oldProc_, handle_, message.Msg, message.WParam, message.LParam);
+        } else if (handle_ != nullptr) {
+            message.Result = DefWindowProcW(handle_, message.Msg, message.WParam, message.LParam);
+        }
+    });
 }
 
 bool TSkinControl::BeforeProc(TMessage& message) {
@@ -301,11 +350,21 @@ void TSkinControl::PaintControl(HDC dc) {
     windowRect_ = rect;
     const RECT local = AtOrigin(rect);
     if (dc != nullptr) {
-        DrawControl(dc, local);
+        DrawSafely(dc, local);
         return;
     }
     base::win::WindowDc windowDc(handle_, base::win::WindowDc::Area::Window);
-    if (windowDc.Get() != nullptr) DrawControl(windowDc.Get(), local);
+    if (windowDc.Get() != nullptr) DrawSafely(windowDc.Get(), local);
+}
+
+void TSkinControl::DrawSafely(HDC dc, const RECT& rect) {
+    try {
+        DrawControl(dc, rect);
+    } catch (const ControlCodeFailure&) {
+        throw;
+    } catch (...) {
+        // A failed paint leaves the control as it painted itself; the next paint starts afresh.
+    }
 }
 
 void TSkinControl::DrawControl(HDC, const RECT&) {}
@@ -317,7 +376,7 @@ void TSkinControl::RestoreColors() {
 }
 
 void TSkinControl::SkinChange() {
-    if (setColor_ && control_ != nullptr) control_->SetColor(FaceColor());
+    if ((setColor_ || followsFaceColor_) && control_ != nullptr) control_->SetColor(FaceColor());
     Repaint();
 }
 
@@ -334,7 +393,7 @@ void TSkinControl::Repaint() {
 
 void TSkinControl::SendMouseLeave() {
     if (graphicControl_ != nullptr) {
-        graphicControl_->Perform(CM_MOUSELEAVE);
+        RunControlCode([this] { graphicControl_->Perform(CM_MOUSELEAVE); });
     } else if (handle_ != nullptr) {
         SendMessageW(handle_, CM_MOUSELEAVE, 0, 0);
     }
@@ -407,13 +466,14 @@ void TSkinControl::ForwardMouseDown(const TMessage& message) {
         GetCursorPos(&p);
         p = control->ScreenToClient(p);
     }
-    control->DoMouseDown(TMouseButton::mbLeft, ShiftStateFromMouseKeys(message.WParam), p.x, p.y);
+    RunControlCode(
+        [&] { control->DoMouseDown(TMouseButton::mbLeft, ShiftStateFromMouseKeys(message.WParam), p.x, p.y); });
 }
 
 void TSkinControl::PaintWhole(TMessage& message) {
     auto dc = reinterpret_cast<HDC>(message.WParam);
     if (dc != nullptr) {
-        if (GetWindowRect(handle_, &windowRect_)) DrawControl(dc, AtOrigin(windowRect_));
+        if (GetWindowRect(handle_, &windowRect_)) DrawSafely(dc, AtOrigin(windowRect_));
         message.Result = 0;
         return;
     }
@@ -425,10 +485,10 @@ void TSkinControl::PaintWhole(TMessage& message) {
         PaintBufferLease buffer(dc, local.right, local.bottom);
         if (buffer.Dc() != nullptr) {
             FillFace(buffer.Dc(), local);  // a pooled surface holds the last paint's pixels
-            DrawControl(buffer.Dc(), local);
+            DrawSafely(buffer.Dc(), local);
             buffer.CopyTo(dc, 0, 0);
         } else {
-            DrawControl(dc, local);
+            DrawSafely(dc, local);
         }
     }
     if (dc != nullptr) EndPaint(handle_, &ps);
@@ -454,17 +514,20 @@ void TSkinControl::PaintParentImage(HDC dc, const RECT& rect) {
 }
 
 void TSkinControl::DrawSkinImage(HDC dc, const RECT& rect, int frameCount, int frameIndex,
-                                 const TDataSkinObject& object) const {
-    if (rect.right < rect.left || rect.bottom < rect.top || frameCount < 1) return;
+                                 const TDataSkinObject& object, Transparency clear) const {
+    if (rect.right < rect.left || rect.bottom < rect.top) return;
+    const int count = skin::controls::UsableFrameCount(frameCount);
+    const bool transparent = clear == Transparency::AsObject ? object.Trans != 0 : clear == Transparency::Always;
     const skin::Rect target{rect.left, rect.top, rect.right, rect.bottom};
-    skin::DrawSkinObject(dc, target, object.Map, false, object.Tile != 0, object.Trans != 0, frameCount,
-                         std::clamp(frameIndex, 1, frameCount), object.Margins);
+    skin::DrawSkinObject(dc, target, object.Map, false, object.Tile != 0, transparent, count,
+                         std::clamp(frameIndex, 1, count), object.Margins);
 }
 
 void TSkinControl::DrawFrameStretched(HDC dc, const RECT& rect, int frameCount, int index, const skin::Bitmap& bitmap) {
-    if (rect.right < rect.left || rect.bottom < rect.top || frameCount < 1 || bitmap.Empty()) return;
+    if (rect.right < rect.left || rect.bottom < rect.top || bitmap.Empty()) return;
+    const int count = skin::controls::UsableFrameCount(frameCount);
     const skin::Rect target{rect.left, rect.top, rect.right, rect.bottom};
-    skin::DrawSkinFrame(dc, target, bitmap, true, frameCount, std::clamp(index, 1, frameCount));
+    skin::DrawSkinFrame(dc, target, bitmap, true, count, std::clamp(index, 1, count));
 }
 
 std::optional<std::string> TSkinControl::LowerEnumProp(const TObject* object, std::string_view name) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <string_view>
 #include <string>
@@ -21,6 +22,20 @@ namespace skin::win {
 
 class TSkinData;
 class TSkinForm;
+
+// A failure of the control's own code (its procedure, its click or mouse handling) that passed
+// through a skin: it goes on to the caller as it would without the skin, while a failure of the
+// skin's own work on a message is skipped there.
+struct ControlCodeFailure {
+    std::exception_ptr Error;
+};
+
+// How a skin image treats its magenta pixels.
+enum class Transparency {
+    AsObject,  // as the skin object's Trans flag says
+    Always,    // magenta is clear whatever the flag
+    Never,     // every pixel is drawn
+};
 
 class TSkinControl : public TComponent {
     T_CLASS(TSkinControl, TComponent)
@@ -51,6 +66,8 @@ public:
     virtual void RestoreColors();
     // Re-applies the skin colour and repaints (after a skin change).
     virtual void SkinChange();
+    // The walk gave the control the skin's face colour: a skin change gives it the new one.
+    void FollowFaceColor() { followsFaceColor_ = true; }
 
     // The skin on a bare window, or null.
     static TSkinControl* FromWindow(HWND window);
@@ -84,9 +101,26 @@ protected:
     virtual void PaintControl(HDC dc);
     // Draws the skin into `dc` inside `rect` (window coordinates).
     virtual void DrawControl(HDC dc, const RECT& rect);
+    // DrawControl with its failures swallowed: the control keeps what it painted itself.
+    void DrawSafely(HDC dc, const RECT& rect);
 
     void SkinWndProc(TMessage& message);
     void CallOldProc(TMessage& message);
+    // Runs code of the control (or of the program behind it) from inside the skin: its failures
+    // are the control's, not the skin's, and go on to the window procedure's caller.
+    template <class Code>
+    static void RunControlCode(Code&& code) {
+        try {
+            code();
+        } catch (const ControlCodeFailure&) {
+            throw;
+        } catch (...) {
+            throw ControlCodeFailure{std::current_exception()};
+        }
+    }
+    // After the framework gave the control a new window: descendants take up what lived on the
+    // old window's children (inner edits, lists, arrows, headers).
+    virtual void WindowRecreated() {}
 
     // Skin data shortcuts; Objects() is an empty set when there is no skin data.
     const TSkinObjects& Objects() const;
@@ -109,10 +143,13 @@ protected:
     // WM_ERASEBKGND: the parent's image (framework) or its colour (bare window).
     void EraseToParent(TMessage& message);
     void PaintParentImage(HDC dc, const RECT& rect);
-    // Frame `frameIndex` (1-based) of `object`'s image cut into `frameCount` frames, with the
-    // object's margins, tiling and transparency. Nothing for a bad count or a negative rect.
-    void DrawSkinImage(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& object) const;
-    // Frame `index` of `bitmap` cut into `frameCount` frames, stretched to `rect`, magenta clear.
+    // Frame `frameIndex` (1-based) of `object`'s image cut into `frameCount` frames (a count below
+    // 1 counts as 1), with the object's margins and tiling, magenta clear as `clear` says.
+    // Nothing for a negative rect.
+    void DrawSkinImage(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& object,
+                       Transparency clear = Transparency::AsObject) const;
+    // Frame `index` of `bitmap` cut into `frameCount` frames (below 1 counts as 1), stretched to
+    // `rect`, magenta clear.
     static void DrawFrameStretched(HDC dc, const RECT& rect, int frameCount, int index, const skin::Bitmap& bitmap);
     // An enumeration property read by name, lower-cased (a boolean reads "true"/"false").
     static std::optional<std::string> LowerEnumProp(const TObject* object, std::string_view name);
@@ -146,9 +183,14 @@ protected:
     std::uint8_t flag_ = 0;
     bool parentBack_ = false;
     bool trackingLeave_ = false;  // bare windows: WM_MOUSELEAVE requested
+    bool followsFaceColor_ = false;
 
 private:
     friend LRESULT CALLBACK ControlSkinWindowProc(HWND, UINT, WPARAM, LPARAM);
+    // The window-procedure boundary: SkinWndProc for one message. A failure of the skin's own
+    // work is skipped (the control still gets the message when it has not yet); a failure of
+    // the control's code goes on.
+    void Dispatch(TMessage& message);
     // After the framework re-created the control's window.
     void Revive();
 

@@ -32,6 +32,11 @@ void TSkinEdit::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component == upDown_) upDown_ = nullptr;
 }
 
+void TSkinEdit::WindowRecreated() {
+    delete upDown_;  // leaving, it drops out of the form skin's list
+    upDown_ = nullptr;
+}
+
 bool TSkinEdit::BeforeProc(TMessage& message) {
     if (message.Msg != WM_PRINT) return TSkinControl::BeforeProc(message);
     // The system's printing may leave the DC's origin on the client area: the border goes on

@@ -21,6 +21,8 @@ protected:
     bool BeforeProc(TMessage& message) override;
     void AfterProc(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
+    // The arrows went with the old window: the next paint finds the new ones.
+    void WindowRecreated() override;
 
 private:
     void FindUpDown();

@@ -50,6 +50,7 @@ void TSkinHeader::DrawControl(HDC dc, const RECT& rect) {
     PaintBufferLease buffer(dc, width, height);
     if (buffer.Dc() == nullptr) return;
     HDC target = buffer.Dc();
+    FillFace(target, RECT{0, 0, width, height});  // a pooled surface holds the last paint's pixels
     const auto font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
     base::win::ScopedSelectObject selectFont(target, font);
     SetBkMode(target, TRANSPARENT);
@@ -67,7 +68,7 @@ void TSkinHeader::DrawControl(HDC dc, const RECT& rect) {
         info.pszText = text.data();
         info.cchTextMax = static_cast<int>(text.size());
         SendMessageW(handle_, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
-        DrawSkinImage(target, item, bar.FrameCount, 1, bar);
+        DrawSkinImage(target, item, bar.FrameCount, 1, bar, Transparency::Never);
         right = std::max(right, static_cast<int>(item.right));
         if (text[0] == 0) continue;
         const int image = (info.fmt & (HDF_IMAGE | HDF_STRING)) != 0 ? info.iImage : -1;
@@ -76,7 +77,8 @@ void TSkinHeader::DrawControl(HDC dc, const RECT& rect) {
                                                                         : DT_LEFT;
         DrawImageCaption(target, item, (info.fmt & HDF_IMAGE) != 0 ? images : nullptr, image, text.data(), align);
     }
-    if (right < width) DrawSkinImage(target, RECT{right, 0, width, height}, bar.FrameCount, 1, bar);
+    if (right < width)
+        DrawSkinImage(target, RECT{right, 0, width, height}, bar.FrameCount, 1, bar, Transparency::Never);
     buffer.CopyTo(dc, rect.left, rect.top);
 }
 
@@ -104,6 +106,12 @@ void TSkinListView::AttachHeader() {
         delete header_;
         header_ = nullptr;
     }
+}
+
+void TSkinListView::WindowRecreated() {
+    delete header_;  // leaving, it drops out of the form skin's list
+    header_ = nullptr;
+    AttachHeader();
 }
 
 void TSkinListView::Notification(TComponent* component, TOperation operation) {

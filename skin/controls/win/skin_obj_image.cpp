@@ -26,14 +26,20 @@ void TSkinObjImage::InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor
         graphicControl_ = control;
     }
     if (form_ != nullptr) form_->AddControlSkin(this);  // a second add is ignored by the list
+    // The control paints its own background around the glyph and caption: in the face colour.
+    if (setColor_ && control_ != nullptr) TakeOverColors();
     HandOverGlyphs();
     inited_ = true;
     lifeState_ = kAttached;
 }
 
-void TSkinObjImage::SkinChange() { HandOverGlyphs(); }
+void TSkinObjImage::SkinChange() {
+    if (setColor_ && control_ != nullptr) control_->SetColor(FaceColor());
+    HandOverGlyphs();
+}
 
 void TSkinObjImage::RestoreColors() {
+    TSkinControl::RestoreColors();
     if (TControl* control = SkinnedControl(); control != nullptr && TControl::IsLive(control))
         SetPropValue(control, "UseCustomGlyphs", "false");
 }

@@ -8,6 +8,7 @@
 
 #include "base/win/handles.h"
 #include "framework/typinfo.h"
+#include "framework/win/comctrls.h"
 #include "framework/win/win_control.h"
 #include "skin/controls/status_bar_layout.h"
 #include "skin/data/ascii_case.h"
@@ -68,6 +69,11 @@ bool TSkinBoxH::BeforeProc(TMessage& message) {
     }
 }
 
+void TSkinBoxH::SkinChange() {
+    if (handle_ != nullptr)
+        RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 // --- TSkinGroupBox ---
 
 void TSkinGroupBox::InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor) {
@@ -122,12 +128,35 @@ void TSkinGroupBox::DrawControl(HDC dc, const RECT& rect) {
 // --- TSkinStatusBar ---
 
 void TSkinStatusBar::InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor) {
-    TSkinControl::InitSkin(form, skinData, setColor);
-    if (control_ != nullptr) {
-        // The walk switched the bar's own grip off; the skin draws its own in its place.
-        const auto grip = GetEnumProp(control_, "SizeGrip");
-        gripWanted_ = grip.has_value() || (GetLong(GWL_STYLE) & SBARS_SIZEGRIP) != 0;
+    if (inited_) return;
+    // The bar's own grip goes off (before the skin sits on the bar: switching it re-creates the
+    // window); the skin draws one in its place only where the program wanted one.
+    if (auto* bar = dynamic_cast<TWinControl*>(Owner())) {
+        if (const auto grip = LowerEnumProp(bar, "SizeGrip")) {
+            gripWanted_ = *grip == "true";
+            gripTaken_ = gripWanted_;
+            if (gripTaken_) SetEnumProp(bar, "SizeGrip", "False");
+        } else {
+            gripWanted_ = bar->HandleAllocated() && (GetWindowLongPtrW(bar->Handle(), GWL_STYLE) & SBARS_SIZEGRIP) != 0;
+        }
     }
+    TSkinControl::InitSkin(form, skinData, setColor);
+}
+
+void TSkinStatusBar::RestoreColors() {
+    TSkinControl::RestoreColors();
+    if (!gripTaken_ || lifeState_ == kWindowGone || control_ == nullptr || !TControl::IsLive(control_)) return;
+    gripTaken_ = false;
+    // Switching the grip re-creates the window: the skin lets go first, so it is not revived.
+    TWinControl* bar = control_;
+    Detach();
+    SetEnumProp(bar, "SizeGrip", "True");
+}
+
+bool TSkinStatusBar::HasNoPanels() const {
+    if (control_ == nullptr) return false;
+    const auto* panels = dynamic_cast<const TStatusPanels*>(GetObjectProp(control_, "Panels"));
+    return panels != nullptr && panels->Count() == 0;
 }
 
 void TSkinStatusBar::InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* form) {
@@ -197,7 +226,8 @@ void TSkinStatusBar::DrawControl(HDC dc, const RECT& rect) {
     const bool rtl = (GetLong(GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0 || (GetLong(GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
 
     const int parts = static_cast<int>(SendMessageW(handle_, SB_GETPARTS, 0, 0));
-    const bool simple = SendMessageW(handle_, SB_ISSIMPLE, 0, 0) != 0 || parts <= 0;
+    // A framework bar without panels shows its simple text across the bar.
+    const bool simple = SendMessageW(handle_, SB_ISSIMPLE, 0, 0) != 0 || parts <= 0 || HasNoPanels();
     auto readText = [this](int part, int& flags) {
         const LRESULT info = SendMessageW(handle_, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0);
         flags = HIWORD(info);

@@ -24,6 +24,8 @@ class TSkinBoxH : public TSkinControl {
     T_CLASS(TSkinBoxH, TSkinControl)
 public:
     using TSkinControl::TSkinControl;
+    // The dialog and its static texts take the new face colour (they ask for it as they paint).
+    void SkinChange() override;
 
 protected:
     bool BeforeProc(TMessage& message) override;
@@ -46,8 +48,12 @@ public:
     using TSkinControl::TSkinControl;
     void InitSkin(TSkinForm* form, TSkinData* skinData, bool setColor) override;
     void InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* form) override;
+    // Gives the bar its own grip back when the skin took it.
+    void RestoreColors() override;
     // The grip the skin draws (and answers for) in place of the bar's own.
     RECT GripRect() const;
+    // Whether the program wanted a grip on the bar (the skin draws it).
+    bool GripWanted() const { return gripWanted_; }
 
 protected:
     bool BeforeProc(TMessage& message) override;
@@ -56,7 +62,9 @@ protected:
 private:
     void DrawPanelFrame(HDC dc, const RECT& rect, int frame) const;
     bool WantsGrip() const;
+    bool HasNoPanels() const;
     bool gripWanted_ = false;
+    bool gripTaken_ = false;  // the skin switched the framework bar's own grip off
 };
 
 }  // namespace skin::win

@@ -1,6 +1,7 @@
 // Progress bars: the empty bar nine-sliced over the control, the filled part of the range drawn
 // from the filled frame (or from chunk images side by side for the chunk style). A vertical bar
-// is drawn lying down and turned a quarter, so its fill grows upwards.
+// is drawn lying down and turned a quarter, so its fill grows upwards. Magenta is always clear in
+// the bar and chunk frames, whatever the object's own flag: the face colour shows through.
 
 #include "skin/controls/win/skin_range.h"
 
@@ -21,8 +22,7 @@ namespace {
 // part of the space between the margins, vertically centred.
 void DrawChunks(skin::Bitmap& work, const TDataSkinBorder& progress, int minimum, int maximum, int position) {
     const int w = work.Width(), h = work.Height();
-    skin::DrawSkinObject(work, {0, 0, w, h}, progress.Map, false, progress.Tile != 0, progress.Trans != 0, 1, 1,
-                         progress.Margins);
+    skin::DrawSkinObject(work, {0, 0, w, h}, progress.Map, false, progress.Tile != 0, true, 1, 1, progress.Margins);
     const int left = progress.Margins.Left;
     const int inner = std::max(0, w - left - progress.Margins.Right);
     const int filled = skin::controls::ProgressFillLength(inner, minimum, maximum, position);
@@ -32,11 +32,7 @@ void DrawChunks(skin::Bitmap& work, const TDataSkinBorder& progress, int minimum
     for (int i = 0; i < count; ++i) {
         const int x = left + i * chunk.Width();
         const int right = std::min(x + chunk.Width(), left + filled);
-        const skin::Rect target{x, y, right, y + chunk.Height()};
-        if (progress.Trans != 0)
-            skin::TransparentBlit(work, target, chunk, skin::kMagenta);
-        else
-            skin::CopyBitmapRect(work, x, y, chunk, {0, 0, right - x, chunk.Height()});
+        skin::TransparentBlit(work, {x, y, right, y + chunk.Height()}, chunk, skin::kMagenta);
     }
 }
 
@@ -68,12 +64,11 @@ void TSkinProgress::DrawControl(HDC dc, const RECT& rect) {
     if (progress.Style == 1 && !progress.Map2.Empty()) {
         DrawChunks(work, progress, range.iLow, range.iHigh, position);
     } else {
-        skin::DrawSkinObject(work, {0, 0, w, h}, progress.Map, false, progress.Tile != 0, progress.Trans != 0, 2, 1,
-                             progress.Margins);
+        skin::DrawSkinObject(work, {0, 0, w, h}, progress.Map, false, progress.Tile != 0, true, 2, 1, progress.Margins);
         const int filled = skin::controls::ProgressFillLength(w, range.iLow, range.iHigh, position);
         if (filled > 0)
-            skin::DrawSkinObject(work, {0, 0, filled, h}, progress.Map, false, progress.Tile != 0, progress.Trans != 0,
-                                 2, 2, progress.Margins);
+            skin::DrawSkinObject(work, {0, 0, filled, h}, progress.Map, false, progress.Tile != 0, true, 2, 2,
+                                 progress.Margins);
     }
     if (vertical) skin::RotateLeft(work);
     skin::DrawBitmap(dc, rect.left, rect.top, work);

@@ -68,6 +68,8 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    // The header went with the old window: the new one gets a header skin.
+    void WindowRecreated() override;
 
 private:
     void AttachHeader();

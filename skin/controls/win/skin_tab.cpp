@@ -105,6 +105,19 @@ void TSkinTab::PrepareImages() {
     }
 }
 
+void TSkinTab::Notification(TComponent* component, TOperation operation) {
+    TSkinControl::Notification(component, operation);
+    if (operation == opRemove && component == upDown_) upDown_ = nullptr;
+}
+
+void TSkinTab::WindowRecreated() {
+    if (upDown_ != nullptr && upDown_->LifeState() == kWindowGone) delete upDown_;
+    upDown_ = nullptr;
+    arrows_ = nullptr;
+    PrepareImages();
+    FindArrows();
+}
+
 bool TSkinTab::FindArrows() {
     if (handle_ == nullptr) return false;
     HWND arrows = FindWindowExW(handle_, nullptr, UPDOWN_CLASSW, nullptr);
@@ -115,6 +128,8 @@ bool TSkinTab::FindArrows() {
         if (g_arrowsSkinner != nullptr) {
             TComponent* owner = control_ != nullptr ? static_cast<TComponent*>(control_) : this;
             upDown_ = g_arrowsSkinner(form_, skinData_, arrows, owner, TabArrowsPlace::TabControl);
+            // The arrows' skin belongs to the control: told when it goes, whoever frees it.
+            if (upDown_ != nullptr) upDown_->FreeNotification(this);
         }
     }
     return (GetWindowLongPtrW(arrows, GWL_STYLE) & WS_VISIBLE) != 0;

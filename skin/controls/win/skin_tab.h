@@ -49,6 +49,9 @@ public:
 
 protected:
     void DrawControl(HDC dc, const RECT& rect) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    // The arrows went with the old window: the new ones get their skin.
+    void WindowRecreated() override;
 
 private:
     void PrepareImages();

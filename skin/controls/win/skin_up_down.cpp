@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include "base/win/handles.h"
+#include <algorithm>
+
+#include "skin/controls/frame_count.h"
 #include "skin/controls/range_rules.h"
 #include "skin/controls/win/paint_buffer.h"
 #include "skin/data/win/skin_data.h"
@@ -119,12 +122,12 @@ void TSkinUpDown::DrawControl(HDC dc, const RECT& rect) {
 void TSkinUpDown::DrawArrowButton(HDC dc, const RECT& rect, int state, int type, bool horizontal) const {
     const auto arrow = static_cast<UpDownArrow>(type);
     const auto& object = horizontal ? Objects().UpDownHorz : Objects().UpDownVert;
-    if (object && !object->Map.Empty() && object->FrameCount > 0) {
-        const int frame = skin::controls::UpDownFrame(state, arrow);
-        DrawFrameStretched(dc, rect, object->FrameCount, frame, object->Map);
+    if (object && !object->Map.Empty()) {
+        const int count = skin::controls::UsableFrameCount(object->FrameCount);
+        const int frame = std::min(skin::controls::UpDownFrame(state, arrow), count);
+        DrawFrameStretched(dc, rect, count, frame, object->Map);
         if (!object->Map2.Empty())
-            skin::DrawSkinGlyph(dc, {rect.left, rect.top, rect.right, rect.bottom}, object->Map2, true,
-                                object->FrameCount, frame);
+            skin::DrawSkinGlyph(dc, {rect.left, rect.top, rect.right, rect.bottom}, object->Map2, true, count, frame);
         return;
     }
     const TSkinObjects& o = Objects();

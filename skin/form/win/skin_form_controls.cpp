@@ -24,10 +24,17 @@ void TSkinForm::RemoveControlSkin(TSkinControl* skin) {
 }
 
 void TSkinForm::PurgeControlSkins() {
-    std::vector<TSkinControl*> gone;
-    for (TSkinControl* skin : controlSkins_)
-        if (skin->LifeState() == TSkinControl::kWindowGone) gone.push_back(skin);
-    for (TSkinControl* skin : gone) delete skin;  // each leaves the list on its way out
+    // Freeing a skin may free others it owns (a list view's header skin, a combo's list skin):
+    // one at a time, each looked up afresh in the list, from the end.
+    for (;;) {
+        const auto it = std::find_if(controlSkins_.rbegin(), controlSkins_.rend(), [](const TSkinControl* skin) {
+            return skin->LifeState() == TSkinControl::kWindowGone;
+        });
+        if (it == controlSkins_.rend()) return;
+        TSkinControl* skin = *it;
+        controlSkins_.erase(std::next(it).base());
+        delete skin;
+    }
 }
 
 void TSkinForm::FreeControlSkins() {
