@@ -153,7 +153,7 @@ bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
         }
         if (auto* rightToLeft = dynamic_cast<TRightToLeftForm*>(form)) {
             AddMenuVisit(tour, folder, report, rightToLeft, "RightToLeftForm-MainMenu",
-                         [rightToLeft] { PostMessageW(rightToLeft->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); });
+                         [rightToLeft] { TMenusForm::OpenFirstDropDown(rightToLeft->Handle()); });
         }
         if (auto* pinnable = dynamic_cast<TPinnableForm*>(form)) {
             tour.Then("report " + name + "'s questions", [report, pinnable, name] {
