@@ -111,9 +111,14 @@ void SwitchDropDown(const MSG& cause, std::size_t target) {
 
 }  // namespace
 
-TSkinMenu::TSkinMenu(TSkinForm& formSkin, TMainMenu* menu) : formSkin_(formSkin), menu_(menu), font_(MakeMenuFont()) {}
+TSkinMenu::TSkinMenu(TSkinForm& formSkin, TMainMenu* menu) : formSkin_(formSkin), menu_(menu), font_(MakeMenuFont()) {
+    WatchMenuKeys(true);
+}
 
-TSkinMenu::~TSkinMenu() { UnmarkOwnerDraw(marked_); }
+TSkinMenu::~TSkinMenu() {
+    UnmarkOwnerDraw(marked_);
+    WatchMenuKeys(false);
+}
 
 void TSkinMenu::MarkOwnerDraw(HMENU submenu) {
     if (submenu != nullptr) skin::win::MarkOwnerDraw(submenu, marked_);

@@ -97,6 +97,10 @@ private:
     skin::form::ButtonState heldState_ = skin::form::ButtonState::Normal;
 };
 
+// Counts the bars of the thread (on: one more, off: one less): while there is one, F10 and Alt
+// pressed alone reach the bar of the window whatever control has the focus.
+void WatchMenuKeys(bool on);
+
 // Keeps the tracking state up to date with the selection inside an open drop-down
 // (WM_MENUSELECT reaches the owner window, not the message filter).
 void NoteMenuSelect(TSkinForm& formSkin, WPARAM wParam, LPARAM lParam);

@@ -43,29 +43,121 @@ bool IsMouseButtonDown(UINT message) {
     }
 }
 
+bool IsAltKey(WPARAM key) { return key == VK_MENU || key == VK_LMENU || key == VK_RMENU; }
+
+// F10 or Alt pressed and released, seen as the thread takes the keys from its queue: the system
+// gets it only when the focused control passes its key messages on to DefWindowProc, and some
+// (the tree view among them) keep them, so the bar would never hear of it.
+// The thread's message hook, taken off with the last bar (or at the end of the program).
+class MessageHook {
+public:
+    MessageHook() = default;
+    MessageHook(const MessageHook&) = delete;
+    MessageHook& operator=(const MessageHook&) = delete;
+    ~MessageHook() { Reset(); }
+    void Reset(HHOOK hook = nullptr) {
+        if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+        hook_ = hook;
+    }
+    HHOOK Get() const { return hook_; }
+    explicit operator bool() const { return hook_ != nullptr; }
+
+private:
+    HHOOK hook_ = nullptr;
+};
+
+struct MenuKeyWatch {
+    MessageHook Hook;
+    int Bars = 0;
+    WPARAM PressedKey = 0;  // VK_MENU or VK_F10 while it is down alone
+    HWND PressedRoot = nullptr;
+};
+
+MenuKeyWatch& Watch() {
+    static MenuKeyWatch watch;
+    return watch;
+}
+
+void NoteMenuKey(MSG& msg) {
+    MenuKeyWatch& watch = Watch();
+    switch (msg.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN: {
+            const bool repeat = (msg.lParam & (1L << 30)) != 0;
+            const bool alone = GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+            if ((IsAltKey(msg.wParam) || msg.wParam == VK_F10) && alone) {
+                if (!repeat) {
+                    watch.PressedKey = IsAltKey(msg.wParam) ? VK_MENU : VK_F10;
+                    watch.PressedRoot = GetAncestor(msg.hwnd, GA_ROOT);
+                }
+            } else {
+                watch.PressedKey = 0;
+            }
+            return;
+        }
+        case WM_KEYUP:
+        case WM_SYSKEYUP: {
+            const WPARAM key = IsAltKey(msg.wParam) ? VK_MENU : msg.wParam;
+            const bool released =
+                watch.PressedKey != 0 && key == watch.PressedKey && GetAncestor(msg.hwnd, GA_ROOT) == watch.PressedRoot;
+            watch.PressedKey = 0;
+            if (!released) return;
+            TSkinForm* skin = TSkinForm::FromWindow(watch.PressedRoot);
+            if (skin == nullptr || skin->MenuBar() == nullptr || skin->MenuTracking() || skin->MenuBarKeyboard())
+                return;
+            // The bar answers instead of the system: the key-up goes no further, so the system
+            // does not answer as well.
+            msg.message = WM_NULL;
+            PostMessageW(watch.PressedRoot, WM_SYSCOMMAND, SC_KEYMENU, 0);
+            return;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+        case WM_NCMBUTTONDOWN: watch.PressedKey = 0; return;
+        default: return;
+    }
+}
+
+LRESULT CALLBACK MenuKeyWatchProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && wParam == PM_REMOVE && lParam != 0) NoteMenuKey(*reinterpret_cast<MSG*>(lParam));
+    return CallNextHookEx(Watch().Hook.Get(), code, wParam, lParam);
+}
+
 }  // namespace
+
+void WatchMenuKeys(bool on) {
+    MenuKeyWatch& watch = Watch();
+    watch.Bars += on ? 1 : -1;
+    if (watch.Bars > 0 && !watch.Hook)
+        watch.Hook.Reset(SetWindowsHookExW(WH_GETMESSAGE, MenuKeyWatchProc, nullptr, GetCurrentThreadId()));
+    else if (watch.Bars <= 0) {
+        watch.Bars = 0;
+        watch.Hook.Reset();
+        watch.PressedKey = 0;
+    }
+}
 
 void TSkinForm::WorkMenuBarFromKeyboard(std::size_t button, bool openFirst) {
     if (!skinMenu_ || barKeyboard_ || menuTracking_) return;
-    std::optional<std::size_t> lit;
-    std::optional<std::size_t> open;
-    if (openFirst)
-        open = button;
-    else
-        lit = button;
+    std::size_t index = button;
+    bool open = openFirst;
     for (;;) {
-        if (lit) {
-            open = LightMenuBar(*lit);
-            if (!IsLive(this)) return;
-            lit.reset();
+        if (!open) {
+            const std::optional<std::size_t> chosen = LightMenuBar(index);
+            if (!IsLive(this) || !chosen) return;
+            index = *chosen;
         }
-        if (!open || !skinMenu_) break;
-        OpenMenu(*open);
-        open.reset();
+        if (!skinMenu_) return;
+        OpenMenu(index);
         if (!IsLive(this)) return;
         // Escape in a drop-down goes back to the bar, as on the system's bar.
-        if (dropDownEscaped_ && IsWindow(Handle) && skinMenu_ && lastDropDown_ < skinMenu_->Buttons().size())
-            lit = lastDropDown_;
+        if (!dropDownEscaped_ || !IsWindow(Handle) || !skinMenu_ || lastDropDown_ >= skinMenu_->Buttons().size())
+            return;
+        index = lastDropDown_;
+        open = false;
     }
 }
 
@@ -97,9 +189,10 @@ std::optional<std::size_t> TSkinForm::LightMenuBar(std::size_t index) {
                         break;
                     }
                     menuKeyDown = false;
-                    TranslateMessage(&msg);  // letters come back as characters
-                    result = skin::form::BarKeyboardKey(skinMenu_->Buttons(), index, BarKeyOf(msg.wParam),
-                                                        skinMenu_->RightToLeft());
+                    if (const skin::form::BarKey key = BarKeyOf(msg.wParam); key != skin::form::BarKey::Other)
+                        result = skin::form::BarKeyboardKey(skinMenu_->Buttons(), index, key, skinMenu_->RightToLeft());
+                    else
+                        TranslateMessage(&msg);  // letters come back as characters
                     break;
                 case WM_KEYUP:
                 case WM_SYSKEYUP:
