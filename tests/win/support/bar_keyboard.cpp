@@ -1,4 +1,4 @@
-#include "support/bar_keyboard.h"
+#include "tests/win/support/bar_keyboard.h"
 
 #include <cctype>
 #include <vector>
