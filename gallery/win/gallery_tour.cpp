@@ -16,6 +16,7 @@
 #include "gallery/win/skin_menu.h"
 #include "gallery/win/skin_problems_form.h"
 #include "gallery/win/system_dialogs.h"
+#include "skin/form/win/skin_form.h"
 #include "skin/manager/win/skin_manager.h"
 #include "tour/win/timer_steps.h"
 #include "tour/win/window_capture.h"
@@ -118,6 +119,13 @@ void CaptureOpenMenu(const std::wstring& folder, const TourReport& report, HWND 
 
 // Opens one of a form's menus (the step blocks while a modal menu runs; the tour goes on
 // from inside its loop), captures it open and closes it with Escape.
+// The form's menu bar is lit for the keyboard (Escape in a bar's drop-down goes back to it).
+bool BarLit(const TForm* form) {
+    const skin::win::TSkinForm* skin =
+        skin::win::SkinManager != nullptr ? skin::win::SkinManager->FindFormSkin(form->Handle()) : nullptr;
+    return skin != nullptr && skin->MenuBarKeyboard();
+}
+
 void AddMenuVisit(TimerSteps& tour, const std::wstring& folder, std::shared_ptr<TourReport> report, TForm* form,
                   const std::string& name, std::function<void()> open) {
     tour.Then("open " + name, std::move(open))
@@ -125,7 +133,12 @@ void AddMenuVisit(TimerSteps& tour, const std::wstring& folder, std::shared_ptr<
         .Then("capture " + name,
               [folder, report, form, name] { CaptureOpenMenu(folder, *report, form->Handle(), name); })
         .Then("close " + name, [] { PostMessageW(ShownMenuWindow(), WM_KEYDOWN, VK_ESCAPE, 0); })
-        .WaitUntil(name + " closed", [] { return ShownMenuWindow() == nullptr; });
+        .WaitUntil(name + " closed", [] { return ShownMenuWindow() == nullptr; })
+        .Then("leave " + name + "'s bar",
+              [form] {
+                  if (BarLit(form)) PostMessageW(form->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+              })
+        .WaitUntil(name + "'s bar left", [form] { return !BarLit(form); });
 }
 
 }  // namespace
@@ -167,7 +180,7 @@ bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
         }
         if (auto* rightToLeft = dynamic_cast<TRightToLeftForm*>(form)) {
             AddMenuVisit(tour, folder, report, rightToLeft, "RightToLeftForm-MainMenu",
-                         [rightToLeft] { PostMessageW(rightToLeft->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); });
+                         [rightToLeft] { TMenusForm::OpenFirstDropDown(rightToLeft->Handle()); });
         }
         if (auto* pinnable = dynamic_cast<TPinnableForm*>(form)) {
             tour.Then("report " + name + "'s questions", [report, pinnable, name] {

@@ -116,7 +116,12 @@ POINT TMenusForm::MenuPoint() const {
     return {r.left + 60, r.top + 110};
 }
 
-void TMenusForm::OpenMainDropDown() { PostMessageW(Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); }
+void TMenusForm::OpenMainDropDown() { OpenFirstDropDown(Handle()); }
+
+void TMenusForm::OpenFirstDropDown(HWND window) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+}
 
 void TMenusForm::ShowContextMenu() {
     const POINT at = MenuPoint();

@@ -22,6 +22,8 @@ public:
 
     // Opens the main menu's first drop-down (returns at once; the menu runs from the message loop).
     void OpenMainDropDown();
+    // Opens `window`'s first drop-down as the keyboard does: F10 lights the bar, Down opens.
+    static void OpenFirstDropDown(HWND window);
     // These block while the menu is open.
     void ShowContextMenu();
     void ShowWindowsMenu();

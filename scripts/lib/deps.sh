@@ -1,7 +1,7 @@
 # Installs the Debian packages the builds and tests need; quiet, and skipped when all are present.
 TWEAK_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 fonts-wine xvfb xauth
-  imagemagick clang libclang-rt-14-dev)
+  imagemagick clang libclang-rt-14-dev xdotool)
 
 tweak_install_deps() {
   local missing=()

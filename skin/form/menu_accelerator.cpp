@@ -27,13 +27,23 @@ wchar_t FoldAcceleratorCase(wchar_t c) {
     return c;
 }
 
+std::optional<wchar_t> ImplicitAcceleratorOf(std::wstring_view caption) {
+    if (AcceleratorOf(caption)) return std::nullopt;
+    const std::size_t first = caption.find_first_not_of(L' ');
+    if (first == std::wstring_view::npos || caption[first] == L'&') return std::nullopt;
+    return caption[first];
+}
+
 std::optional<std::size_t> FindAccelButton(std::span<const MenuBarButton> buttons, wchar_t key) {
     const wchar_t wanted = FoldAcceleratorCase(key);
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const MenuBarButton& button = buttons[i];
-        if (!button.Enabled || !button.Visible) continue;
-        const std::optional<wchar_t> accelerator = AcceleratorOf(button.Caption);
-        if (accelerator && FoldAcceleratorCase(*accelerator) == wanted) return i;
+    for (const bool implicit : {false, true}) {
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            const MenuBarButton& button = buttons[i];
+            if (!button.Enabled || !button.Visible) continue;
+            const std::optional<wchar_t> accelerator =
+                implicit ? ImplicitAcceleratorOf(button.Caption) : AcceleratorOf(button.Caption);
+            if (accelerator && FoldAcceleratorCase(*accelerator) == wanted) return i;
+        }
     }
     return std::nullopt;
 }

@@ -115,17 +115,33 @@ TEST(FormMenuAccelerator, CaseFoldingCoversLatinLetters) {
 
 TEST(FormMenuAccelerator, FirstEnabledVisibleButtonWithTheKey) {
     const std::vector<MenuBarButton> buttons = {
-        Button(L"&File", 30), Button(L"&Edit", 30, true, false), Button(L"&Extras", 30, false), Button(L"&Edit 2", 30),
-        Button(L"A&&E", 30),  Button(L"&\u0160ablon", 30),       Button(L"&Edit 3", 30),
+        Button(L"&File", 30),
+        Button(L"&Edit", 30, true, false),
+        Button(L"&Extras", 30, false),
+        Button(L"&Edit 2", 30),
+        Button(L"A&&E", 30),
+        Button(L"&\u0160ablon", 30),
+        Button(L"&Edit 3", 30),
+        Button(L"Sab", 30),
+        Button(L" Pomoc", 30),
+        Button(L"Fajl", 30),
+        Button(L"Xoff", 30, true, false),
     };
     struct Case {
         wchar_t key;
         std::optional<std::size_t> found;
     };
     const Case cases[] = {
-        {L'f', 0}, {L'E', 3}, {L'x', std::nullopt}, {L'a', std::nullopt}, {L'\u0161', 5}, {L'&', std::nullopt},
+        {L'f', 0},                             // the accelerator wins over a first letter ("Fajl")
+        {L'E', 3},      {L'x', std::nullopt},  // "&Extras" is hidden, "Xoff" disabled
+        {L'a', 4},                             // "A&&E" has no accelerator: its first letter
+        {L'\u0161', 5}, {L'&', std::nullopt}, {L's', 7}, {L'p', 8},  // leading blanks are passed over
     };
     for (const Case& c : cases) EXPECT_EQ(FindAccelButton(buttons, c.key), c.found) << static_cast<int>(c.key);
+    EXPECT_EQ(ImplicitAcceleratorOf(L"&Fajl"), std::nullopt);
+    EXPECT_EQ(ImplicitAcceleratorOf(L""), std::nullopt);
+    EXPECT_EQ(ImplicitAcceleratorOf(L"&&Fajl"), std::nullopt);
+    EXPECT_EQ(ImplicitAcceleratorOf(L"Akcija"), L'A');
 }
 
 TEST(FormMenuNavigation, ArrowKeysDecideWhetherToLeaveTheDropDown) {

@@ -1,5 +1,5 @@
-// The skinned menu bar driven by real keys and clicks: F10 opens the first drop-down, the arrow
-// keys move between drop-downs with wrap-around, Escape closes, a disabled item runs nothing.
+// The skinned menu bar driven by real keys and clicks: F10 and Down open the first drop-down, the
+// arrow keys move between drop-downs with wrap-around, Escape closes, a disabled item runs nothing.
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ HMENU OpenDropDown() {
     return reinterpret_cast<HMENU>(menu);
 }
 
-TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
+TEST(FormMenuBar, F10DownOpensTheFirstDropDownArrowsWrapEscapeCloses) {
     auto skin = LoadSkin("graphite");
     MenuFixture menus;
     TestWindow window(WS_OVERLAPPEDWINDOW, 0, 320, 160, nullptr, menus.Bar);
@@ -69,7 +69,8 @@ TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
             else
                 seen.push_back(OpenDropDown());
         };
-        TapKey(VK_F10);
+        TapKey(VK_F10);  // lights "File"
+        TapKey(VK_DOWN);
         expectOpen(menus.DropDowns[0]);
         TapKey(VK_RIGHT);
         expectOpen(menus.DropDowns[1]);
@@ -81,6 +82,7 @@ TEST(FormMenuBar, F10OpensTheFirstDropDownArrowsWrapEscapeCloses) {
         expectOpen(menus.DropDowns[0]);
         TapKey(VK_ESCAPE);
         closedAfterEscape = WaitFor([&] { return OpenDropDown() == nullptr; });
+        TapKey(VK_ESCAPE);  // from the lit bar back to the window
         MoveMouseTo({WindowRectOf(hwnd).left + 150, WindowRectOf(hwnd).bottom - 30});
     });
     ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return window.Received(WM_MOUSEMOVE); }, 10000));
@@ -142,6 +144,7 @@ TEST(FormMenuBar, AltLetterOpensTheDropDownOfItsAccelerator) {
         if (WaitFor([&] { return OpenDropDown() != nullptr; })) opened = OpenDropDown();
         TapKey(VK_ESCAPE);
         WaitFor([&] { return OpenDropDown() == nullptr; });
+        TapKey(VK_ESCAPE);  // from the lit bar back to the window
         MoveMouseTo({WindowRectOf(hwnd).left + 160, WindowRectOf(hwnd).bottom - 20});
     });
     ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return window.Received(WM_MOUSEMOVE); }, 10000));

@@ -95,7 +95,7 @@ struct SkinnedWindow {
     }
 };
 
-TEST(MenuInput, KeyboardIntoSubmenuRunsItemAltOpensEscapeCloses) {
+TEST(MenuInput, KeyboardIntoSubmenuRunsItemAltLightsEscapeCloses) {
     menu_test::RunningSkin skin("graphite");
     BarMenus menus;
     SkinnedWindow skinned(menus.Bar);
@@ -107,17 +107,20 @@ TEST(MenuInput, KeyboardIntoSubmenuRunsItemAltOpensEscapeCloses) {
     bool fileOpened = false, subOpened = false, closedAfterEnter = false, reopenedWithAlt = false,
          closedAfterEscape = false;
     InputThread input([&] {
-        TapKey(VK_F10);
+        TapKey(VK_F10);  // lights "File"
+        TapKey(VK_DOWN);
         fileOpened = WaitFor([&] { return Shown(menus.File); });
         TapKey(VK_DOWN);  // from "Open" to "More"
         TapKey(VK_RIGHT);
         subOpened = WaitFor([&] { return Shown(menus.More); });
         TapKey(VK_RETURN);  // runs "Deeper"
         closedAfterEnter = WaitFor([] { return ShownMenus().empty(); });
-        TapKey(VK_MENU);  // Alt alone opens the first drop-down as well
+        TapKey(VK_MENU);  // Alt alone lights the bar as well
+        TapKey(VK_DOWN);
         reopenedWithAlt = WaitFor([&] { return Shown(menus.File); });
         TapKey(VK_ESCAPE);
         closedAfterEscape = WaitFor([] { return ShownMenus().empty(); });
+        TapKey(VK_ESCAPE);  // from the lit bar back to the window
     });
     PumpMessagesUntil([&] { return closedAfterEscape; }, 20000);
     input.Join();
@@ -236,6 +239,7 @@ TEST(MenuInput, DetachTakesTheOwnerDrawMarksOffAndTextsSurvive) {
         return true;
     });
     PostMessageW(skinned.Window.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    PostMessageW(skinned.Window.Handle(), WM_KEYDOWN, VK_DOWN, 0);  // F10 lights the bar, Down opens
     PumpMessagesUntil([&] { return !markedText.empty(); }, 5000);
     PumpPendingMessages();
     EXPECT_TRUE(marked);

@@ -186,6 +186,7 @@ void TSkinForm::Attach(TSkinData* skinData) {
         if (savedMenu_ != nullptr && mdiRole_ != skin::form::MdiRole::Child &&
             frameClass_.Kind != skin::form::FrameKind::BorderlessPopup) {
             barMenu_ = ownerForm_ != nullptr ? ownerForm_->Menu() : nullptr;
+            if (barMenu_ != nullptr) barMenu_->FreeNotification(this);
             skinMenu_ = std::make_unique<TSkinMenu>(*this, barMenu_);
             skinMenu_->TakeMenu(savedMenu_);
         }
@@ -402,15 +403,6 @@ void TSkinForm::DetachOnDestroy() {
     hasRegion_ = false;  // the system frees the region with the window
 }
 
-void TSkinForm::ClickMenuButton(std::size_t index) {
-    if (!skinMenu_) return;
-    const skin::Rect bounds = skinMenu_->ButtonRect(index);
-    RECT windowRect{};
-    GetWindowRect(Handle, &windowRect);
-    PostMessageW(Handle, WM_NCLBUTTONDOWN, HTMENU,
-                 MAKELPARAM(windowRect.left + bounds.Left + 1, windowRect.top + bounds.Top + 1));
-}
-
 void TSkinForm::FormWindowProc(TMessage& message, const TMessageNext& next) {
     switch (message.Msg) {
         case WM_SETTEXT:
@@ -420,7 +412,10 @@ void TSkinForm::FormWindowProc(TMessage& message, const TMessageNext& next) {
         case SM_SKINCHANGED: ReapplySkin(); return;
         case CM_MENUCHANGED:
             next(message);
-            if (skinMenu_ && MenuUpdateOn()) RebuildMenuBar(GetMenu(Handle));
+            if (FollowsOtherMenu())
+                FollowFormMenu();
+            else if (skinMenu_ && MenuUpdateOn())
+                RebuildMenuBar(GetMenu(Handle));
             return;
         case CM_DIALOGCHAR: {
             next(message);
@@ -435,9 +430,10 @@ void TSkinForm::FormWindowProc(TMessage& message, const TMessageNext& next) {
             if (!skinMenu_) return;
             const bool altOnly = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
             if (!altOnly) return;
-            if (const auto button =
-                    skin::form::FindAccelButton(skinMenu_->Buttons(), static_cast<wchar_t>(message.WParam))) {
-                ClickMenuButton(*button);
+            if (skin::form::FindAccelButton(skinMenu_->Buttons(), static_cast<wchar_t>(message.WParam))) {
+                // Opened as the keyboard opens it (Escape in it goes back to the bar), once the
+                // key message that brought it here is done with.
+                PostMessageW(Handle, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(message.WParam));
                 message.Result = 1;
             }
             return;

@@ -43,6 +43,8 @@ public:
     explicit TSkinForm(TComponent* owner);
     ~TSkinForm() override;
 
+    // The bar is lit from the keyboard (F10 or Alt) and no drop-down is open.
+    bool MenuBarKeyboard() const { return barKeyboard_; }
     // Whether `skin` is a live form skin (the manager's list may outlive a form skin whose form
     // freed it without the manager noticing).
     static bool IsLive(const TSkinForm* skin);
@@ -113,6 +115,9 @@ public:
     HWND PendingMdiChild() const { return pendingMdiChild_; }
     // The one button skin shown hot, shared by all control skins of this form.
     TSkinControl* HoverButton = nullptr;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TSkinMenu;
@@ -210,7 +215,14 @@ private:
     bool MarkedBySkin(HMENU menu) const;
     // Menu bar (skin_menu_bar.cpp).
     bool OpenMenu(std::size_t buttonIndex);
-    void ClickMenuButton(std::size_t index);
+    // The form's main menu was replaced or freed: the bar follows (skin_form_menu_bar.cpp).
+    bool FollowsOtherMenu() const;
+    void FollowFormMenu();
+    // Keyboard access to the bar (skin_menu_bar_keys.cpp): F10 or Alt lights `button` (Alt and a
+    // letter opens it: `openFirst`); the keys work the bar until a drop-down's command runs,
+    // Escape or a click leaves, or the window loses the activation.
+    void WorkMenuBarFromKeyboard(std::size_t button, bool openFirst);
+    std::optional<std::size_t> LightMenuBar(std::size_t index);
 
     TSkinData* skinData_ = nullptr;
     TCustomForm* ownerForm_ = nullptr;
@@ -228,6 +240,9 @@ private:
     bool rightToLeft_ = false;
     bool thickFrame_ = false;
     bool menuTracking_ = false;
+    bool barKeyboard_ = false;      // the bar is lit from the keyboard, no drop-down open
+    bool dropDownEscaped_ = false;  // the last drop-down closed with Escape
+    std::size_t lastDropDown_ = 0;
     bool hoverTimerRunning_ = false;
     skin::form::MdiRole mdiRole_ = skin::form::MdiRole::None;
     skin::form::FrameClass frameClass_;

@@ -109,9 +109,13 @@ void TSkinForm::UnhookMdiClient(bool clientGoing) {
 }
 
 void TSkinForm::RebuildMenuBar(HMENU menu) {
-    // The bar reads the framework menu it was made for: another one (or the old one freed) is
-    // not to be read through it.
-    if (!skinMenu_ || (ownerForm_ != nullptr && ownerForm_->Menu() != barMenu_)) return;
+    // The bar reads the framework menu it was made for: a form given another one (or whose
+    // menu was freed) gets its bar made again from the menu it has now.
+    if (FollowsOtherMenu()) {
+        FollowFormMenu();
+        return;
+    }
+    if (!skinMenu_) return;
     skinMenu_->TakeMenu(menu);
     if (phase_ == 1 || phase_ == 3) PaintFrame(nullptr);
 }

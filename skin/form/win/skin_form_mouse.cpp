@@ -1,11 +1,13 @@
 // Caption buttons under the mouse, their actions, hit-testing, the system menu and the system
 // commands of a skinned window.
 
+#include "framework/shortcut.h"
 #include "framework/win/menus.h"
 #include "skin/data/win/skin_data.h"
 #include "skin/form/caption_button_layout.h"
 #include "skin/form/caption_button_rules.h"
 #include "skin/form/menu_accelerator.h"
+#include "skin/form/menu_bar_keyboard.h"
 #include "skin/form/nc_hit_test.h"
 #include "skin/controls/win/skin_control.h"
 #include "skin/form/win/skin_form.h"
@@ -177,6 +179,9 @@ void TSkinForm::BuildSysPopupMenu() {
     delete sysPopupMenu_;
     sysPopupMenu_ = new TPopupMenu(this);
     sysPopupMenu_->SetTag(33333);
+    // Each command shows its glyph from the skin data's menu glyphs (restore, maximise,
+    // minimise, close: their tags are the glyphs' positions).
+    if (skinData_ != nullptr) sysPopupMenu_->SetImages(skinData_->MenuGlyphs());
     struct Entry {
         const char* Caption;
         int Tag;
@@ -192,6 +197,8 @@ void TSkinForm::BuildSysPopupMenu() {
         auto* item = new TMenuItem(sysPopupMenu_);
         item->SetCaption(entry.Caption);
         item->SetTag(entry.Tag);
+        item->SetImageIndex(entry.Tag);
+        if (entry.Tag == kCloseTag) item->SetShortCut(TextToShortCut("Shift+F4"));
         item->OnClick = [this](TObject* sender) {
             switch (static_cast<TMenuItem*>(sender)->Tag()) {
                 case kRestoreTag: Restore(); break;
@@ -260,17 +267,19 @@ LRESULT TSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
     if (!menuTracking_ && command == SC_KEYMENU) {
         const auto key = static_cast<wchar_t>(lParam);
         if (key != L' ' && key != L'-' && GetCapture() == nullptr) {
-            std::optional<std::size_t> button;
-            if (skinMenu_) {
-                if (key == 0)
-                    button = skinMenu_->FirstButton();
-                else
-                    button = skin::form::FindAccelButton(skinMenu_->Buttons(), key);
-            }
-            if (key == 0 || button) {
-                if (button) OpenMenu(*button);
+            // F10 or Alt alone lights the bar for the keyboard; Alt and a letter open that
+            // letter's drop-down at once.
+            if (key == 0) {
+                if (skinMenu_ && !barKeyboard_)
+                    if (const auto first = skin::form::FirstKeyboardButton(skinMenu_->Buttons()))
+                        WorkMenuBarFromKeyboard(*first, false);
                 return 1;
             }
+            if (skinMenu_)
+                if (const auto button = skin::form::FindAccelButton(skinMenu_->Buttons(), key)) {
+                    WorkMenuBarFromKeyboard(*button, true);
+                    return 1;
+                }
         } else if (key == L' ') {
             POINT origin{0, 0};
             ClientToScreen(Handle, &origin);
@@ -296,7 +305,7 @@ LRESULT TSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void TSkinForm::OnHoverTimer() {
-    if (menuTracking_) return;
+    if (menuTracking_ || barKeyboard_) return;
     POINT cursor{};
     GetCursorPos(&cursor);
     // A bare window's controls do not tell their form when the mouse leaves them.

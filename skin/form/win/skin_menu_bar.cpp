@@ -12,6 +12,7 @@
 #include "skin/data/skin_image.h"
 #include "skin/data/win/skin_data.h"
 #include "skin/data/win/skin_image_dc.h"
+#include "skin/form/menu_bar_keyboard.h"
 #include "skin/form/menu_bar_layout.h"
 #include "skin/form/menu_navigation.h"
 #include "skin/form/menu_separators.h"
@@ -44,6 +45,8 @@ struct MenuTrackingState {
     bool SelectedInOpenDropDown = false;
     POINT LastMouse{-1, -1};
     bool RightToLeft = false;  // the open drop-down reads from the right
+    // The last thing done in the menu was Escape: the drop-down closes back to the bar.
+    bool EscapeLast = false;
 };
 
 MenuTrackingState& Tracking() {
@@ -108,9 +111,14 @@ void SwitchDropDown(const MSG& cause, std::size_t target) {
 
 }  // namespace
 
-TSkinMenu::TSkinMenu(TSkinForm& formSkin, TMainMenu* menu) : formSkin_(formSkin), menu_(menu), font_(MakeMenuFont()) {}
+TSkinMenu::TSkinMenu(TSkinForm& formSkin, TMainMenu* menu) : formSkin_(formSkin), menu_(menu), font_(MakeMenuFont()) {
+    WatchMenuKeys(true);
+}
 
-TSkinMenu::~TSkinMenu() { UnmarkOwnerDraw(marked_); }
+TSkinMenu::~TSkinMenu() {
+    UnmarkOwnerDraw(marked_);
+    WatchMenuKeys(false);
+}
 
 void TSkinMenu::MarkOwnerDraw(HMENU submenu) {
     if (submenu != nullptr) skin::win::MarkOwnerDraw(submenu, marked_);
@@ -137,6 +145,35 @@ void TSkinMenu::TakeMenu(HMENU menu) {
     else
         BuildFromWindowsMenu();
     SetMenu(formSkin_.Handle, nullptr);
+}
+
+void TSkinMenu::ReplaceFrameworkMenu(TMainMenu* menu) {
+    UnmarkOwnerDraw(marked_);
+    menu_ = menu;
+    menuHandle_ = nullptr;
+    buttons_.clear();
+    items_.clear();
+    held_.reset();
+}
+
+bool TSkinMenu::RightToLeft() const { return formSkin_.RightToLeft() || RightToLeftMenu(menuHandle_); }
+
+void TSkinMenu::Hold(std::size_t index, skin::form::ButtonState state) {
+    const std::optional<std::size_t> old = held_;
+    held_ = index;
+    heldState_ = state;
+    if (old && *old != index) PaintButton(*old, skin::form::ButtonState::Normal);
+    PaintButton(index, state);
+}
+
+void TSkinMenu::Release() {
+    const std::optional<std::size_t> old = held_;
+    held_.reset();
+    if (old) PaintButton(*old, skin::form::ButtonState::Normal);
+}
+
+skin::form::ButtonState TSkinMenu::StateShown(std::size_t index, skin::form::ButtonState asked) const {
+    return held_ && *held_ == index ? heldState_ : asked;
 }
 
 void TSkinMenu::BuildFromFrameworkMenu() {
@@ -186,11 +223,6 @@ std::optional<std::size_t> TSkinMenu::HitButton(skin::Point windowPoint) const {
     return skin::form::HitMenuButton(buttons_, windowPoint);
 }
 
-std::optional<std::size_t> TSkinMenu::FirstButton() const {
-    if (buttons_.empty()) return std::nullopt;
-    return std::size_t{0};
-}
-
 skin::Rect TSkinMenu::ButtonRect(std::size_t index) const {
     return index < buttons_.size() ? buttons_[index].BoundsRect : skin::Rect{};
 }
@@ -198,7 +230,9 @@ HMENU TSkinMenu::Submenu(std::size_t index) const { return index < items_.size()
 UINT TSkinMenu::Command(std::size_t index) const { return index < items_.size() ? items_[index].Command : 0; }
 bool TSkinMenu::Enabled(std::size_t index) const { return index < buttons_.size() && buttons_[index].Enabled; }
 TMenuItem* TSkinMenu::FrameworkItem(std::size_t index) const {
-    return index < items_.size() ? items_[index].FrameworkItem : nullptr;
+    // An item freed behind the bar's back is not to be reached through it.
+    return index < items_.size() && TMenuItem::IsLive(items_[index].FrameworkItem) ? items_[index].FrameworkItem
+                                                                                   : nullptr;
 }
 
 void TSkinMenu::DrawCaption(HDC dc, const skin::form::MenuBarButton& button, const skin::Rect& place) {
@@ -211,6 +245,29 @@ void TSkinMenu::DrawCaption(HDC dc, const skin::form::MenuBarButton& button, con
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SetBkMode(dc, oldMode);
     SetTextColor(dc, oldColor);
+}
+
+void TSkinMenu::DrawButtonFace(base::win::DibSection& target, const skin::form::MenuBarButton& button,
+                               const skin::Rect& place, skin::form::ButtonState state) {
+    skin::Rect caption = place;
+    if (state != skin::form::ButtonState::Normal && place.Width() > 2 && place.Height() > 2) {
+        // Raised while hot, sunken while its drop-down is open, as a classic menu bar shows them:
+        // an outline in the highlight colour alone is lost on a light bar.
+        const TSkinObjects& objects = formSkin_.Objects();
+        const Pixel light = ColorToPixel(ColorToRGB(objects.ButtonHilightColor));
+        const Pixel dark = ColorToPixel(ColorToRGB(objects.ButtonShadowColor));
+        const bool pressed = state == skin::form::ButtonState::Pressed;
+        const Pixel topLeft = pressed ? dark : light;
+        const Pixel bottomRight = pressed ? light : dark;
+        Bitmap& pixels = target.Pixels();
+        pixels.FillRect({place.Left, place.Top, place.Right, place.Top + 1}, topLeft);
+        pixels.FillRect({place.Left, place.Top, place.Left + 1, place.Bottom}, topLeft);
+        pixels.FillRect({place.Left, place.Bottom - 1, place.Right, place.Bottom}, bottomRight);
+        pixels.FillRect({place.Right - 1, place.Top, place.Right, place.Bottom}, bottomRight);
+        if (pressed) caption = {place.Left + 1, place.Top + 1, place.Right + 1, place.Bottom + 1};
+    }
+    base::win::ScopedSelectObject font(target.Dc(), font_.Get());
+    DrawCaption(target.Dc(), button, caption);
 }
 
 void TSkinMenu::PaintBar(HDC dc, const skin::Rect& bar) {
@@ -232,21 +289,23 @@ void TSkinMenu::PaintBar(HDC dc, const skin::Rect& bar) {
     barRect_ = bar;
     background_ = scratch.Pixels();
 
-    base::win::ScopedSelectObject font(scratch.Dc(), font_.Get());
-    for (skin::form::MenuBarButton& button : buttons_) {
-        SIZE size{};
-        GetTextExtentPoint32W(scratch.Dc(), button.Caption.c_str(), static_cast<int>(button.Caption.size()), &size);
-        button.TextWidth = size.cx;
+    {
+        base::win::ScopedSelectObject font(scratch.Dc(), font_.Get());
+        for (skin::form::MenuBarButton& button : buttons_) {
+            SIZE size{};
+            GetTextExtentPoint32W(scratch.Dc(), button.Caption.c_str(), static_cast<int>(button.Caption.size()), &size);
+            button.TextWidth = size.cx;
+        }
     }
-    // Our framework's menus have no right-to-left mode, so the bar always runs from the left.
-    const bool rightToLeft = false;
+    const bool rightToLeft = RightToLeft();
     skin::form::LayoutMenuBar(buttons_, bar, skin::form::MenuBarStartOffset(image, rightToLeft, bar.Width()),
                               rightToLeft);
-    for (const skin::form::MenuBarButton& button : buttons_) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const skin::form::MenuBarButton& button = buttons_[i];
         if (!button.Visible || button.BoundsRect.Width() <= 0) continue;
         const skin::Rect place{button.BoundsRect.Left - bar.Left, button.BoundsRect.Top - bar.Top,
                                button.BoundsRect.Right - bar.Left, button.BoundsRect.Bottom - bar.Top};
-        DrawCaption(scratch.Dc(), button, place);
+        DrawButtonFace(scratch, button, place, StateShown(i, skin::form::ButtonState::Normal));
     }
     BitBlt(dc, bar.Left, bar.Top, bar.Width(), bar.Height(), scratch.Dc(), 0, 0, SRCCOPY);
 }
@@ -262,18 +321,7 @@ void TSkinMenu::PaintButton(std::size_t index, skin::form::ButtonState state) {
         const skin::Rect column{bounds.Left - barRect_.Left, 0, bounds.Right - barRect_.Left, barRect_.Height()};
         CopyBitmapRect(piece.Pixels(), 0, 0, background_, column);
         const skin::Rect local{0, bounds.Top - barRect_.Top, bounds.Width(), bounds.Bottom - barRect_.Top};
-        if (state != skin::form::ButtonState::Normal) {
-            const Pixel frame = ColorToPixel(ColorToRGB(formSkin_.Objects().ButtonHilightColor));
-            Bitmap& pixels = piece.Pixels();
-            pixels.FillRect({local.Left, local.Top, local.Right, local.Top + 1}, frame);
-            pixels.FillRect({local.Left, local.Bottom - 1, local.Right, local.Bottom}, frame);
-            pixels.FillRect({local.Left, local.Top, local.Left + 1, local.Bottom}, frame);
-            pixels.FillRect({local.Right - 1, local.Top, local.Right, local.Bottom}, frame);
-        }
-        {
-            base::win::ScopedSelectObject font(piece.Dc(), font_.Get());
-            DrawCaption(piece.Dc(), button, local);
-        }
+        DrawButtonFace(piece, button, local, StateShown(index, state));
         base::win::WindowDc dc(formSkin_.Handle, base::win::WindowDc::Area::Window);
         if (dc)
             BitBlt(dc.Get(), bounds.Left, barRect_.Top, bounds.Width(), barRect_.Height(), piece.Dc(), 0, 0, SRCCOPY);
@@ -300,7 +348,14 @@ LRESULT CALLBACK SkinMenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     if (LastSwitchCause().Matches(*msg)) return 0;
     skin::form::BarMove move = skin::form::BarMove::None;
     switch (msg->message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+        case WM_NCMBUTTONDOWN: tracking.EscapeLast = false; break;
         case WM_KEYDOWN:
+            tracking.EscapeLast = msg->wParam == VK_ESCAPE;
             if (msg->wParam == VK_LEFT || msg->wParam == VK_RIGHT) {
                 skin::form::OpenMenuItem current;
                 current.Exists = tracking.ItemSelected;
@@ -324,10 +379,8 @@ LRESULT CALLBACK SkinMenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     }
     if (move == skin::form::BarMove::None) return 0;
     // Disabled items open nothing, so the keyboard passes over them as well.
-    auto target = skin::form::BarMoveTarget(bar->Buttons(), tracking.OpenIndex, move);
-    for (std::size_t guard = 0; target && !bar->Enabled(*target) && guard < bar->Buttons().size(); ++guard)
-        target = skin::form::BarMoveTarget(bar->Buttons(), *target, move);
-    if (!target || *target == tracking.OpenIndex || !bar->Enabled(*target)) return 0;
+    const auto target = skin::form::KeyboardMoveTarget(bar->Buttons(), tracking.OpenIndex, move);
+    if (!target) return 0;
     SwitchDropDown(*msg, *target);
     return 1;
 }
@@ -347,6 +400,7 @@ bool TSkinForm::OpenMenu(std::size_t buttonIndex) {
     if (!skinMenu_ || buttonIndex >= skinMenu_->Buttons().size()) return false;
     std::optional<std::size_t> next = buttonIndex;
     bool opened = false;
+    dropDownEscaped_ = false;
     while (next) {
         const std::size_t index = *next;
         next.reset();
@@ -363,10 +417,10 @@ bool TSkinForm::OpenMenu(std::size_t buttonIndex) {
         tracking.FormSkin = this;
         tracking.OpenIndex = index;
         tracking.Open = true;
-        tracking.RightToLeft = rightToLeft_ || RightToLeftMenu(submenu);
+        tracking.RightToLeft = skinMenu_->RightToLeft() || RightToLeftMenu(submenu);
         menuTracking_ = true;
         hotObject_ = {NcObject::Kind::MenuButton, index};
-        skinMenu_->PaintButton(index, skin::form::ButtonState::Pressed);
+        skinMenu_->Hold(index, skin::form::ButtonState::Pressed);
         const skin::Rect bounds = skinMenu_->ButtonRect(index);
         // A right-to-left drop-down hangs from the button's right edge.
         POINT at{tracking.RightToLeft ? bounds.Right : bounds.Left, bounds.Bottom};
@@ -381,12 +435,14 @@ bool TSkinForm::OpenMenu(std::size_t buttonIndex) {
         if (tracking.Hook != nullptr) UnhookWindowsHookEx(tracking.Hook);
         RestoreSeparators(hidden);
         next = tracking.SwitchTo;
+        dropDownEscaped_ = !next && tracking.EscapeLast;
+        lastDropDown_ = index;
         tracking = {};
         menuTracking_ = false;
         opened = true;
         if (IsWindow(Handle) && skinMenu_) {
             hotObject_ = {};
-            skinMenu_->PaintButton(index, skin::form::ButtonState::Normal);
+            skinMenu_->Release();
         }
         if (!skinMenu_) break;
     }

@@ -16,6 +16,10 @@
 class TMainMenu;
 class TMenuItem;
 
+namespace base::win {
+class DibSection;
+}
+
 namespace skin::win {
 
 class TSkinForm;
@@ -32,13 +36,24 @@ public:
     // window gets it back from MenuHandle() when the skin goes.
     void TakeMenu(HMENU menu);
     HMENU MenuHandle() const { return menuHandle_; }
+    // The form was given another main menu (null: none): the bar reads that one from now on and
+    // forgets the old one's items and handle, which may already be gone.
+    void ReplaceFrameworkMenu(TMainMenu* menu);
+    TMainMenu* FrameworkMenu() const { return menu_; }
+    // The bar runs from the right: the window reads from the right or its menu is ordered so.
+    bool RightToLeft() const;
+
+    // The button that keeps its look whatever repaints the bar: the one whose drop-down is open
+    // (pressed) or the one the keyboard lit (hot). Repaints that button at once.
+    void Hold(std::size_t index, skin::form::ButtonState state);
+    void Release();
+    std::optional<std::size_t> Held() const { return held_; }
 
     void PaintBar(HDC dc, const skin::Rect& bar);
     void PaintButton(std::size_t index, skin::form::ButtonState state);
 
     std::span<const skin::form::MenuBarButton> Buttons() const { return buttons_; }
     std::optional<std::size_t> HitButton(skin::Point windowPoint) const;
-    std::optional<std::size_t> FirstButton() const;
     skin::Rect ButtonRect(std::size_t index) const;
     HMENU Submenu(std::size_t index) const;
     UINT Command(std::size_t index) const;
@@ -66,6 +81,10 @@ private:
     void BuildFromFrameworkMenu();
     void BuildFromWindowsMenu();
     void DrawCaption(HDC dc, const skin::form::MenuBarButton& button, const skin::Rect& place);
+    // Edge and caption of a button in `state`, at `place` of `target` (its own coordinates).
+    void DrawButtonFace(base::win::DibSection& target, const skin::form::MenuBarButton& button, const skin::Rect& place,
+                        skin::form::ButtonState state);
+    skin::form::ButtonState StateShown(std::size_t index, skin::form::ButtonState asked) const;
 
     TSkinForm& formSkin_;
     TMainMenu* menu_ = nullptr;
@@ -76,7 +95,13 @@ private:
     skin::Bitmap background_;  // the painted bar without any button highlight
     base::win::UniqueHFont font_;
     std::vector<std::pair<HMENU, UINT>> marked_;  // (menu, position) of every item marked
+    std::optional<std::size_t> held_;
+    skin::form::ButtonState heldState_ = skin::form::ButtonState::Normal;
 };
+
+// Counts the bars of the thread (on: one more, off: one less): while there is one, F10 and Alt
+// pressed alone reach the bar of the window whatever control has the focus.
+void WatchMenuKeys(bool on);
 
 // Keeps the tracking state up to date with the selection inside an open drop-down
 // (WM_MENUSELECT reaches the owner window, not the message filter).

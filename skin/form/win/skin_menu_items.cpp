@@ -115,7 +115,8 @@ void DrawItemText(const TSkinData* skinData, const MenuItemView& view, HDC dc, U
                   std::wstring text) {
     const bool measuring = (flags & DT_CALCRECT) != 0;
     if (measuring && (text.empty() || text == L"&")) text += L" ";
-    if (view.Separator && !view.FrameworkItem) {
+    // Framework separators over the item image never get here: they are drawn from the image.
+    if (view.Separator) {
         if (measuring) return;
         RECT line{r.left, r.top + 4, r.right, r.bottom + 4};
         DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
@@ -161,7 +162,7 @@ void DrawItemContent(const TSkinData* skinData, const MenuItemView& view, Bitmap
                  measured, view.Caption);
     const skin::Rect centred = skin::form::CentreVertically(FromRect(measured), layout.TextRect);
     RECT place = view.RightToLeft ? RECT{text.left, centred.Top, text.right, centred.Bottom} : ToRect(centred);
-    if (view.Separator && !view.FrameworkItem) place = {text.left, r.Top, text.right, r.Bottom};
+    if (view.Separator) place = {text.left, r.Top, text.right, r.Bottom};
     DrawItemText(skinData, view, dc, DT_EXPANDTABS | DT_SINGLELINE | align, selected, place, view.Caption);
     if (!view.Keys.empty() && !view.Separator) {
         skin::Rect measuredPlace = centred;

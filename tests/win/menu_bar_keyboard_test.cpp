@@ -1,0 +1,199 @@
+// The skinned menu bar worked from the keyboard as a person works it, on a framework form whose
+// edit has the focus (as the utility's tree has): F10 and Alt light the first button (read back
+// from the screen: raised), the arrows move the light, Down or Enter opens (the button reads back
+// sunken and the #32768 window shows its drop-down), Left and Right in a drop-down go on to the
+// next button, Escape goes back to the lit bar and then leaves it, Alt and a letter open that
+// letter's drop-down, Enter on an item runs it; the edit never sees those keys and keeps the
+// focus. Typed once through SendInput from a second thread and once on the X display itself.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "form_skin_fixture.h"
+#include "framework/win/application.h"
+#include "framework/win/forms.h"
+#include "framework/win/menus.h"
+#include "framework/win/std_ctrls.h"
+#include "menu_support.h"
+#include "skin/form/win/skin_form.h"
+#include "skin/form/win/skin_menu_bar.h"
+#include "skin/manager/win/skin_manager.h"
+#include "support/message_pump.h"
+#include "support/bar_keyboard.h"
+
+namespace {
+
+using bar_keyboard::Look;
+using bar_keyboard::Name;
+using bar_keyboard::ShownDropDown;
+
+// A framework form with a three-item main menu and a focused edit that counts the navigation
+// keys it receives.
+class KeyboardForm {
+public:
+    explicit KeyboardForm(bool rightToLeft = false) {
+        Application->Initialize();
+        form_ = new TForm(nullptr);
+        form_->SetBounds(140, 100, 420, 220);
+        menu_ = new TMainMenu(form_);
+        const char* captions[] = {"&Akcija", "&Pogled", "P&omoc"};
+        for (const char* caption : captions) {
+            auto* top = new TMenuItem(nullptr);
+            top->SetCaption(caption);
+            for (const char* name : {"Prva", "Druga"}) {
+                auto* child = new TMenuItem(nullptr);
+                child->SetCaption(name);
+                top->Add(child);
+            }
+            menu_->Items()->Add(top);
+        }
+        menu_->Items()->Items(0)->Items(0)->OnClick = [this](TObject*) { ++firstRun_; };
+        form_->SetMenu(menu_);
+        edit_ = new TEdit(form_);
+        edit_->SetParent(form_);
+        edit_->SetBounds(10, 10, 200, 24);
+        edit_->OnKeyDown = [this](TObject*, WORD& key, TShiftState) {
+            if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN || key == VK_ESCAPE ||
+                key == VK_RETURN)
+                ++editKeys_;
+        };
+        form_->Show();
+        if (rightToLeft)
+            SetWindowLongPtrW(form_->Handle(), GWL_EXSTYLE,
+                              GetWindowLongPtrW(form_->Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+        SetForegroundWindow(form_->Handle());
+        edit_->SetFocus();
+        skin::win::SkinManager->AddFormSkin(form_->Handle());
+        testing_support::PumpMessagesFor(100);
+        skin_ = skin::win::SkinManager->FindFormSkin(form_->Handle());
+        if (skin_ != nullptr && skin_->MenuBar() != nullptr)
+            for (std::size_t i = 0; i < 3; ++i) buttons_[i] = skin_->MenuBar()->ButtonRect(i);
+    }
+    ~KeyboardForm() {
+        delete form_;
+        testing_support::PumpPendingMessages();
+    }
+    KeyboardForm(const KeyboardForm&) = delete;
+    KeyboardForm& operator=(const KeyboardForm&) = delete;
+
+    skin::win::TSkinForm* Skin() const { return skin_; }
+    HWND Handle() const { return form_->Handle(); }
+    HWND EditHandle() const { return edit_->Handle(); }
+    HMENU DropDown(int index) const { return menu_->Items()->Items(index)->Handle(); }
+    skin::Rect Button(std::size_t index) const { return buttons_[index]; }
+    int EditKeys() const { return editKeys_; }
+    int FirstRun() const { return firstRun_; }
+
+    Look LookOf(std::size_t index) const {
+        return bar_keyboard::LookOf(form_->Handle(), buttons_[index], skin_->SkinData()->Objects());
+    }
+
+private:
+    TForm* form_ = nullptr;
+    TMainMenu* menu_ = nullptr;
+    TEdit* edit_ = nullptr;
+    skin::win::TSkinForm* skin_ = nullptr;
+    skin::Rect buttons_[3];
+    std::atomic<int> editKeys_{0};
+    std::atomic<int> firstRun_{0};
+};
+
+// The whole walk over the bar; returns what did not happen as expected.
+std::vector<std::string> WalkTheBar(bar_keyboard::Keyboard& keys, const KeyboardForm& form,
+                                    std::atomic<int>& editKeysAtEnd) {
+    std::vector<std::string> missed;
+    const auto expect = [&](const std::string& what, const std::function<bool()>& condition) {
+        if (form_test::WaitFor(condition)) return;
+        std::string seen = what + " (drop-down " + (ShownDropDown() != nullptr ? "open" : "closed");
+        for (std::size_t i = 0; i < 3; ++i) seen += std::string(", ") + Name(form.LookOf(i));
+        missed.push_back(seen + ")");
+    };
+    const auto only = [&](std::size_t index, Look look) {
+        for (std::size_t i = 0; i < 3; ++i)
+            if (form.LookOf(i) != (i == index ? look : Look::Flat)) return false;
+        return true;
+    };
+    const auto allFlat = [&] { return only(99, Look::Flat); };
+
+    keys.Tap(VK_F10);
+    expect("F10 lights Akcija", [&] { return only(0, Look::Raised) && ShownDropDown() == nullptr; });
+    keys.Tap(VK_RIGHT);
+    expect("Right lights Pogled", [&] { return only(1, Look::Raised); });
+    keys.Tap(VK_DOWN);
+    expect("Down opens Pogled", [&] { return ShownDropDown() == form.DropDown(1) && only(1, Look::Sunken); });
+    keys.Tap(VK_RIGHT);
+    expect("Right in the drop-down opens Pomoc",
+           [&] { return ShownDropDown() == form.DropDown(2) && only(2, Look::Sunken); });
+    keys.Tap(VK_LEFT);
+    expect("Left in the drop-down opens Pogled",
+           [&] { return ShownDropDown() == form.DropDown(1) && only(1, Look::Sunken); });
+    keys.Tap(VK_ESCAPE);
+    expect("Escape goes back to the lit bar", [&] { return ShownDropDown() == nullptr && only(1, Look::Raised); });
+    keys.Tap(VK_ESCAPE);
+    expect("Escape leaves the bar", allFlat);
+    keys.AltWith('o');
+    expect("Alt+O opens Pomoc", [&] { return ShownDropDown() == form.DropDown(2) && only(2, Look::Sunken); });
+    keys.Tap(VK_ESCAPE);
+    expect("Escape goes back to the lit bar", [&] { return ShownDropDown() == nullptr && only(2, Look::Raised); });
+    keys.Tap(VK_ESCAPE);
+    expect("Escape leaves the bar", allFlat);
+    keys.Tap(VK_MENU);
+    expect("Alt lights Akcija", [&] { return only(0, Look::Raised); });
+    keys.Tap(VK_RETURN);
+    expect("Enter opens Akcija", [&] { return ShownDropDown() == form.DropDown(0) && only(0, Look::Sunken); });
+    keys.Tap(VK_RETURN);
+    expect("Enter runs Prva and leaves",
+           [&] { return form.FirstRun() == 1 && ShownDropDown() == nullptr && allFlat(); });
+    editKeysAtEnd = form.EditKeys();
+    keys.Tap(VK_DOWN);
+    expect("Down reaches the edit again", [&] { return form.EditKeys() == editKeysAtEnd + 1; });
+    return missed;
+}
+
+void RunWalk(bar_keyboard::Keyboard& keys) {
+    menu_test::RunningSkin skin("graphite");
+    KeyboardForm form;
+    ASSERT_NE(form.Skin(), nullptr);
+    ASSERT_NE(form.Skin()->MenuBar(), nullptr);
+    ASSERT_NE(ColorToRGB(skin.Data().Objects().ButtonHilightColor),
+              ColorToRGB(skin.Data().Objects().ButtonShadowColor));
+    for (std::size_t i = 0; i < 3; ++i) ASSERT_GT(form.Button(i).Width(), 2);
+    ASSERT_EQ(GetFocus(), form.EditHandle());
+
+    std::vector<std::string> missed;
+    std::atomic<int> editKeysAtEnd{-1};
+    std::atomic<bool> done{false};
+    form_test::InputThread input([&] {
+        missed = WalkTheBar(keys, form, editKeysAtEnd);
+        done = true;
+    });
+    const DWORD start = GetTickCount();
+    while (!done && GetTickCount() - start < 60000) {
+        Application->ProcessMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    input.Join();
+    testing_support::PumpPendingMessages();
+    for (const std::string& m : missed) ADD_FAILURE() << m;
+    EXPECT_EQ(editKeysAtEnd, 0) << "the edit saw keys meant for the bar";
+    EXPECT_EQ(GetFocus(), form.EditHandle());
+    EXPECT_FALSE(form.Skin()->MenuTracking());
+    EXPECT_FALSE(form.Skin()->MenuBarKeyboard());
+}
+
+TEST(MenuBarKeyboard, WalkThroughSendInput) {
+    bar_keyboard::SendInputKeyboard keys;
+    RunWalk(keys);
+}
+
+TEST(MenuBarKeyboard, WalkTypedOnTheXDisplay) {
+    if (!bar_keyboard::XDisplayKeyboard::Available()) GTEST_SKIP() << "no X display or xdotool to type on";
+    bar_keyboard::XDisplayKeyboard keys;
+    RunWalk(keys);  // every step above checks that its key arrived
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include "tests/win/support/bar_keyboard.h"
+
+#include <cctype>
+#include <vector>
+
+#include "base/win/handles.h"
+#include "framework/win/types.h"
+
+namespace bar_keyboard {
+
+namespace {
+
+constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
+// The host's root is drive Z: in every Wine prefix.
+constexpr wchar_t kXdotool[] = L"Z:\\usr\\bin\\xdotool";
+
+void SendKey(WORD key, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof(input));
+}
+
+std::string XKeyName(WORD key) {
+    switch (key) {
+        case VK_F10: return "F10";
+        case VK_MENU: return "alt";
+        case VK_LEFT: return "Left";
+        case VK_RIGHT: return "Right";
+        case VK_UP: return "Up";
+        case VK_DOWN: return "Down";
+        case VK_ESCAPE: return "Escape";
+        case VK_RETURN: return "Return";
+        default: break;
+    }
+    if (key >= 'A' && key <= 'Z') return std::string(1, static_cast<char>(key - 'A' + 'a'));
+    if (key >= '0' && key <= '9') return std::string(1, static_cast<char>(key));
+    return "space";
+}
+
+// Runs the host's xdotool with "key KEYS" and waits until it is done.
+bool TypeOnDisplay(const std::string& keys) {
+    std::wstring command = L"xdotool key ";
+    for (char c : keys) command.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    std::vector<wchar_t> line(command.begin(), command.end());
+    line.push_back(L'\0');
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(kXdotool, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    const base::win::UniqueKernelHandle thread(process.hThread);
+    const base::win::UniqueKernelHandle child(process.hProcess);
+    const bool finished = WaitForSingleObject(child.Get(), 10000) == WAIT_OBJECT_0;
+    DWORD code = 1;
+    if (finished) GetExitCodeProcess(child.Get(), &code);
+    return finished && code == 0;
+}
+
+}  // namespace
+
+HMENU ShownDropDown() {
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w != nullptr;
+         w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+        DWORD_PTR menu = 0;
+        if (IsWindowVisible(w) && SendMessageTimeoutW(w, kGetMenuHandle, 0, 0, SMTO_NORMAL, 1000, &menu))
+            return reinterpret_cast<HMENU>(menu);
+    }
+    return nullptr;
+}
+
+const char* Name(Look look) {
+    switch (look) {
+        case Look::Flat: return "flat";
+        case Look::Raised: return "raised";
+        case Look::Sunken: return "sunken";
+    }
+    return "?";
+}
+
+Look LookOf(HWND window, const skin::Rect& button, const skin::TSkinObjects& objects) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const int y = outer.top + (button.Top + button.Bottom) / 2;
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) return Look::Flat;
+    const COLORREF left = GetPixel(screen, outer.left + button.Left, y);
+    const COLORREF right = GetPixel(screen, outer.left + button.Right - 1, y);
+    ReleaseDC(nullptr, screen);
+    const COLORREF light = ColorToRGB(objects.ButtonHilightColor);
+    const COLORREF dark = ColorToRGB(objects.ButtonShadowColor);
+    if (left == light && right == dark) return Look::Raised;
+    if (left == dark && right == light) return Look::Sunken;
+    return Look::Flat;
+}
+
+void SendInputKeyboard::Tap(WORD key) {
+    SendKey(key, true);
+    SendKey(key, false);
+}
+
+void SendInputKeyboard::AltWith(char letter) {
+    SendKey(VK_MENU, true);
+    Tap(static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter))));
+    SendKey(VK_MENU, false);
+}
+
+bool XDisplayKeyboard::Available() {
+    wchar_t display[64] = {};
+    return GetEnvironmentVariableW(L"DISPLAY", display, 64) > 0 &&
+           GetFileAttributesW(kXdotool) != INVALID_FILE_ATTRIBUTES;
+}
+
+void XDisplayKeyboard::Tap(WORD key) { ok_ = TypeOnDisplay(XKeyName(key)) && ok_; }
+
+void XDisplayKeyboard::AltWith(char letter) { ok_ = TypeOnDisplay(std::string("alt+") + letter) && ok_; }
+
+}  // namespace bar_keyboard

@@ -1,0 +1,52 @@
+// Working a skinned menu bar with keys as a person does, and reading back what it shows: keys
+// through SendInput or typed on the X display, the open drop-down, a bar button's look.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "skin/data/skin_objects_set.h"
+
+namespace bar_keyboard {
+
+// The drop-down shown now (read from its #32768 window, safe from a second thread while the
+// window's thread is in the menu loop); null when none is open.
+HMENU ShownDropDown();
+
+// How a bar button looks: flat, raised (lit for the keyboard) or sunken (its drop-down open).
+enum class Look { Flat, Raised, Sunken };
+const char* Name(Look look);
+// Read from the screen: the button's left and right edge columns in the skin's button highlight
+// and shadow colours. `button` in window coordinates.
+Look LookOf(HWND window, const skin::Rect& button, const skin::TSkinObjects& objects);
+
+// Keys as a person presses them.
+class Keyboard {
+public:
+    virtual ~Keyboard() = default;
+    virtual void Tap(WORD key) = 0;
+    // Alt held while `letter` is typed.
+    virtual void AltWith(char letter) = 0;
+};
+
+// Through SendInput (call it from a thread other than the window's).
+class SendInputKeyboard : public Keyboard {
+public:
+    void Tap(WORD key) override;
+    void AltWith(char letter) override;
+};
+
+// Typed on the X display with xdotool; Ok() tells whether every key could be typed.
+class XDisplayKeyboard : public Keyboard {
+public:
+    static bool Available();
+    void Tap(WORD key) override;
+    void AltWith(char letter) override;
+    bool Ok() const { return ok_; }
+
+private:
+    bool ok_ = true;
+};
+
+}  // namespace bar_keyboard
