@@ -155,7 +155,7 @@ bool StartGalleryTourIfRequested(const std::vector<TShowcaseForm*>& showcases) {
         .Then("capture gallery",
               [folder, report] { CaptureAndReport(folder, *report, GalleryForm->Handle(), GalleryForm->Name()); });
     AddMenuVisit(tour, folder, report, GalleryForm, "GalleryForm-SkinMenu",
-                 [] { PostMessageW(GalleryForm->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); });
+                 [] { TMenusForm::OpenFirstDropDown(GalleryForm->Handle()); });
     // Watching a broken skin folder, the problems window is up from the start.
     if (const TSkinFolderWatcher* watcher = GalleryForm->SkinMenu->Watcher(); watcher && watcher->Refused() > 0) {
         TSkinProblemsForm* problems = watcher->Problems();

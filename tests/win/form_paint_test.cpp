@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "form_skin_fixture.h"
+#include "skin/form/caption_button.h"
 #include "skin/form/caption_button_rules.h"
 #include "support/message_pump.h"
 
@@ -138,3 +139,41 @@ TEST(FormPaint, HitTestAnswersAtPointsTakenFromTheSkin) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pixels of the caption's icon button, as the window printed them.
+std::vector<std::uint32_t> IconButtonPixels(const skin::win::TSkinForm& form, HWND window) {
+    std::vector<std::uint32_t> pixels;
+    const base::win::DibSection printed = PrintWindowPixels(window);
+    for (const auto& button : form.CaptionButtons()) {
+        if (!skin::form::ShowsWindowIcon(button.Action()) || !button.Visible) continue;
+        for (int y = button.BoundsRect.Top; y < button.BoundsRect.Bottom; ++y)
+            for (int x = button.BoundsRect.Left; x < button.BoundsRect.Right; ++x)
+                pixels.push_back(RgbOf(printed.Pixels().At(x, y)));
+    }
+    return pixels;
+}
+
+}  // namespace
+
+TEST(FormPaint, AWindowWithoutAnIconShowsTheIconItsSkinsFirstWindowLent) {
+    auto skin = LoadSkin("graphite");
+    TestWindow withIcon(WS_OVERLAPPEDWINDOW, 0, 260, 150);
+    TestWindow withoutIcon(WS_OVERLAPPEDWINDOW, 0, 260, 150);
+    TestWindow beforeLending(WS_OVERLAPPEDWINDOW, 0, 260, 150);
+    auto bare = AttachSkin(*skin, beforeLending.Handle());
+    ASSERT_TRUE(skin->IconBitmap().Empty());
+
+    const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+    SendMessageW(withIcon.Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    auto lender = AttachSkin(*skin, withIcon.Handle());
+    EXPECT_FALSE(skin->IconBitmap().Empty());
+    auto borrower = AttachSkin(*skin, withoutIcon.Handle());
+
+    const auto lent = IconButtonPixels(*lender, withIcon.Handle());
+    ASSERT_FALSE(lent.empty());  // the skin shows an icon button, or this proves nothing
+    EXPECT_EQ(IconButtonPixels(*borrower, withoutIcon.Handle()), lent);
+    // A window skinned before any icon was lent shows the skin's own button picture instead.
+    EXPECT_NE(IconButtonPixels(*bare, beforeLending.Handle()), lent);
+}

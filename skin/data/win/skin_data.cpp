@@ -12,9 +12,7 @@ constexpr TColor kMenuGlyphMask = 0xFFFFFF;
 
 }  // namespace
 
-TSkinData::TSkinData(TComponent* owner) : TComponent(owner), iconBitmap_(std::make_unique<TBitmap>()) {
-    LoadMenuGlyphs();
-}
+TSkinData::TSkinData(TComponent* owner) : TComponent(owner) { LoadMenuGlyphs(); }
 
 TSkinData::~TSkinData() {
     // Form skins paint with this component's objects until they are detached, and a pending

@@ -86,7 +86,10 @@ public:
     bool PaintNonClient() const { return paintNonClient_; }
     void SetPaintNonClient(bool value) { paintNonClient_ = value; }
     const TSkinObjects& Objects() const { return objects_; }
-    TBitmap* IconBitmap() const { return iconBitmap_.get(); }
+    // The window icon picture the form skins share: the first skinned window with an icon fills
+    // it, and a window without an icon of its own shows it.
+    const skin::Bitmap& IconBitmap() const { return iconBitmap_; }
+    void SetIconBitmap(const skin::Bitmap& picture) { iconBitmap_ = picture; }
     // 16x16 menu glyphs: restore, maximise, minimise, close (null when the resource is missing).
     TCustomImageList* MenuGlyphs() const { return menuGlyphs_.get(); }
     // The brush of the skin's button-face colour.
@@ -113,7 +116,7 @@ private:
     std::vector<std::uint8_t> package_;
     bool skinEmpty_ = true;
     bool paintNonClient_ = true;
-    std::unique_ptr<TBitmap> iconBitmap_;
+    skin::Bitmap iconBitmap_;
     std::unique_ptr<TCustomImageList> menuGlyphs_;
     mutable base::win::UniqueHBrush faceBrush_;
 };

@@ -166,6 +166,8 @@ private:
 
     // Painting (skin_form_paint.cpp).
     void MakeIconPicture();
+    // The icon picture shared by the windows of the skin data, for a window without an icon.
+    skin::Bitmap SharedIconPicture() const;
     void PaintCaption(HDC dc, int width);
     void PaintCaptionText(base::win::DibSection& strip, const skin::Rect& area);
     void LayoutCaptionButtons();

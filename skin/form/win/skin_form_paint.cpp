@@ -44,7 +44,11 @@ void TSkinForm::MakeIconPicture() {
     if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
     if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(Handle, GCLP_HICONSM));
     iconPicture_ = {};
-    if (icon == nullptr || size <= 0 || height <= 0) return;
+    if (size <= 0 || height <= 0) return;
+    if (icon == nullptr) {
+        iconPicture_ = SharedIconPicture();
+        return;
+    }
     try {
         base::win::DibSection dib(size, height);
         dib.Pixels().Fill(ColorToPixel(kMagenta));
@@ -53,6 +57,19 @@ void TSkinForm::MakeIconPicture() {
     } catch (const std::exception&) {
         iconPicture_ = {};
     }
+    // The first window with an icon lends it to the windows of this skin that have none.
+    if (skinData_ != nullptr && skinData_->IconBitmap().Empty() && !iconPicture_.Empty())
+        skinData_->SetIconBitmap(iconPicture_);
+}
+
+skin::Bitmap TSkinForm::SharedIconPicture() const {
+    if (skinData_ != nullptr && !skinData_->IconBitmap().Empty()) return skinData_->IconBitmap();
+    skin::Bitmap shared;
+    if (SkinManager == nullptr) return shared;
+    for (const TSkinData* data : SkinManager->SkinDataList())  // the last main skin data wins
+        if (data != nullptr && data->SkinFormtype() == skin::TSkinFormType::sfMainform && !data->IconBitmap().Empty())
+            shared = data->IconBitmap();
+    return shared;
 }
 
 void TSkinForm::PaintFrame(HDC dc) {
