@@ -110,6 +110,7 @@ private:
     void LoadMenuGlyphs();
     // Tells the skin manager that the skin objects were replaced.
     void NotifySkinReloaded();
+    void RequestSkinChanged(bool reapply);
 
     TSkinDataSettings settings_;
     TSkinObjects objects_;

@@ -70,11 +70,14 @@ void TSkinData::NotifySkinReloaded() {
     if (SkinManager != nullptr) SkinManager->SkinReloaded(this);
 }
 
-void TSkinData::ApplySkin() {
+void TSkinData::ApplySkin() { RequestSkinChanged(true); }
+
+void TSkinData::RequestSkinChanged(bool reapply) {
     if (Loading()) return;
     if (SkinManager == nullptr) Loaded();
     TSkinManage* manager = SkinManager;
     manager->Requester = this;
+    if (reapply) manager->WantReapply();
     manager->RefreshFormSkins();
     if (manager->State == 1) manager->RequestAction(kSkinChanged, kActionDelay);
 }

@@ -66,8 +66,9 @@ void TSkinData::SetSkinFile(const std::string& path) {
     }
     if (!file) return;  // no such file: ignored
     package_ = std::move(*file);
-    LoadSkin();
-    if (settings_.SkinFormtype == TSkinFormType::sfMainform) ApplySkin();
+    // A loaded skin is already on every window; the program is told of the change all the same.
+    const bool loaded = LoadSkin();
+    if (settings_.SkinFormtype == TSkinFormType::sfMainform) RequestSkinChanged(!loaded);
 }
 
 }  // namespace skin::win

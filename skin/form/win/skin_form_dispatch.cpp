@@ -177,7 +177,8 @@ void TSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
     if (mdiRole_ == skin::form::MdiRole::Child &&
         ((SkinManager != nullptr && SkinManager->MDIChildMaximized) || windowState_ != skin::form::WindowState::Normal))
         return;
-    if (phase_ == 1 || phase_ == 3) UpdateRegion();
+    // While a new skin is re-applied the size changes several times; the region is cut once at its end.
+    if (phase_ == 1) UpdateRegion();
 }
 
 void TSkinForm::OnGetMinMaxInfo(LPARAM lParam) {

@@ -29,11 +29,14 @@ HWND TSkinForm::FocusedChild() const {
 }
 
 void TSkinForm::NudgeHeight() {
-    // One pixel taller and back: the form lays out its controls again for the new frame.
+    // One pixel taller and back: the form lays out its controls again for the new frame. Not
+    // drawn: the re-apply paints the whole window once when it is done.
     if (ownerForm_ == nullptr || Maximized() || Minimized()) return;
-    const int height = ownerForm_->Height();
-    ownerForm_->SetHeight(height + 1);
-    ownerForm_->SetHeight(height);
+    RECT r{};
+    GetWindowRect(Handle, &r);
+    constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+    SetWindowPos(Handle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top + 1, kFlags);
+    SetWindowPos(Handle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, kFlags);
 }
 
 void TSkinForm::LeaveHoverButton() {

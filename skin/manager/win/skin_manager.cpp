@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "framework/win/application.h"
 #include "framework/win/timer.h"
@@ -464,6 +465,7 @@ void TSkinManage::RunForOneForm(SkinAction action, TSkinData* requester) {
             break;
         case SkinAction::SkinChanged:
             PurgeFormSkins();
+            if (!std::exchange(reapplyWanted_, false)) break;
             for (TSkinForm* skin : formSkins_) {
                 if (TSkinForm::IsLive(skin) && skin->SkinData() == requester) {
                     skin->FreeCaptionButtons();
@@ -491,6 +493,7 @@ void TSkinManage::RunForAllForms(SkinAction action, TSkinData* requester) {
         case SkinAction::Deactivate: DetachAll(); break;
         case SkinAction::SkinChanged:
             PurgeFormSkins();
+            if (!std::exchange(reapplyWanted_, false)) break;
             for (std::size_t i = 0; i < formSkins_.size(); ++i) {
                 TSkinForm* skin = formSkins_[i];
                 if (!TSkinForm::IsLive(skin) || skin->SkinData() != requester) continue;

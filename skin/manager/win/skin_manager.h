@@ -59,6 +59,9 @@ public:
     // `skinData` has just loaded other skin objects (or failed half-way): every form skin and
     // popup skin painting with it lets go of the old ones and is re-measured and repainted now.
     void SkinReloaded(TSkinData* skinData);
+    // The next SkinChanged action re-applies the skin to the windows (a reload has already done
+    // so by itself; its action only tells the program).
+    void WantReapply() { reapplyWanted_ = true; }
     // Switches skinning off: every form skin is detached (its window given back) and freed.
     void DetachAll();
 
@@ -132,6 +135,7 @@ private:
     std::vector<TSkinData*> skinDataList_;
     std::vector<manager::SkinDataId> skinDataIds_;  // parallel to skinDataList_
     manager::SkinManagerCore core_;
+    bool reapplyWanted_ = false;
 };
 
 // The process's manager, or null before the first skin data component has loaded.
