@@ -39,6 +39,19 @@ int& Ticks() {
     return ticks;
 }
 
+// Escape in a drop-down opened from the keyboard goes back to the lit bar, as on the system's
+// bar; a second Escape, once the drop-down is gone, leaves the bar too.
+void CALLBACK LeaveLitBarTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    static int ticks = 0;
+    if (OpenMenuWindow() != nullptr && ++ticks < 100) return;
+    ticks = 0;
+    KillTimer(nullptr, id);
+    if (skin::win::SkinManager == nullptr) return;
+    for (skin::win::TSkinForm* form : skin::win::SkinManager->FormSkins())
+        if (skin::win::TSkinForm::IsLive(form) && form->MenuBarKeyboard())
+            PostMessageW(form->Handle, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 void CALLBACK MenuStepTimer(HWND, UINT, UINT_PTR id, DWORD) {
     HWND menu = OpenMenuWindow();
     if (menu == nullptr) {
@@ -54,6 +67,7 @@ void CALLBACK MenuStepTimer(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     Step() = nullptr;
     PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    SetTimer(nullptr, 0, 20, LeaveLitBarTimer);
 }
 
 }  // namespace
