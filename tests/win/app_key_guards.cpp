@@ -20,6 +20,19 @@ base::win::UniqueHKey Open(HKEY root, const std::string& path, REGSAM access) {
     return base::win::UniqueHKey(key);
 }
 
+// Copies the subkey `from` of `parent`, values and subkeys, to a new subkey `to`.
+bool CopyKey(HKEY parent, const std::wstring& from, const std::wstring& to) {
+    HKEY source = nullptr;
+    if (RegOpenKeyExW(parent, from.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &source) != ERROR_SUCCESS) return false;
+    const base::win::UniqueHKey ownedSource(source);
+    HKEY target = nullptr;
+    if (RegCreateKeyExW(parent, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &target,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    const base::win::UniqueHKey ownedTarget(target);
+    return RegCopyTreeW(source, nullptr, target) == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 ScopedDeniedWrites::ScopedDeniedWrites(HKEY root, const std::string& path)
@@ -59,6 +72,9 @@ ScopedDeniedWrites::~ScopedDeniedWrites() {
     if (applied_) RegSetKeySecurity(key_.Get(), DACL_SECURITY_INFORMATION, saved_.data());
 }
 
+// The key is copied aside and deleted rather than renamed: Wine 8's server keeps a renamed key out
+// of order among its siblings, after which every new process waits seconds for its desktop and
+// the server crashes as it saves the registry.
 ScopedKeyAway::ScopedKeyAway(HKEY root, const std::string& path) : root_(root) {
     const std::size_t slash = path.rfind('\\');
     if (slash == std::string::npos) return;
@@ -67,16 +83,21 @@ ScopedKeyAway::ScopedKeyAway(HKEY root, const std::string& path) : root_(root) {
     awayName_ = name_ + " (moved aside by a test)";
     const base::win::UniqueHKey parent = Open(root_, parent_, KEY_ALL_ACCESS);
     if (!parent) return;
-    applied_ = RegRenameKey(parent.Get(), WidenText(name_).c_str(), WidenText(awayName_).c_str()) == ERROR_SUCCESS;
+    const std::wstring name = WidenText(name_), awayName = WidenText(awayName_);
+    RegDeleteTreeW(parent.Get(), awayName.c_str());
+    if (!CopyKey(parent.Get(), name, awayName)) return;
+    applied_ = RegDeleteTreeW(parent.Get(), name.c_str()) == ERROR_SUCCESS;
+    if (!applied_) RegDeleteTreeW(parent.Get(), awayName.c_str());
 }
 
 ScopedKeyAway::~ScopedKeyAway() {
     if (!applied_) return;
     const base::win::UniqueHKey parent = Open(root_, parent_, KEY_ALL_ACCESS);
     if (!parent) return;
+    const std::wstring name = WidenText(name_), awayName = WidenText(awayName_);
     // A key of that name made while this one was away gives way to the original.
-    RegDeleteTreeW(parent.Get(), WidenText(name_).c_str());
-    RegRenameKey(parent.Get(), WidenText(awayName_).c_str(), WidenText(name_).c_str());
+    RegDeleteTreeW(parent.Get(), name.c_str());
+    if (CopyKey(parent.Get(), awayName, name)) RegDeleteTreeW(parent.Get(), awayName.c_str());
 }
 
 }  // namespace app_test
