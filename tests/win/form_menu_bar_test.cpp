@@ -83,6 +83,8 @@ TEST(FormMenuBar, F10DownOpensTheFirstDropDownArrowsWrapEscapeCloses) {
         TapKey(VK_ESCAPE);
         closedAfterEscape = WaitFor([&] { return OpenDropDown() == nullptr; });
         TapKey(VK_ESCAPE);  // from the lit bar back to the window
+        // Two moves, so that the window hears of one wherever an earlier test left the mouse.
+        MoveMouseTo({WindowRectOf(hwnd).left + 149, WindowRectOf(hwnd).bottom - 30});
         MoveMouseTo({WindowRectOf(hwnd).left + 150, WindowRectOf(hwnd).bottom - 30});
     });
     ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return window.Received(WM_MOUSEMOVE); }, 10000));
@@ -145,6 +147,7 @@ TEST(FormMenuBar, AltLetterOpensTheDropDownOfItsAccelerator) {
         TapKey(VK_ESCAPE);
         WaitFor([&] { return OpenDropDown() == nullptr; });
         TapKey(VK_ESCAPE);  // from the lit bar back to the window
+        MoveMouseTo({WindowRectOf(hwnd).left + 159, WindowRectOf(hwnd).bottom - 20});  // two moves, as above
         MoveMouseTo({WindowRectOf(hwnd).left + 160, WindowRectOf(hwnd).bottom - 20});
     });
     ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return window.Received(WM_MOUSEMOVE); }, 10000));

@@ -366,9 +366,15 @@ LRESULT CALLBACK SkinMenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_MOUSEMOVE: {
-            if (msg->pt.x == tracking.LastMouse.x && msg->pt.y == tracking.LastMouse.y) break;
+            // A mouse that has not moved changes nothing, in the bar or in the drop-down: the
+            // menu would otherwise take the keyboard's selection away from the item.
+            if (msg->pt.x == tracking.LastMouse.x && msg->pt.y == tracking.LastMouse.y) return 1;
             tracking.LastMouse = msg->pt;
-            const auto hit = bar->HitButton(formSkin.ScreenToWindow(MAKELPARAM(msg->pt.x, msg->pt.y)));
+            // Another button is judged by where the mouse is now: a move queued before the mouse
+            // left the bar says nothing.
+            POINT now{};
+            GetCursorPos(&now);
+            const auto hit = bar->HitButton(formSkin.ScreenToWindow(MAKELPARAM(now.x, now.y)));
             if (hit && *hit != tracking.OpenIndex) {
                 SwitchDropDown(*msg, *hit);
                 return 1;
@@ -414,6 +420,9 @@ bool TSkinForm::OpenMenu(std::size_t buttonIndex) {
 
         MenuTrackingState& tracking = Tracking();
         tracking = {};
+        // A mouse resting where the drop-down opens is no move: the system reports it again as
+        // each drop-down appears, and it must not take the keyboard's drop-down to its button.
+        GetCursorPos(&tracking.LastMouse);
         tracking.FormSkin = this;
         tracking.OpenIndex = index;
         tracking.Open = true;

@@ -83,13 +83,12 @@ void NoteMenuKey(MSG& msg) {
     switch (msg.message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN: {
-            const bool repeat = (msg.lParam & (1L << 30)) != 0;
+            // A key held down repeats; it counts as pressed alone all the same (whatever state
+            // an earlier press left behind), as the system's bar counts it.
             const bool alone = GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
             if ((IsAltKey(msg.wParam) || msg.wParam == VK_F10) && alone) {
-                if (!repeat) {
-                    watch.PressedKey = IsAltKey(msg.wParam) ? VK_MENU : VK_F10;
-                    watch.PressedRoot = GetAncestor(msg.hwnd, GA_ROOT);
-                }
+                watch.PressedKey = IsAltKey(msg.wParam) ? VK_MENU : VK_F10;
+                watch.PressedRoot = GetAncestor(msg.hwnd, GA_ROOT);
             } else {
                 watch.PressedKey = 0;
             }
@@ -170,6 +169,10 @@ std::optional<std::size_t> TSkinForm::LightMenuBar(std::size_t index) {
     std::optional<std::size_t> open;
     bool menuKeyDown = false;
     bool pending = false;  // a click that ended the keyboard's turn, still to be delivered
+    // Only a mouse that really moves takes the light: the system reports a resting one again
+    // whenever windows change around it.
+    POINT lastMouse{};
+    GetCursorPos(&lastMouse);
     MSG msg{};
     for (;;) {
         if (!IsWindow(window) || !skinMenu_ || (wasActive && !active_)) break;
@@ -220,8 +223,13 @@ std::optional<std::size_t> TSkinForm::LightMenuBar(std::size_t index) {
             break;
         }
         if (msg.message == WM_NCMOUSEMOVE && msg.hwnd == window) {
+            // Judged by where the mouse is now: a move queued before the mouse left says nothing.
+            POINT now{};
+            GetCursorPos(&now);
+            if (now.x == lastMouse.x && now.y == lastMouse.y) continue;
+            lastMouse = now;
             // The mouse over another button takes the light with it.
-            const auto hit = skinMenu_->HitButton(ScreenToWindow(msg.lParam));
+            const auto hit = skinMenu_->HitButton(ScreenToWindow(MAKELPARAM(now.x, now.y)));
             if (hit && *hit != index && skin::form::KeyboardCanReach(skinMenu_->Buttons()[*hit])) {
                 index = *hit;
                 skinMenu_->Hold(index, skin::form::ButtonState::Hot);

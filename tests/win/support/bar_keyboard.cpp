@@ -1,6 +1,7 @@
 #include "tests/win/support/bar_keyboard.h"
 
 #include <cctype>
+#include <string>
 #include <vector>
 
 #include "base/win/handles.h"
@@ -39,10 +40,10 @@ std::string XKeyName(WORD key) {
     return "space";
 }
 
-// Runs the host's xdotool with "key KEYS" and waits until it is done.
-bool TypeOnDisplay(const std::string& keys) {
-    std::wstring command = L"xdotool key ";
-    for (char c : keys) command.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+// Runs the host's xdotool with `arguments` and waits until it is done.
+bool RunXdotool(const std::string& arguments) {
+    std::wstring command = L"xdotool ";
+    for (char c : arguments) command.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
     std::vector<wchar_t> line(command.begin(), command.end());
     line.push_back(L'\0');
     STARTUPINFOW startup{};
@@ -57,6 +58,8 @@ bool TypeOnDisplay(const std::string& keys) {
     if (finished) GetExitCodeProcess(child.Get(), &code);
     return finished && code == 0;
 }
+
+bool TypeOnDisplay(const std::string& keys) { return RunXdotool("key " + keys); }
 
 }  // namespace
 
@@ -104,6 +107,18 @@ void SendInputKeyboard::AltWith(char letter) {
     SendKey(VK_MENU, true);
     Tap(static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter))));
     SendKey(VK_MENU, false);
+}
+
+void MoveMouseOnDisplay(POINT screen) {
+    if (!XDisplayKeyboard::Available() ||
+        !RunXdotool("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y)))
+        SetCursorPos(screen.x, screen.y);
+    for (int waited = 0; waited < 100; ++waited) {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y) return;
+        Sleep(10);
+    }
 }
 
 bool XDisplayKeyboard::Available() {

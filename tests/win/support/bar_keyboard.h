@@ -21,6 +21,11 @@ const char* Name(Look look);
 // and shadow colours. `button` in window coordinates.
 Look LookOf(HWND window, const skin::Rect& button, const skin::TSkinObjects& objects);
 
+// Moves the mouse pointer of the display itself (xdotool where there is one, else SetCursorPos)
+// and waits until Windows sees it there. A move through SendInput leaves the X pointer behind,
+// and Wine puts the cursor back to it at the next pointer grab (a menu opening).
+void MoveMouseOnDisplay(POINT screen);
+
 // Keys as a person presses them.
 class Keyboard {
 public:
