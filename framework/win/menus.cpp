@@ -108,14 +108,18 @@ std::string TMenuItem::MenuText() const {
     return keys.empty() ? caption_ : caption_ + "\t" + keys;
 }
 
+// Another handler changes the menu only when the item starts or stops being drawn by its
+// owner: the menu is not rebuilt under a menu window that shows it.
 void TMenuItem::SetOnDrawItem(TDrawItemEvent handler) {
+    const bool ownerDrawn = OwnerDrawn();
     onDrawItem_ = std::move(handler);
-    Changed();
+    if (OwnerDrawn() != ownerDrawn) Changed();
 }
 
 void TMenuItem::SetOnMeasureItem(TMeasureItemEvent handler) {
+    const bool ownerDrawn = OwnerDrawn();
     onMeasureItem_ = std::move(handler);
-    Changed();
+    if (OwnerDrawn() != ownerDrawn) Changed();
 }
 
 void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }

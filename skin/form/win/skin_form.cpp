@@ -286,8 +286,10 @@ void TSkinForm::FitFrame(bool keepClient) {
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
         }
     }
+    // The client moves within the window: its old bits are not copied over (they were clipped to
+    // the old frame), it is painted afresh.
     SetWindowPos(Handle, nullptr, 0, 0, fitted.Width, fitted.Height,
-                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOCOPYBITS);
 }
 
 void TSkinForm::Apply() {
