@@ -1,9 +1,30 @@
 #include "skin/source/folder_changes.h"
 
 #include <algorithm>
+#include <fstream>
 #include <system_error>
 
 namespace skin::source {
+
+namespace {
+
+// FNV-1a over the file's bytes; 0 when it cannot be read.
+std::uint64_t DigestOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return 0;
+    std::uint64_t digest = 14695981039346656037ull;
+    char chunk[16384];
+    while (in.read(chunk, sizeof(chunk)) || in.gcount() > 0) {
+        for (std::streamsize i = 0; i < in.gcount(); ++i) {
+            digest ^= static_cast<unsigned char>(chunk[i]);
+            digest *= 1099511628211ull;
+        }
+        if (!in) break;
+    }
+    return digest;
+}
+
+}  // namespace
 
 TFolderSnapshot SnapshotFolder(const std::filesystem::path& dir) {
     namespace fs = std::filesystem;
@@ -18,6 +39,7 @@ TFolderSnapshot SnapshotFolder(const std::filesystem::path& dir) {
         entry.Name = it->path().filename().string();
         entry.Size = it->file_size(entryError);
         if (!entryError) entry.WriteTime = it->last_write_time(entryError).time_since_epoch().count();
+        if (!entryError && entry.Size <= kDigestedFileSize) entry.Digest = DigestOf(it->path());
         // A file that vanished between listing and asking is left out, as it is gone.
         if (!entryError) snapshot.Entries.push_back(std::move(entry));
     }

@@ -1,5 +1,6 @@
 // Deciding when a watched skin folder has changed and is safe to read: a cheap snapshot of
-// the folder's file names, sizes and write times, compared at each poll, and a quiet period
+// the folder's file names, sizes, write times and (for files of the size skins have) contents,
+// compared at each poll, and a quiet period
 // so that a file still being written (an editor saving, a copy in progress) is read only once
 // it has stopped changing.
 #pragma once
@@ -16,6 +17,10 @@ struct TFolderEntry {
     std::string Name;
     std::uintmax_t Size = 0;
     std::int64_t WriteTime = 0;  // in the file system's clock ticks
+    // A digest of the contents, for files up to kDigestedFileSize (0 above): some file systems
+    // and libraries keep write times to the second, and a bitmap saved again at the same size
+    // within that second changes nothing else.
+    std::uint64_t Digest = 0;
 
     bool operator==(const TFolderEntry&) const = default;
 };
@@ -26,6 +31,8 @@ struct TFolderSnapshot {
 
     bool operator==(const TFolderSnapshot&) const = default;
 };
+
+inline constexpr std::uintmax_t kDigestedFileSize = 8u << 20;
 
 // The folder as it is now; never throws.
 TFolderSnapshot SnapshotFolder(const std::filesystem::path& dir);

@@ -112,7 +112,7 @@ TEST(SkinSourceFolder, WarningsAloneLeaveTheFolderUsableAndAreListed) {
         << problems.Lines[0];
 }
 
-TEST(SkinSourceFolder, SnapshotSeesSizesTimesAndAMissingFolder) {
+TEST(SkinSourceFolder, SnapshotSeesSizesTimesContentsAndAMissingFolder) {
     TempSkinFolder folder("none");
     WriteText(folder.Path() / "a.bmp", "12345");
     const TFolderSnapshot first = skin::source::SnapshotFolder(folder.Path());
@@ -129,6 +129,14 @@ TEST(SkinSourceFolder, SnapshotSeesSizesTimesAndAMissingFolder) {
     fs::last_write_time(folder.Path() / "a.bmp",
                         fs::last_write_time(folder.Path() / "a.bmp") + std::chrono::seconds(5));
     EXPECT_NE(skin::source::SnapshotFolder(folder.Path()), first);
+
+    // Same size, same write time, other bytes: a bitmap saved again within the second that a
+    // file system keeps write times to.
+    const TFolderSnapshot before = skin::source::SnapshotFolder(folder.Path());
+    const fs::file_time_type written = fs::last_write_time(folder.Path() / "a.bmp");
+    WriteText(folder.Path() / "a.bmp", "54321");
+    fs::last_write_time(folder.Path() / "a.bmp", written);
+    EXPECT_NE(skin::source::SnapshotFolder(folder.Path()), before);
 
     fs::create_directory(folder.Path() / "sub");  // folders are not members
     EXPECT_EQ(skin::source::SnapshotFolder(folder.Path()).Entries.size(), 1u);

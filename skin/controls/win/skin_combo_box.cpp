@@ -163,6 +163,8 @@ void TSkinComBox::WatchEditMessage(HWND edit, UINT msg) {
             editTracking_ = false;
             if (!CursorInside()) SetHot(false);
             break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: Repaint(); break;  // the frame shows the focus
         default: break;
     }
 }
@@ -199,7 +201,9 @@ void TSkinComBox::AfterProc(TMessage& message) {
             if (message.LParam != 0 && reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem == handle_)
                 Repaint();
             return;
-        case WM_NCPAINT: Repaint(); return;
+        case WM_NCPAINT:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: Repaint(); return;
         case CM_MOUSEENTER: SetHot(true); return;
         case CM_MOUSELEAVE:
             if (editHandle_ == nullptr || !CursorInside()) SetHot(false);
