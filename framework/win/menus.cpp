@@ -259,7 +259,11 @@ TPropList TMenuItem::Published() {
 
 TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(this)) { items_->menu_ = this; }
 
-TMenu::~TMenu() = default;
+// A menu deleted without Free frees its items here, while it is still a menu: from the
+// component's own destructor, the items leaving it would call into a menu that is gone.
+TMenu::~TMenu() {
+    if (!Destroying()) TMenu::BeforeDestruction();
+}
 
 void TMenu::BeforeDestruction() {
     if (Destroying()) return;

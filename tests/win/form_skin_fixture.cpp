@@ -136,35 +136,6 @@ void InputThread::Join() {
     if (thread_.joinable()) thread_.join();
 }
 
-void MoveMouseTo(POINT screen) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(input));
-}
-
-void MouseButton(bool down) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof(input));
-}
-
-void Key(WORD virtualKey, bool down) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &input, sizeof(input));
-}
-
-void TapKey(WORD virtualKey) {
-    Key(virtualKey, true);
-    Key(virtualKey, false);
-}
-
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     while (!condition()) {

@@ -15,6 +15,7 @@
 
 #include "base/win/dib_section.h"
 #include "skin/data/win/skin_data.h"
+#include "support/send_input.h"
 #include "skin/form/win/skin_form.h"
 
 namespace form_test {
@@ -72,10 +73,10 @@ private:
     std::thread thread_;
 };
 
-void MoveMouseTo(POINT screen);
-void MouseButton(bool down);
-void Key(WORD virtualKey, bool down);
-void TapKey(WORD virtualKey);
+using testing_support::Key;
+using testing_support::MouseButton;
+using testing_support::MoveMouseTo;
+using testing_support::TapKey;
 // Polls `condition` from the input thread; true when it held before the time ran out.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 

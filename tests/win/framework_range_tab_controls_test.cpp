@@ -1,5 +1,6 @@
 // Combo boxes, tabs and pages, progress and track bars, up-downs and spin edits, headers and list
 // views, glyph check boxes: their published properties by name, real input on them, their windows.
+#include "support/send_input.h"
 #include "framework/typinfo.h"
 #include "framework/win/framework.h"
 #include "support/message_pump.h"
@@ -20,26 +21,10 @@ using testing_support::PumpPendingMessages;
 
 namespace {
 
-INPUT MouseInput(DWORD flags, POINT screen = POINT{0, 0}) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    if (flags & MOUSEEVENTF_ABSOLUTE) {
-        input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    return input;
-}
+using testing_support::KeyInput;
+using testing_support::MouseInput;
 
 INPUT MoveTo(POINT screen) { return MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen); }
-
-INPUT KeyInput(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
 
 // Presses the keys in order and lets them go in reverse order.
 std::vector<INPUT> Chord(std::vector<WORD> keys) {

@@ -1,5 +1,6 @@
 // Panels, check boxes, radio buttons and groups, bitmap buttons, status bars, scroll bars, list
 // boxes and tool bars: their published properties by name, real input on them, their windows.
+#include "support/send_input.h"
 #include "framework/win/framework.h"
 #include "support/message_pump.h"
 
@@ -21,24 +22,8 @@ using testing_support::PumpPendingMessages;
 
 namespace {
 
-INPUT MouseInput(DWORD flags, POINT screen = POINT{0, 0}) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    if (flags & MOUSEEVENTF_ABSOLUTE) {
-        input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    return input;
-}
-
-INPUT KeyInput(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
+using testing_support::KeyInput;
+using testing_support::MouseInput;
 
 // Sends real input from another thread while the test's thread pumps, until `done`.
 bool SendInputAndPump(std::vector<INPUT> inputs, const std::function<bool()>& done) {

@@ -31,13 +31,26 @@ using bar_keyboard::Look;
 using bar_keyboard::Name;
 using bar_keyboard::ShownDropDown;
 
+// A form that reads from the right from its creation on, as the skin first sees it.
+class TRightToLeftForm : public TForm {
+    T_CLASS(TRightToLeftForm, TForm)
+public:
+    using TForm::TForm;
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TForm::CreateParams(params);
+        params.ExStyle |= WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR;
+    }
+};
+
 // A framework form with a three-item main menu and a focused edit that counts the navigation
 // keys it receives.
 class KeyboardForm {
 public:
     explicit KeyboardForm(bool rightToLeft = false) {
         Application->Initialize();
-        form_ = new TForm(nullptr);
+        form_ = rightToLeft ? new TRightToLeftForm(nullptr) : new TForm(nullptr);
         form_->SetBounds(140, 100, 420, 220);
         menu_ = new TMainMenu(form_);
         const char* captions[] = {"&Akcija", "&Pogled", "P&omoc"};
@@ -62,9 +75,6 @@ public:
                 ++editKeys_;
         };
         form_->Show();
-        if (rightToLeft)
-            SetWindowLongPtrW(form_->Handle(), GWL_EXSTYLE,
-                              GetWindowLongPtrW(form_->Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
         SetForegroundWindow(form_->Handle());
         edit_->SetFocus();
         skin::win::SkinManager->AddFormSkin(form_->Handle());
@@ -167,8 +177,9 @@ std::vector<std::string> WalkTheBar(bar_keyboard::Keyboard& keys, const Keyboard
         return true;
     };
     keys.Tap(VK_F10);
+    expect("F10 lights Akcija again", [&] { return only(0, Look::Raised) && ShownDropDown() == nullptr; });
     keys.Tap(VK_RIGHT);
-    expect("F10 and Right light Pogled", [&] { return only(1, Look::Raised); });
+    expect("Right lights Pogled again", [&] { return only(1, Look::Raised); });
     const RECT outer = form_test::WindowRectOf(form.Handle());
     const skin::Rect first = form.Button(0);
     bar_keyboard::MoveMouseOnDisplay(
@@ -211,6 +222,7 @@ void RunWalk(bar_keyboard::Keyboard& keys, bool mouseRestsOnTheBar) {
     std::vector<std::string> missed;
     std::atomic<int> editKeysAtEnd{-1};
     std::atomic<bool> done{false};
+    const bar_keyboard::LeaveMenusWhenDone leave(done);
     form_test::InputThread input([&] {
         missed = WalkTheBar(keys, form, mouseRestsOnTheBar, editKeysAtEnd);
         done = true;
@@ -240,7 +252,58 @@ TEST(MenuBarKeyboard, WalkThroughSendInput) {
 TEST(MenuBarKeyboard, WalkTypedOnTheXDisplay) {
     if (!bar_keyboard::XDisplayKeyboard::Available()) GTEST_SKIP() << "no X display or xdotool to type on";
     bar_keyboard::XDisplayKeyboard keys;
-    RunWalk(keys, true);  // every step above checks that its key arrived
+    RunWalk(keys, true);  // every step checks that its key arrived
+}
+
+// A window that reads from the right: its bar runs from the right edge, F10 lights the rightmost
+// button, and Left lights the one left of it on the screen, with the drop-down and without.
+TEST(MenuBarKeyboard, RightToLeftBarRunsFromTheRightAndArrowsFollowTheScreen) {
+    menu_test::RunningSkin skin("meadow");
+    KeyboardForm form(true);
+    ASSERT_NE(form.Skin(), nullptr);
+    ASSERT_TRUE(form.Skin()->RightToLeft());
+    ASSERT_NE(form.Skin()->MenuBar(), nullptr);
+    const RECT window = form_test::WindowRectOf(form.Handle());
+    const int width = window.right - window.left;
+    EXPECT_GT(form.Button(0).Left, width / 2) << "the first button sits at the right";
+    EXPECT_LT(form.Button(1).Right, form.Button(0).Left + 1);
+    EXPECT_LT(form.Button(2).Right, form.Button(1).Left + 1);
+    bar_keyboard::MoveMouseOnDisplay(Centre(form_test::WindowRectOf(form.EditHandle())));
+
+    std::vector<std::string> missed;
+    std::atomic<bool> done{false};
+    const bar_keyboard::LeaveMenusWhenDone leave(done);
+    bar_keyboard::SendInputKeyboard keys;
+    form_test::InputThread input([&] {
+        const auto expect = [&](const char* what, const std::function<bool()>& condition) {
+            if (!form_test::WaitFor(condition)) missed.emplace_back(what);
+        };
+        keys.Tap(VK_F10);
+        expect("F10 lights the rightmost button", [&] { return form.LookOf(0) == Look::Raised; });
+        keys.Tap(VK_LEFT);
+        expect("Left lights the button left of it",
+               [&] { return form.LookOf(1) == Look::Raised && form.LookOf(0) == Look::Flat; });
+        keys.Tap(VK_RIGHT);
+        expect("Right goes back", [&] { return form.LookOf(0) == Look::Raised; });
+        keys.Tap(VK_DOWN);
+        expect("Down opens it", [&] { return ShownDropDown() == form.DropDown(0); });
+        keys.Tap(VK_LEFT);
+        expect("Left in the drop-down opens the button to the left",
+               [&] { return ShownDropDown() == form.DropDown(1); });
+        keys.Tap(VK_ESCAPE);
+        expect("Escape goes back to the lit bar", [&] { return ShownDropDown() == nullptr; });
+        keys.Tap(VK_ESCAPE);
+        expect("Escape twice leaves", [&] { return ShownDropDown() == nullptr && form.LookOf(1) == Look::Flat; });
+        done = true;
+    });
+    const DWORD start = GetTickCount();
+    while (!done && GetTickCount() - start < 30000) {
+        Application->ProcessMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    input.Join();
+    for (const std::string& m : missed) ADD_FAILURE() << m;
+    EXPECT_FALSE(form.Skin()->MenuBarKeyboard());
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "base/win/handles.h"
+#include "skin/form/win/skin_form.h"
+#include "skin/manager/win/skin_manager.h"
+#include "tests/win/support/send_input.h"
 #include "framework/win/types.h"
 
 namespace bar_keyboard {
@@ -14,14 +17,6 @@ namespace {
 constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
 // The host's root is drive Z: in every Wine prefix.
 constexpr wchar_t kXdotool[] = L"Z:\\usr\\bin\\xdotool";
-
-void SendKey(WORD key, bool down) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &input, sizeof(input));
-}
 
 std::string XKeyName(WORD key) {
     switch (key) {
@@ -41,7 +36,7 @@ std::string XKeyName(WORD key) {
 }
 
 // Runs the host's xdotool with `arguments` and waits until it is done.
-bool RunXdotool(const std::string& arguments) {
+void RunXdotool(const std::string& arguments) {
     std::wstring command = L"xdotool ";
     for (char c : arguments) command.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
     std::vector<wchar_t> line(command.begin(), command.end());
@@ -50,16 +45,13 @@ bool RunXdotool(const std::string& arguments) {
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(kXdotool, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
+        return;
     const base::win::UniqueKernelHandle thread(process.hThread);
     const base::win::UniqueKernelHandle child(process.hProcess);
-    const bool finished = WaitForSingleObject(child.Get(), 10000) == WAIT_OBJECT_0;
-    DWORD code = 1;
-    if (finished) GetExitCodeProcess(child.Get(), &code);
-    return finished && code == 0;
+    WaitForSingleObject(child.Get(), 10000);
 }
 
-bool TypeOnDisplay(const std::string& keys) { return RunXdotool("key " + keys); }
+void TypeOnDisplay(const std::string& keys) { RunXdotool("key " + keys); }
 
 }  // namespace
 
@@ -98,20 +90,43 @@ Look LookOf(HWND window, const skin::Rect& button, const skin::TSkinObjects& obj
     return Look::Flat;
 }
 
-void SendInputKeyboard::Tap(WORD key) {
-    SendKey(key, true);
-    SendKey(key, false);
+namespace {
+
+const std::atomic<bool>* g_walkDone = nullptr;
+
+void CALLBACK LeaveMenusTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_walkDone == nullptr || !*g_walkDone) return;
+    if (ShownDropDown() != nullptr) EndMenu();
+    if (skin::win::SkinManager == nullptr) return;
+    for (skin::win::TSkinForm* form : skin::win::SkinManager->FormSkins())
+        if (skin::win::TSkinForm::IsLive(form) && form->MenuBarKeyboard())
+            PostMessageW(form->Handle, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
+}  // namespace
+
+LeaveMenusWhenDone::LeaveMenusWhenDone(const std::atomic<bool>& done) {
+    g_walkDone = &done;
+    timer_ = SetTimer(nullptr, 0, 100, &LeaveMenusTimer);
+}
+
+LeaveMenusWhenDone::~LeaveMenusWhenDone() {
+    if (timer_ != 0) KillTimer(nullptr, timer_);
+    g_walkDone = nullptr;
+}
+
+void SendInputKeyboard::Tap(WORD key) { testing_support::TapKey(key); }
+
 void SendInputKeyboard::AltWith(char letter) {
-    SendKey(VK_MENU, true);
+    testing_support::Key(VK_MENU, true);
     Tap(static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter))));
-    SendKey(VK_MENU, false);
+    testing_support::Key(VK_MENU, false);
 }
 
 void MoveMouseOnDisplay(POINT screen) {
-    if (!XDisplayKeyboard::Available() ||
-        !RunXdotool("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y)))
+    if (XDisplayKeyboard::Available())
+        RunXdotool("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y));
+    else
         SetCursorPos(screen.x, screen.y);
     for (int waited = 0; waited < 100; ++waited) {
         POINT now{};
@@ -127,8 +142,8 @@ bool XDisplayKeyboard::Available() {
            GetFileAttributesW(kXdotool) != INVALID_FILE_ATTRIBUTES;
 }
 
-void XDisplayKeyboard::Tap(WORD key) { ok_ = TypeOnDisplay(XKeyName(key)) && ok_; }
+void XDisplayKeyboard::Tap(WORD key) { TypeOnDisplay(XKeyName(key)); }
 
-void XDisplayKeyboard::AltWith(char letter) { ok_ = TypeOnDisplay(std::string("alt+") + letter) && ok_; }
+void XDisplayKeyboard::AltWith(char letter) { TypeOnDisplay(std::string("alt+") + letter); }
 
 }  // namespace bar_keyboard

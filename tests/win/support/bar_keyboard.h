@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 
 #include "skin/data/skin_objects_set.h"
@@ -26,6 +27,20 @@ Look LookOf(HWND window, const skin::Rect& button, const skin::TSkinObjects& obj
 // and Wine puts the cursor back to it at the next pointer grab (a menu opening).
 void MoveMouseOnDisplay(POINT screen);
 
+// While it lives, a timer of the calling (window) thread watches `done`: once it is set, a
+// drop-down still open is ended and a lit bar is left, so a walk that missed a key never leaves
+// the thread in a menu loop that nobody ends.
+class LeaveMenusWhenDone {
+public:
+    explicit LeaveMenusWhenDone(const std::atomic<bool>& done);
+    ~LeaveMenusWhenDone();
+    LeaveMenusWhenDone(const LeaveMenusWhenDone&) = delete;
+    LeaveMenusWhenDone& operator=(const LeaveMenusWhenDone&) = delete;
+
+private:
+    UINT_PTR timer_ = 0;
+};
+
 // Keys as a person presses them.
 class Keyboard {
 public:
@@ -42,16 +57,13 @@ public:
     void AltWith(char letter) override;
 };
 
-// Typed on the X display with xdotool; Ok() tells whether every key could be typed.
+// Typed on the X display with xdotool. Wine does not pass a host program's exit code on, so
+// whether a key arrived is for the caller to see.
 class XDisplayKeyboard : public Keyboard {
 public:
     static bool Available();
     void Tap(WORD key) override;
     void AltWith(char letter) override;
-    bool Ok() const { return ok_; }
-
-private:
-    bool ok_ = true;
 };
 
 }  // namespace bar_keyboard
