@@ -2,7 +2,10 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <vector>
 #include <exception>
 
 #include "framework/win/dialogs.h"
@@ -35,6 +38,17 @@ std::string SkinFileProblem(const std::string& path) {
     }
 }
 
+// Whether the skin `data` holds is the one stored in the program as `resource`.
+bool HoldsStoredSkin(const skin::win::TSkinData& data, const wchar_t* resource) {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC info = FindResourceW(module, resource, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    HGLOBAL handle = info != nullptr ? LoadResource(module, info) : nullptr;
+    const auto* bytes = handle != nullptr ? static_cast<const std::uint8_t*>(LockResource(handle)) : nullptr;
+    if (bytes == nullptr || data.SkinEmpty()) return false;
+    const std::vector<std::uint8_t> held = data.WriteSkinStream();
+    return held.size() == SizeofResource(module, info) && std::equal(held.begin(), held.end(), bytes);
+}
+
 }  // namespace
 
 TGallerySkinMenu::TGallerySkinMenu(TForm* form, skin::win::TSkinData* data)
@@ -46,9 +60,18 @@ TGallerySkinMenu::TGallerySkinMenu(TForm* form, skin::win::TSkinData* data)
     MeadowItem = AddItem(form, skinItem, "&Meadow", [this](TObject*) { UseStoredSkin(L"OWNFORMSKIN"); });
     AddItem(form, skinItem, "-");
     OpenFileItem = AddItem(form, skinItem, "&Open skin file...", [this](TObject*) { OpenSkinFile(); });
-    // The stored graphite is on unless a skin file replaced it at start-up.
-    if (data_->SkinFile().empty()) GraphiteItem->SetChecked(true);
+    CheckStoredSkin();
     form->SetMenu(Menu);
+}
+
+void TGallerySkinMenu::CheckStoredSkin() {
+    // A skin file that holds one of the stored skins (ours, given with --skin) counts as that one.
+    if (HoldsStoredSkin(*data_, L"GALLERYSKIN"))
+        Check(GraphiteItem);
+    else if (HoldsStoredSkin(*data_, L"OWNFORMSKIN"))
+        Check(MeadowItem);
+    else
+        Check(nullptr);
 }
 
 void TGallerySkinMenu::Check(TMenuItem* chosen) {
@@ -78,7 +101,7 @@ bool TGallerySkinMenu::UseSkinFile(const std::string& path) {
     }
     StopWatching();
     data_->SetSkinFile(path);
-    Check(nullptr);
+    CheckStoredSkin();
     return true;
 }
 

@@ -37,6 +37,7 @@ public:
 
 private:
     void Check(TMenuItem* chosen);
+    void CheckStoredSkin();
     void StopWatching();
 
     TForm* form_;

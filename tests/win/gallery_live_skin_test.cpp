@@ -287,6 +287,11 @@ TEST_F(GalleryLiveSkin, SkinMenuSwitchesEveryOpenWindowAndRefusesAFileThatIsNoSk
     EXPECT_FALSE(menu->MeadowItem->Checked());
     EXPECT_TRUE(AllSkinned());
     fs::remove(notASkin);
+
+    // A file that holds one of the stored skins ticks that one (as --skin does at start-up).
+    ASSERT_TRUE(menu->UseSkinFile(BUILT_SKINS_DIR "/gallery-meadow.skn"));
+    EXPECT_TRUE(menu->MeadowItem->Checked());
+    EXPECT_FALSE(menu->GraphiteItem->Checked());
 }
 
 }  // namespace
