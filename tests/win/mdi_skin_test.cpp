@@ -353,11 +353,7 @@ TEST_F(MdiSkin, AltLetterInAChildOpensTheFramesDropDown) {
         form_test::TapKey(VK_ESCAPE);
         done = true;
     });
-    const DWORD start = GetTickCount();
-    while (!done && GetTickCount() - start < 8000) {
-        Application->ProcessMessages();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
+    testing_support::PumpApplicationUntil([&] { return done.load(); }, 8000);
     input.Join();
     testing_support::PumpMessagesFor(100);
     EXPECT_TRUE(fileShown);

@@ -227,11 +227,7 @@ void RunWalk(bar_keyboard::Keyboard& keys, bool mouseRestsOnTheBar) {
         missed = WalkTheBar(keys, form, mouseRestsOnTheBar, editKeysAtEnd);
         done = true;
     });
-    const DWORD start = GetTickCount();
-    while (!done && GetTickCount() - start < 60000) {
-        Application->ProcessMessages();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    testing_support::PumpApplicationUntil([&] { return done.load(); }, 60000);
     input.Join();
     testing_support::PumpPendingMessages();
     for (const std::string& m : missed) ADD_FAILURE() << m;
@@ -296,11 +292,7 @@ TEST(MenuBarKeyboard, RightToLeftBarRunsFromTheRightAndArrowsFollowTheScreen) {
         expect("Escape twice leaves", [&] { return ShownDropDown() == nullptr && form.LookOf(1) == Look::Flat; });
         done = true;
     });
-    const DWORD start = GetTickCount();
-    while (!done && GetTickCount() - start < 30000) {
-        Application->ProcessMessages();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    testing_support::PumpApplicationUntil([&] { return done.load(); }, 30000);
     input.Join();
     for (const std::string& m : missed) ADD_FAILURE() << m;
     EXPECT_FALSE(form.Skin()->MenuBarKeyboard());

@@ -1,5 +1,7 @@
 #include "tests/win/support/message_pump.h"
 
+#include "framework/win/application.h"
+
 namespace testing_support {
 
 namespace {
@@ -33,5 +35,16 @@ bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 }
 
 void PumpMessagesFor(DWORD milliseconds) { PumpMessagesUntil(nullptr, milliseconds); }
+
+bool PumpApplicationUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    bool finished = done();
+    while (!finished && GetTickCount() - start < timeoutMs) {
+        Application->ProcessMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        finished = done();
+    }
+    return finished;
+}
 
 }  // namespace testing_support

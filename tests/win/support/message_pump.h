@@ -14,6 +14,10 @@ void PumpMessagesFor(DWORD milliseconds);
 // value of `done`. `done` is checked before the first wait and after every batch.
 bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
+// As PumpMessagesUntil, through the framework application's own ProcessMessages (its dialog
+// keys, hints and idle work), for tests of framework forms.
+bool PumpApplicationUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+
 // Dispatches everything already queued (sent, posted, paint) without waiting.
 void PumpPendingMessages();
 
