@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 #include <exception>
 
@@ -14,6 +15,7 @@
 #include "gallery/win/skin_folder_watcher.h"
 #include "skin/data/skin_loader.h"
 #include "skin/data/skin_stream.h"
+#include "skin/data/win/rcdata_resource.h"
 
 namespace {
 
@@ -40,13 +42,10 @@ std::string SkinFileProblem(const std::string& path) {
 
 // Whether the skin `data` holds is the one stored in the program as `resource`.
 bool HoldsStoredSkin(const skin::win::TSkinData& data, const wchar_t* resource) {
-    const HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC info = FindResourceW(module, resource, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-    HGLOBAL handle = info != nullptr ? LoadResource(module, info) : nullptr;
-    const auto* bytes = handle != nullptr ? static_cast<const std::uint8_t*>(LockResource(handle)) : nullptr;
-    if (bytes == nullptr || data.SkinEmpty()) return false;
+    const std::span<const std::uint8_t> stored = skin::win::RcDataResource(GetModuleHandleW(nullptr), resource);
+    if (stored.empty() || data.SkinEmpty()) return false;
     const std::vector<std::uint8_t> held = data.WriteSkinStream();
-    return held.size() == SizeofResource(module, info) && std::equal(held.begin(), held.end(), bytes);
+    return std::equal(held.begin(), held.end(), stored.begin(), stored.end());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "skin/manager/win/skin_manager.h"
 #include "form_skin_fixture.h"
+#include "support/bar_keyboard.h"
 
 namespace menu_test {
 
@@ -46,10 +47,7 @@ void CALLBACK LeaveLitBarTimer(HWND, UINT, UINT_PTR id, DWORD) {
     if (OpenMenuWindow() != nullptr && ++ticks < 100) return;
     ticks = 0;
     KillTimer(nullptr, id);
-    if (skin::win::SkinManager == nullptr) return;
-    for (skin::win::TSkinForm* form : skin::win::SkinManager->FormSkins())
-        if (skin::win::TSkinForm::IsLive(form) && form->MenuBarKeyboard())
-            PostMessageW(form->Handle, WM_KEYDOWN, VK_ESCAPE, 0);
+    bar_keyboard::LeaveLitBars();
 }
 
 void CALLBACK MenuStepTimer(HWND, UINT, UINT_PTR id, DWORD) {

@@ -15,16 +15,12 @@
 #include "skin/data/skin_loader.h"
 #include "skin/data/skin_objects_set.h"
 #include "skin/data/skin_reader.h"
+#include "skin/data/win/rcdata_resource.h"
 
 namespace {
 
 std::span<const std::uint8_t> ResourceBytes(const wchar_t* name) {
-    HRSRC info = FindResourceW(nullptr, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-    if (!info) return {};
-    HGLOBAL handle = LoadResource(nullptr, info);
-    const void* data = handle ? LockResource(handle) : nullptr;
-    if (!data) return {};
-    return {static_cast<const std::uint8_t*>(data), SizeofResource(nullptr, info)};
+    return skin::win::RcDataResource(GetModuleHandleW(nullptr), name);
 }
 
 std::vector<std::uint8_t> FileBytes(const std::string& path) {

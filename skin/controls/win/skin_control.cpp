@@ -367,6 +367,12 @@ void TSkinControl::DrawSafely(HDC dc, const RECT& rect) {
     }
 }
 
+void TSkinControl::ExcludeChildWindow(HDC dc, HWND child) const {
+    RECT own{}, inner{};
+    if (!GetWindowRect(handle_, &own) || !GetWindowRect(child, &inner)) return;
+    ExcludeClipRect(dc, inner.left - own.left, inner.top - own.top, inner.right - own.left, inner.bottom - own.top);
+}
+
 void TSkinControl::DrawControl(HDC, const RECT&) {}
 
 void TSkinControl::RestoreColors() {

@@ -103,6 +103,9 @@ protected:
     virtual void DrawControl(HDC dc, const RECT& rect);
     // DrawControl with its failures swallowed: the control keeps what it painted itself.
     void DrawSafely(HDC dc, const RECT& rect);
+    // Takes the child window `child` (arrows, a scroller sitting on the control) out of the
+    // clipping of `dc`, a DC of this control's window: what the child drew of itself stays.
+    void ExcludeChildWindow(HDC dc, HWND child) const;
 
     void SkinWndProc(TMessage& message);
     void CallOldProc(TMessage& message);

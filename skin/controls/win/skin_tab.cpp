@@ -200,11 +200,7 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const skin::controls::Rect& p
     if (arrowsShown && arrows_ != nullptr) {
         // The arrows sit on the strip: they stay as they drew themselves.
         IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-        RECT own{}, arrows{};
-        GetWindowRect(handle_, &own);
-        GetWindowRect(arrows_, &arrows);
-        ExcludeClipRect(dc, arrows.left - own.left, arrows.top - own.top, arrows.right - own.left,
-                        arrows.bottom - own.top);
+        ExcludeChildWindow(dc, arrows_);
     }
     skin::DrawBitmap(dc, strip.Left, strip.Top, pixels);
 }

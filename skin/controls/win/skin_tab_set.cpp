@@ -108,14 +108,7 @@ void TSkinTab31::DrawControl(HDC dc, const RECT& rect) {
                         texts[static_cast<std::size_t>(tab.Index)]);
     }
     base::win::ScopedSaveDc saved(dc);
-    if (scrollerShown) {
-        // The scroller sits on the tabs: it stays as it drew itself.
-        RECT own{}, scroller{};
-        GetWindowRect(handle_, &own);
-        GetWindowRect(scrollerControl_->Handle(), &scroller);
-        ExcludeClipRect(dc, scroller.left - own.left, scroller.top - own.top, scroller.right - own.left,
-                        scroller.bottom - own.top);
-    }
+    if (scrollerShown) ExcludeChildWindow(dc, scrollerControl_->Handle());  // it sits on the tabs
     buffer.CopyTo(dc, rect.left, rect.top);
 }
 

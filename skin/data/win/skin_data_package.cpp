@@ -6,6 +6,7 @@
 #include "skin/data/skin_loader.h"
 #include "skin/data/skin_reader.h"
 #include "skin/data/skin_stream.h"
+#include "skin/data/win/rcdata_resource.h"
 #include "skin/data/win/skin_data.h"
 #include "skin/data/win/skin_reader_messages.h"
 
@@ -24,11 +25,9 @@ std::vector<std::uint8_t> TSkinData::WriteSkinStream() const {
 }
 
 bool TSkinData::ReadSkinStreamFromResource(HMODULE module, const wchar_t* name) {
-    HRSRC info = FindResourceW(module, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-    HGLOBAL handle = info != nullptr ? LoadResource(module, info) : nullptr;
-    const void* data = handle != nullptr ? LockResource(handle) : nullptr;
-    if (data == nullptr) return false;
-    ReadSkinStream({static_cast<const std::uint8_t*>(data), SizeofResource(module, info)});
+    const std::span<const std::uint8_t> stored = RcDataResource(module, name);
+    if (stored.data() == nullptr) return false;
+    ReadSkinStream(stored);
     return true;
 }
 

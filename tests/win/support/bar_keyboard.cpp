@@ -97,13 +97,17 @@ const std::atomic<bool>* g_walkDone = nullptr;
 void CALLBACK LeaveMenusTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_walkDone == nullptr || !*g_walkDone) return;
     if (ShownDropDown() != nullptr) EndMenu();
+    LeaveLitBars();
+}
+
+}  // namespace
+
+void LeaveLitBars() {
     if (skin::win::SkinManager == nullptr) return;
     for (skin::win::TSkinForm* form : skin::win::SkinManager->FormSkins())
         if (skin::win::TSkinForm::IsLive(form) && form->MenuBarKeyboard())
             PostMessageW(form->Handle, WM_KEYDOWN, VK_ESCAPE, 0);
 }
-
-}  // namespace
 
 LeaveMenusWhenDone::LeaveMenusWhenDone(const std::atomic<bool>& done) {
     g_walkDone = &done;

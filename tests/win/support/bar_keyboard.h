@@ -27,6 +27,9 @@ Look LookOf(HWND window, const skin::Rect& button, const skin::TSkinObjects& obj
 // and Wine puts the cursor back to it at the next pointer grab (a menu opening).
 void MoveMouseOnDisplay(POINT screen);
 
+// Posts Escape to every skinned form whose bar is lit for the keyboard, which leaves it.
+void LeaveLitBars();
+
 // While it lives, a timer of the calling (window) thread watches `done`: once it is set, a
 // drop-down still open is ended and a lit bar is left, so a walk that missed a key never leaves
 // the thread in a menu loop that nobody ends.
