@@ -42,9 +42,9 @@ function(tweak_link_cycle)
 endfunction()
 
 # Every library a test or tool of this tree may link.
-set(TWEAK_PORTABLE_LIBS skin_source skin_data skin_manager skin_form skin_controls app_core framework_core base)
+set(TWEAK_PORTABLE_LIBS skinrun_core skin_source skin_data skin_manager skin_form skin_controls app_core framework_core base)
 if(WIN32)
-  set(TWEAK_ALL_LIBS app_win skin_controls_win skin_form_win skin_manager_win framework
+  set(TWEAK_ALL_LIBS skin_api_win app_win skin_controls_win skin_form_win skin_manager_win framework
       skin_data_win tour_win base_win ${TWEAK_PORTABLE_LIBS})
 else()
   set(TWEAK_ALL_LIBS ${TWEAK_PORTABLE_LIBS})

@@ -76,4 +76,11 @@ std::optional<std::vector<std::uint8_t>> LoadSkinFile(const std::filesystem::pat
     return bytes;
 }
 
+std::span<const std::uint8_t> UnframedPackage(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() <= kSkinStreamLengthSize) return bytes;
+    std::uint64_t length = 0;
+    for (std::size_t i = kSkinStreamLengthSize; i-- > 0;) length = (length << 8) | bytes[i];
+    return length == bytes.size() - kSkinStreamLengthSize ? bytes.subspan(kSkinStreamLengthSize) : bytes;
+}
+
 }  // namespace skin

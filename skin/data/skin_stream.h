@@ -37,6 +37,11 @@ std::size_t ReadSkinStream(std::span<const std::uint8_t> stored, std::vector<std
 void WriteSkinStream(std::span<const std::uint8_t> package, std::vector<std::uint8_t>& out,
                      std::size_t limit = kMaxSkinStreamLength);
 
+// The package in `bytes` that may be framed as a stored stream or not (a program's RCDATA
+// resource holds either): the bytes after the length word when it gives exactly their count,
+// else `bytes` as they are.
+std::span<const std::uint8_t> UnframedPackage(std::span<const std::uint8_t> bytes);
+
 // Whether a skin file of `size` bytes may be read into memory whole.
 constexpr bool IsAcceptableSkinFileSize(std::uintmax_t size, std::size_t limit = kMaxSkinStreamLength) {
     return size <= limit;

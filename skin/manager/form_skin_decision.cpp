@@ -35,7 +35,7 @@ constexpr std::array<Rule, 11> kRules{{
     {FormSkinVerdict::ForeignModule, IsForeign},
     {FormSkinVerdict::ZeroSize, HasNoArea},
     {FormSkinVerdict::ExemptTag,
-     [](const FormSkinFacts& f) { return f.hasFrameworkForm && f.formTag == kFormExemptTag; }},
+     [](const FormSkinFacts& f) { return f.hasFrameworkForm ? f.formTag == kFormExemptTag : f.exemptProperty; }},
     {FormSkinVerdict::ApplicationWindow, [](const FormSkinFacts& f) { return f.className == "TApplication"; }},
     {FormSkinVerdict::ClassRefused, [](const FormSkinFacts& f) { return f.acceptsClass && !f.acceptsClass(); }},
     {FormSkinVerdict::NoSkinData, [](const FormSkinFacts& f) { return !f.skinDataFound; }},

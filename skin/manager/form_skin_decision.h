@@ -17,7 +17,7 @@ enum class FormSkinVerdict {
     EmbeddedChild,      // WS_CHILD inside something other than an MDI client
     ForeignModule,      // another module's window that is not a dialog box
     ZeroSize,           // width × height is 0
-    ExemptTag,          // its framework form has the exempt Tag
+    ExemptTag,          // its framework form has the exempt Tag, or a plain window the exempt property
     ApplicationWindow,  // the framework's hidden application window
     ClassRefused,       // the preview rule or the component's window filter said no
     NoSkinData,         // no registered component applies
@@ -29,9 +29,10 @@ struct FormSkinFacts {
     bool answersIsSkinned = false;
     bool hasFormSkin = false;
     bool hasFrameworkForm = false;
-    int formTag = 0;          // read only when hasFrameworkForm
-    bool forced = false;      // an activation sweep: embedded children are not tested
-    bool childStyle = false;  // WS_CHILD
+    int formTag = 0;              // read only when hasFrameworkForm
+    bool exemptProperty = false;  // a plain window that carries the exempt window property
+    bool forced = false;          // an activation sweep: embedded children are not tested
+    bool childStyle = false;      // WS_CHILD
     std::string parentClassName;
     bool sameModule = false;  // the window's instance handle is this module's
     std::string className;

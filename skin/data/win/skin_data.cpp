@@ -3,6 +3,7 @@
 #include "framework/win/img_list.h"
 #include "skin/data/skin_form_filter.h"
 #include "skin/manager/win/skin_manager.h"
+#include "skin/manager/win/window_facts.h"
 
 namespace skin::win {
 namespace {
@@ -22,7 +23,8 @@ TSkinData::~TSkinData() {
 }
 
 void TSkinData::LoadMenuGlyphs() {
-    HMODULE module = GetModuleHandleW(nullptr);
+    // The glyphs are linked in with the engine: the program's own module, or the engine's DLL.
+    HMODULE module = ThisModule();
     if (FindResourceW(module, L"TINCTURMENU", MAKEINTRESOURCEW(2) /* RT_BITMAP */) == nullptr) return;
     base::win::UniqueHBitmap glyphs(
         static_cast<HBITMAP>(LoadImageW(module, L"TINCTURMENU", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));

@@ -74,6 +74,12 @@ public:
     // Returns false, holding no skin, when the module has no such resource.
     bool ReadSkinStreamFromResource(HMODULE module, const wchar_t* name);
 
+    // Holds `package` (the bytes of a .skn file) and loads it, as a new SkinFile does; the
+    // windows painting with this component follow at once. False, the held skin unchanged, when
+    // the bytes are not a package or its skin cannot be loaded (CanLoadPackage says so first).
+    bool LoadSkinPackage(std::vector<std::uint8_t> package);
+    static bool CanLoadPackage(std::span<const std::uint8_t> package);
+
     // The framework calls Loaded once the stored properties are read.
     void Loaded() override;
     bool LoadSkin();

@@ -31,6 +31,25 @@ bool TSkinData::ReadSkinStreamFromResource(HMODULE module, const wchar_t* name) 
     return true;
 }
 
+bool TSkinData::CanLoadPackage(std::span<const std::uint8_t> package) {
+    TSkinObjects scratch;
+    try {
+        return skin::LoadSkinPackage(scratch, package, GetSystemMetrics(SM_CXHSCROLL)).Status == TSkinLoadStatus::Ok;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool TSkinData::LoadSkinPackage(std::vector<std::uint8_t> package) {
+    if (!CanLoadPackage(package)) return false;
+    package_ = std::move(package);
+    try {
+        return LoadSkin();
+    } catch (...) {
+        return false;
+    }
+}
+
 bool TSkinData::LoadSkin() {
     skinEmpty_ = true;
     TSkinReader reader;

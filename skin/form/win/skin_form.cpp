@@ -22,10 +22,10 @@ namespace {
 // The property that leads the shared window procedure to the window's form skin.
 constexpr wchar_t kFormSkinProperty[] = L"TweakSkinFormObject";
 
-// Never destroyed: forms still owned by the application free their form skins during static
-// destruction, after a function-local set would already be gone.
+// One set a GUI thread, never destroyed: forms still owned by the application free their form
+// skins during static destruction, after a function-local set would already be gone.
 std::set<const TSkinForm*>& LiveFormSkins() {
-    static auto* live = new std::set<const TSkinForm*>;
+    thread_local auto* live = new std::set<const TSkinForm*>;
     return *live;
 }
 

@@ -90,6 +90,8 @@ public:
     std::span<const skin::form::CaptionButton> CaptionButtons() const { return captionButtons_; }
     // The skinned menu bar, null when the window has none.
     TSkinMenu* MenuBar() const { return skinMenu_.get(); }
+    // The framework form the skin was attached to; null for a plain window.
+    TCustomForm* OwnerForm() const { return ownerForm_; }
     // The skinned system menu (built at attach).
     TPopupMenu* SystemPopupMenu() const { return sysPopupMenu_; }
 

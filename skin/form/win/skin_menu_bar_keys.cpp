@@ -3,6 +3,7 @@
 // its mnemonic, Escape (or Alt again) leaves. The keys go to the bar meanwhile, never to the
 // control with the focus, and the focus stays where it was.
 
+#include "skin/form/menu_accelerator.h"
 #include "skin/form/menu_bar_keyboard.h"
 #include "skin/form/win/skin_form.h"
 #include "skin/form/win/skin_menu_bar.h"
@@ -73,14 +74,33 @@ struct MenuKeyWatch {
     HWND PressedRoot = nullptr;
 };
 
+// Each GUI thread that skins its windows watches its own keys.
 MenuKeyWatch& Watch() {
-    static MenuKeyWatch watch;
+    thread_local MenuKeyWatch watch;
     return watch;
+}
+
+// Alt and a letter in a plain window: the system turns the character into SC_KEYMENU for the
+// window with the focus, a control more often than not, and looks for the menu the skinned bar
+// took off the window. The bar's mnemonic opens its drop-down instead. (A framework form hears
+// of the letter through its dialog-character handling.)
+void NoteAltLetter(MSG& msg) {
+    if ((HIWORD(msg.lParam) & KF_ALTDOWN) == 0 || GetKeyState(VK_CONTROL) < 0) return;
+    const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    TSkinForm* skin = TSkinForm::FromWindow(root);
+    if (skin == nullptr || skin->OwnerForm() != nullptr || skin->MenuBar() == nullptr || skin->MenuTracking() ||
+        skin->MenuBarKeyboard())
+        return;
+    const auto key = static_cast<wchar_t>(msg.wParam);
+    if (!skin::form::FindAccelButton(skin->MenuBar()->Buttons(), key)) return;
+    msg.message = WM_NULL;
+    PostMessageW(root, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(key));
 }
 
 void NoteMenuKey(MSG& msg) {
     MenuKeyWatch& watch = Watch();
     switch (msg.message) {
+        case WM_SYSCHAR: NoteAltLetter(msg); return;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN: {
             // A key held down repeats; it counts as pressed alone all the same (whatever state

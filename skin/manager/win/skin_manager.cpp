@@ -19,7 +19,7 @@
 
 namespace skin::win {
 
-TSkinManage* SkinManager = nullptr;
+thread_local TSkinManage* SkinManager = nullptr;
 
 namespace {
 
@@ -28,6 +28,11 @@ using manager::SkinAction;
 manager::Millis Now() { return static_cast<manager::Millis>(GetTickCount64()); }
 
 bool AnswersIsSkinned(HWND window) { return SendMessageW(window, SM_ISSKINNED, 0, 0) == 1; }
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
 
 void RedrawWhole(HWND window) {
     if (!IsWindow(window)) return;
@@ -199,10 +204,12 @@ bool TSkinManage::AddFormSkin(HWND window) {
     if (form != nullptr && IsFormGoing(form)) return false;
     facts.hasFrameworkForm = form != nullptr;
     facts.formTag = form != nullptr ? form->Tag() : 0;
+    facts.exemptProperty = IsExemptWindow(window);
     facts.forced = Forced;
     facts.childStyle = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
     if (facts.childStyle) facts.parentClassName = WindowClassName(GetParent(window));
-    facts.sameModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) == ThisModule();
+    const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    facts.sameModule = module == ThisModule() || (PlainWindows && module == GetModuleHandleW(nullptr));
     facts.className = WindowClassName(window);
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -302,6 +309,18 @@ bool TSkinManage::SkinVisibleForm(TCustomForm* form) {
     const bool mdiChild = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
     if (child && !mdiChild) return false;
     return AddFormSkin(window);
+}
+
+void TSkinManage::SkinThreadWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        if (!IsWindow(window) || !IsWindowVisible(window)) continue;
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+        // Only windows a person activates: tool tips, drop-down lists and menus never are.
+        if ((style & WS_CHILD) != 0 || (style & WS_CAPTION) == 0) continue;
+        AddFormSkin(window);
+    }
 }
 
 void TSkinManage::SetMDIChildMaximized(bool flag) {
@@ -488,6 +507,7 @@ void TSkinManage::RunForAllForms(SkinAction action, TSkinData* requester) {
             for (int i = Screen != nullptr ? Screen->FormCount() : 0; i-- > 0;) {
                 if (i < Screen->FormCount()) SkinVisibleForm(Screen->Forms(i));
             }
+            if (PlainWindows) SkinThreadWindows();
             Forced = false;
             break;
         case SkinAction::Deactivate: DetachAll(); break;

@@ -1,8 +1,8 @@
 #pragma once
-// TSkinManage: the process's one skin manager. A thread CBT hook reports every window created,
-// activated or destroyed on the GUI thread; the manager decides which get a form skin (and, in
-// time, which menu windows get a popup skin), keeps both lists, and runs the whole-application
-// actions the skin data components request from a one-shot timer.
+// TSkinManage: the skin manager of a GUI thread (one per thread that skins its windows). A thread
+// CBT hook reports every window created, activated or destroyed on the thread; the manager
+// decides which get a form skin and which menu windows get a popup skin, keeps both lists, and
+// runs the whole-application actions the skin data components request from a one-shot timer.
 
 #include <windows.h>
 
@@ -93,6 +93,9 @@ public:
     void FreeClosedFormSkins();
     // Skins a visible top-level (or MDI child) form now.
     bool SkinVisibleForm(TCustomForm* form);
+    // Skins every visible top-level window of this thread that may have a form skin: the sweep
+    // that stands in for the forms list in a plain Win32 program.
+    void SkinThreadWindows();
 
     // Set by the control skinning: called when a size grip is created inside a skinned window.
     std::function<void(TSkinForm* formSkin, HWND sizeGrip)> SkinSizeGrip;
@@ -107,6 +110,10 @@ public:
     TSkinData* Requester = nullptr;
     TSkinData* DefaultSkinData = nullptr;
     const void* Module = nullptr;  // stamp written into every form skin's SkinDataOwner
+    // A plain Win32 program skinned through the engine's own entry (no framework forms): the
+    // thread's windows stand in for the forms list, and the program's module counts as the
+    // engine's own when deciding whose windows are skinned.
+    bool PlainWindows = false;
     HHOOK Hook() const { return hook_.Get(); }
     const std::vector<TSkinForm*>& FormSkins() const { return formSkins_; }
     const std::vector<TSkinData*>& SkinDataList() const { return skinDataList_; }
@@ -138,8 +145,8 @@ private:
     bool reapplyWanted_ = false;
 };
 
-// The process's manager, or null before the first skin data component has loaded.
-extern TSkinManage* SkinManager;
+// The calling thread's manager, or null before its first skin data component has loaded.
+extern thread_local TSkinManage* SkinManager;
 // Creates SkinManager when there is none; returns it.
 TSkinManage* EnsureSkinManager();
 // Frees SkinManager (program end; also tests).

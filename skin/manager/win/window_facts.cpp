@@ -38,6 +38,8 @@ HINSTANCE ThisModule() {
     return module;
 }
 
+bool IsExemptWindow(HWND window) { return GetPropW(window, kExemptWindowProperty) != nullptr; }
+
 bool IsPlatformInternalClass(const std::string& className) {
     return className == "IME" || className == "OleMainThreadWndClass";
 }

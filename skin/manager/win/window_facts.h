@@ -22,6 +22,11 @@ bool IsFormGoing(const TCustomForm* form);
 // The module the skin engine is linked into.
 HINSTANCE ThisModule();
 
+// The window property a plain window sets (to any non-null value) to be left to Windows: what a
+// framework form says with its exempt Tag.
+constexpr const wchar_t* kExemptWindowProperty = L"SkinEngine.Exempt";
+bool IsExemptWindow(HWND window);
+
 // Windows Wine creates for itself on the GUI thread (input method, OLE); never skinned.
 bool IsPlatformInternalClass(const std::string& className);
 
