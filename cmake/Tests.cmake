@@ -55,6 +55,9 @@ elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
                                   PROPERTIES OBJECT_DEPENDS "${GALLERY_SKIN_STREAMS}")
     endif()
   endif()
+  if(TARGET skinrun)
+    add_dependencies(win_tests skinrun skinengine)  # tests start Wine's own programs through skinrun
+  endif()
   target_link_libraries(win_tests PRIVATE ${TWEAK_ALL_LIBS} tool_support gtest_main gmock)
   target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(win_tests PRIVATE
