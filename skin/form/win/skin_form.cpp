@@ -21,6 +21,9 @@ namespace {
 
 // The property that leads the shared window procedure to the window's form skin.
 constexpr wchar_t kFormSkinProperty[] = L"TweakSkinFormObject";
+// Set while our procedure stays in a window's chain after its form skin went, because the program
+// subclassed the window after us: the procedure it passes every message on to.
+constexpr wchar_t kPassedOnProcProperty[] = L"TweakSkinFormPassedOn";
 
 // One set a GUI thread, never destroyed: forms still owned by the application free their form
 // skins during static destruction, after a function-local set would already be gone.
@@ -81,8 +84,12 @@ HWND FindMdiClient(HWND frame) {
 
 LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* formSkin = static_cast<TSkinForm*>(GetPropW(window, kFormSkinProperty));
-    if (formSkin == nullptr) return DefWindowProcW(window, msg, wParam, lParam);
-    return formSkin->Dispatch(msg, wParam, lParam);
+    if (formSkin != nullptr) return formSkin->Dispatch(msg, wParam, lParam);
+    if (const auto passedOn = reinterpret_cast<WNDPROC>(GetPropW(window, kPassedOnProcProperty))) {
+        if (msg == WM_NCDESTROY) RemovePropW(window, kPassedOnProcProperty);
+        return CallWindowProcW(passedOn, window, msg, wParam, lParam);
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
 }
 
 TSkinForm::TSkinForm(TComponent* owner)
@@ -104,8 +111,8 @@ TSkinForm::~TSkinForm() {
 bool TSkinForm::IsLive(const TSkinForm* skin) { return skin != nullptr && LiveFormSkins().count(skin) != 0; }
 
 TSkinForm* TSkinForm::FromWindow(HWND window) {
-    if (window == nullptr || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != SkinFormWindowProc)
-        return nullptr;
+    // The property lives exactly as long as the window is subclassed, whoever sits on top of us.
+    if (window == nullptr) return nullptr;
     return static_cast<TSkinForm*>(GetPropW(window, kFormSkinProperty));
 }
 
@@ -203,16 +210,27 @@ void TSkinForm::Attach(TSkinData* skinData) {
 
 void TSkinForm::Subclass() {
     SetPropW(Handle, kFormSkinProperty, this);
-    oldWndProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinFormWindowProc)));
+    if (const auto passedOn = reinterpret_cast<WNDPROC>(RemovePropW(Handle, kPassedOnProcProperty))) {
+        // Our procedure is still in the chain from an earlier skin: it is this skin's again.
+        oldWndProc_ = passedOn;
+    } else {
+        oldWndProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinFormWindowProc)));
+    }
     subclassed_ = true;
 }
 
 void TSkinForm::Unsubclass() {
     if (!subclassed_) return;
     subclassed_ = false;
-    SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
     RemovePropW(Handle, kFormSkinProperty);
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Handle, GWLP_WNDPROC)) == &SkinFormWindowProc) {
+        SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
+        return;
+    }
+    // The program subclassed the window after us: taking our procedure out would cut its own out
+    // too. Ours stays in its chain and passes every message on until the window goes.
+    SetPropW(Handle, kPassedOnProcProperty, reinterpret_cast<HANDLE>(oldWndProc_));
 }
 
 void TSkinForm::MeasureFrame() {
