@@ -163,4 +163,30 @@ TEST_F(SkinStreamFile, FileAboveTheLimitIsRefusedUnread) {
     EXPECT_EQ(skin::LoadSkinFile(path, 101)->size(), 101u);
 }
 
+// A resource holds a package bare or framed; the framing is recognised by its exact length.
+TEST(UnframedPackage, StripsTheLengthWordOnlyWhenItCountsTheRest) {
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        Bytes expected;
+    };
+    const Case cases[] = {
+        {"framed", {3, 0, 0, 0, 'a', 'b', 'c'}, {'a', 'b', 'c'}},
+        {"bare", {'S', 'K', 'N', '1', 'x'}, {'S', 'K', 'N', '1', 'x'}},
+        {"length one short", {4, 0, 0, 0, 'a', 'b', 'c'}, {4, 0, 0, 0, 'a', 'b', 'c'}},
+        {"length word alone", {0, 0, 0, 0}, {0, 0, 0, 0}},
+        {"empty", {}, {}},
+        {"high bytes count", {0, 1, 0, 0}, {0, 1, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const auto out = skin::UnframedPackage(c.bytes);
+        EXPECT_EQ(Bytes(out.begin(), out.end()), c.expected) << c.name;
+    }
+    Bytes big(4 + 300, 7);
+    big[0] = 300 & 0xFF;
+    big[1] = 300 >> 8;
+    big[2] = big[3] = 0;
+    EXPECT_EQ(skin::UnframedPackage(big).size(), 300u);
+}
+
 }  // namespace
