@@ -38,6 +38,9 @@ add_compile_definitions(UNICODE _UNICODE)
 file(GLOB win_support_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/support/*.cpp)
 add_executable(win_benchmarks EXCLUDE_FROM_ALL ${win_bench_sources} ${win_support_sources})
 target_link_libraries(win_benchmarks PRIVATE ${TWEAK_ALL_LIBS} benchmark::benchmark_main)
+if(TARGET skinrun)
+  add_dependencies(win_benchmarks skinrun skinengine)  # programs started through skinrun
+endif()
 if(TARGET gallery_win)
   target_link_libraries(win_benchmarks PRIVATE gallery_win)  # the soak runs the gallery's control page
 endif()

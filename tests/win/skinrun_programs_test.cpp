@@ -23,8 +23,8 @@ using foreign_program::Program;
 struct ProgramCase {
     const char* name;
     std::wstring commandLine;
-    std::wstring title;       // part of the main window's caption
-    char menuLetter;          // the first bar item's mnemonic
+    std::wstring title;  // part of the main window's caption
+    char menuLetter;     // the first bar item's mnemonic
 };
 
 // gtest names the case by it, rather than by the bytes of the whole struct.

@@ -143,8 +143,7 @@ HWND FindProcessWindow(HWND window, const wchar_t* className, HWND except) {
 
 bool AnswersSkinned(HWND window) {
     DWORD_PTR answer = 0;
-    return SendMessageTimeoutW(window, 0x3504 /* SM_ISSKINNED */, 0, 0, SMTO_NORMAL, 5000, &answer) != 0 &&
-           answer == 1;
+    return SendMessageTimeoutW(window, 0x3504 /* SM_ISSKINNED */, 0, 0, SMTO_NORMAL, 5000, &answer) != 0 && answer == 1;
 }
 
 void Activate(HWND window) {

@@ -1,0 +1,127 @@
+// Programs nobody here wrote, skinned through skinrun: Wine's notepad started until its main
+// window is painted, and its Find dialog opened until it is painted. The baselines are the same
+// program started plain and the same dialog of the plain program.
+#include <benchmark/benchmark.h>
+#include <windows.h>
+
+#include <string>
+
+#include "win/support/foreign_program.h"
+
+namespace {
+
+using foreign_program::Program;
+
+constexpr wchar_t kProgram[] = L"notepad.exe";
+constexpr wchar_t kTitle[] = L"Notepad";
+
+Program Start(bool skinned) { return skinned ? Program::Skinned(L"graphite", kProgram) : Program::Plain(kProgram); }
+
+// Painted: shown, skinned when it should be, nothing left to paint, and its thread idle again.
+bool Painted(HWND window, bool skinned) {
+    if (window == nullptr || !IsWindowVisible(window)) return false;
+    if (skinned && !foreign_program::AnswersSkinned(window)) return false;
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored)) return false;
+    return !GetUpdateRect(window, nullptr, FALSE);
+}
+
+bool WaitPainted(HWND window, bool skinned) {
+    const DWORD start = GetTickCount();
+    while (!Painted(window, skinned)) {
+        if (GetTickCount() - start > 20000) return false;
+        Sleep(1);
+    }
+    return true;
+}
+
+void Close(Program& program, HWND main) {
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    program.WaitForExit();
+}
+
+void SkinrunStart(benchmark::State& state, bool skinned) {
+    for (auto _ : state) {
+        Program program = Start(skinned);
+        const HWND main = program.WaitForWindow(kTitle);
+        if (!WaitPainted(main, skinned)) {
+            state.SkipWithError("the main window was not painted");
+            break;
+        }
+        state.PauseTiming();
+        Close(program, main);
+        state.ResumeTiming();
+    }
+}
+
+// The command of the menu item whose text contains `text`, read from the program's own menu
+// resource (another process's menus cannot be read).
+UINT MenuCommand(HMENU menu, const wchar_t* text) {
+    for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
+        if (HMENU sub = GetSubMenu(menu, i)) {
+            if (const UINT found = MenuCommand(sub, text)) return found;
+            continue;
+        }
+        wchar_t item[128]{};
+        GetMenuStringW(menu, i, item, 128, MF_BYPOSITION);
+        if (std::wstring(item).find(text) != std::wstring::npos) return GetMenuItemID(menu, i);
+    }
+    return 0;
+}
+
+BOOL CALLBACK FirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
+    *reinterpret_cast<LPWSTR*>(found) = name;
+    return FALSE;
+}
+
+UINT FindCommand() {
+    HMODULE module = LoadLibraryExW(kProgram, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) return 0;
+    LPWSTR name = nullptr;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(4) /* RT_MENU */, FirstName, reinterpret_cast<LONG_PTR>(&name));
+    HMENU menu = name != nullptr ? LoadMenuW(module, name) : nullptr;
+    const UINT command = MenuCommand(menu, L"Search...");
+    if (menu != nullptr) DestroyMenu(menu);
+    FreeLibrary(module);
+    return command;
+}
+
+void ForeignDialogOpen(benchmark::State& state, bool skinned) {
+    static const UINT find = FindCommand();
+    Program program = Start(skinned);
+    const HWND main = program.WaitForWindow(kTitle);
+    if (find == 0 || !WaitPainted(main, skinned)) {
+        state.SkipWithError("no notepad, or no Find command in its menu");
+        return;
+    }
+    for (auto _ : state) {
+        PostMessageW(main, WM_COMMAND, find, 0);
+        HWND dialog = nullptr;
+        const DWORD start = GetTickCount();
+        while ((dialog = foreign_program::FindProcessWindow(main, L"#32770")) == nullptr && GetTickCount() - start < 10000)
+            Sleep(1);
+        if (!WaitPainted(dialog, skinned)) {
+            state.SkipWithError("the Find dialog was not painted");
+            break;
+        }
+        state.PauseTiming();
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        while (IsWindow(dialog) && IsWindowVisible(dialog)) Sleep(1);
+        state.ResumeTiming();
+    }
+    Close(program, main);
+}
+
+void BM_skinrun_start_baseline(benchmark::State& state) { SkinrunStart(state, false); }
+BENCHMARK(BM_skinrun_start_baseline)->Unit(benchmark::kMillisecond);
+
+void BM_skinrun_start(benchmark::State& state) { SkinrunStart(state, true); }
+BENCHMARK(BM_skinrun_start)->Unit(benchmark::kMillisecond);
+
+void BM_foreign_dialog_open_baseline(benchmark::State& state) { ForeignDialogOpen(state, false); }
+BENCHMARK(BM_foreign_dialog_open_baseline)->Unit(benchmark::kMillisecond);
+
+void BM_foreign_dialog_open(benchmark::State& state) { ForeignDialogOpen(state, true); }
+BENCHMARK(BM_foreign_dialog_open)->Unit(benchmark::kMillisecond);
+
+}  // namespace
