@@ -4,7 +4,7 @@
 # or "none"; empty keeps what the build type gives. The test trees carry little: full DWARF of
 # the Windows test binary is most of its size and most of its link time.
 #
-# TWEAK_SEPARATE_DEBUG_INFO: every executable of the tree is stripped after linking, its debug
+# TWEAK_SEPARATE_DEBUG_INFO: every executable and DLL of the tree is stripped after linking, its debug
 # information moved into X.exe.debug beside it (found by debuggers through a debug link). The
 # shipping tree does this: the program a user gets stays small, and a crash report from it can
 # still be read against the .debug file of the same build.
@@ -32,7 +32,7 @@ function(tweak_separate_debug_info)
   get_property(targets DIRECTORY ${PROJECT_SOURCE_DIR} PROPERTY BUILDSYSTEM_TARGETS)
   foreach(target IN LISTS targets)
     get_target_property(type ${target} TYPE)
-    if(type STREQUAL "EXECUTABLE")
+    if(type STREQUAL "EXECUTABLE" OR type STREQUAL "SHARED_LIBRARY")
       # The debug link records the .debug file's name and checksum, so it is added last.
       add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug

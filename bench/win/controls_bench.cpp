@@ -11,6 +11,7 @@
 #include "framework/win/forms.h"
 #include "framework/win/std_ctrls.h"
 #include "framework/win/tab_ctrls.h"
+#include "open_messages.h"
 #include "win/support/control_forms.h"
 #include "win/support/message_pump.h"
 #include "win/support/skin_soak.h"
@@ -18,40 +19,10 @@
 
 namespace {
 
-// Messages the thread's windows receive while a dialog opens: where the time goes.
-struct OpenMessages {
-    double Paints = 0, FramePaints = 0, Erases = 0, Moves = 0, FrameCalcs = 0;
-};
-OpenMessages g_openMessages;
-
-LRESULT CALLBACK CountOpenMessages(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && lParam != 0) {
-        switch (reinterpret_cast<const CWPSTRUCT*>(lParam)->message) {
-            case WM_PAINT: ++g_openMessages.Paints; break;
-            case WM_NCPAINT: ++g_openMessages.FramePaints; break;
-            case WM_ERASEBKGND: ++g_openMessages.Erases; break;
-            case WM_WINDOWPOSCHANGED: ++g_openMessages.Moves; break;
-            case WM_NCCALCSIZE: ++g_openMessages.FrameCalcs; break;
-            default: break;
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// WM_PAINT is posted, not sent: counted as the thread takes it from its queue.
-LRESULT CALLBACK CountOpenPaints(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && wParam == PM_REMOVE && lParam != 0 &&
-        reinterpret_cast<const MSG*>(lParam)->message == WM_PAINT)
-        ++g_openMessages.Paints;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 void DialogOpen(benchmark::State& state, bool skinned) {
     Application->Initialize();
     auto data = testing_support::HeldSkinData("graphite");
-    g_openMessages = {};
-    HHOOK sent = SetWindowsHookExW(WH_CALLWNDPROC, CountOpenMessages, nullptr, GetCurrentThreadId());
-    HHOOK posted = SetWindowsHookExW(WH_GETMESSAGE, CountOpenPaints, nullptr, GetCurrentThreadId());
+    bench_support::OpenMessageCounter counter;
     for (auto _ : state) {
         TForm* form = testing_support::CreateTwentyControlForm();
         form->Show();
@@ -60,20 +31,13 @@ void DialogOpen(benchmark::State& state, bool skinned) {
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         testing_support::PumpPendingMessages();
         state.PauseTiming();
-        const OpenMessages counted = g_openMessages;
+        const bench_support::OpenMessages counted = bench_support::OpenMessageCounter::Counted;
         delete form;
         testing_support::PumpPendingMessages();
-        g_openMessages = counted;  // the closing is not counted
+        bench_support::OpenMessageCounter::Counted = counted;  // the closing is not counted
         state.ResumeTiming();
     }
-    if (sent != nullptr) UnhookWindowsHookEx(sent);
-    if (posted != nullptr) UnhookWindowsHookEx(posted);
-    const auto perOpen = [](double count) { return benchmark::Counter(count, benchmark::Counter::kAvgIterations); };
-    state.counters["paints"] = perOpen(g_openMessages.Paints);
-    state.counters["frame_paints"] = perOpen(g_openMessages.FramePaints);
-    state.counters["erases"] = perOpen(g_openMessages.Erases);
-    state.counters["moves"] = perOpen(g_openMessages.Moves);
-    state.counters["frame_calcs"] = perOpen(g_openMessages.FrameCalcs);
+    bench_support::OpenMessageCounter::Report(state);
 }
 
 void BM_dialog_open_baseline(benchmark::State& state) { DialogOpen(state, false); }

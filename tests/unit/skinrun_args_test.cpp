@@ -35,7 +35,11 @@ TEST(SkinrunArguments, TakesTheSkinAndPassesEverythingAfterTheProgramOn) {
 }
 
 TEST(SkinrunArguments, RefusesWhatCannotBeRunWithOneLine) {
-    const Args refused[] = {{}, {L"--skin"}, {L"--skin", L"meadow"}, {L"--skin="}, {L"--colour", L"x", L"p.exe"},
+    const Args refused[] = {{},
+                            {L"--skin"},
+                            {L"--skin", L"meadow"},
+                            {L"--skin="},
+                            {L"--colour", L"x", L"p.exe"},
                             {L"--skin", L"", L"p.exe"}};
     for (const Args& args : refused) {
         const auto parsed = skinrun::ParseArguments(args);
@@ -84,8 +88,8 @@ Args SplitAsTheRuntimeDoes(const std::wstring& line) {
 }
 
 TEST(SkinrunCommandLine, EveryArgumentReadsBackUnchanged) {
-    const Args args = {L"plain", L"with space", L"", L"quote\"inside", L"trailing\\", L"C:\\dir with\\",
-                       L"\\\\server\\\"share", L"tab\there"};
+    const Args args = {L"plain",          L"with space",          L"",         L"quote\"inside", L"trailing\\",
+                       L"C:\\dir with\\", L"\\\\server\\\"share", L"tab\there"};
     const std::wstring line = skinrun::CommandLine(L"C:\\Program Files\\p.exe", args);
     Args expected = {L"C:\\Program Files\\p.exe"};
     expected.insert(expected.end(), args.begin(), args.end());

@@ -48,8 +48,10 @@ protected:
     std::vector<TForm*> forms_;
 };
 
-TEST_F(ManagerFormSkin, PlainWindowOfThisModuleGetsAFormSkinAndControlsRequest) {
+TEST_F(ManagerFormSkin, PlainWindowOfThisModuleGetsAFormSkinWithItsControlsAtOnce) {
     TestWindow window({});
+    const HWND button = CreateWindowExW(0, L"Button", L"Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 4, 4, 80, 24,
+                                        window.Get(), nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(SkinManager->AddFormSkin(window.Get()));
 
     ASSERT_EQ(SkinManager->FormSkins().size(), 1u);
@@ -59,7 +61,9 @@ TEST_F(ManagerFormSkin, PlainWindowOfThisModuleGetsAFormSkinAndControlsRequest) 
     EXPECT_EQ(skin->Owner(), nullptr);  // a bare window: no framework form owns it
     EXPECT_EQ(skin->SkinData(), data_);
     EXPECT_EQ(SkinManager->FindFormSkin(window.Get()), skin);
-    EXPECT_TRUE(skin_test::TakeSkinControlsRequest(window.Get()));
+    // Its controls are skinned before it first paints: no request is left for later.
+    EXPECT_EQ(SendMessageW(button, skin::win::SM_ISSKINNED, 0, 0), 1);
+    EXPECT_FALSE(skin_test::TakeSkinControlsRequest(window.Get()));
 
     // Asked again, nothing changes and nothing more is posted.
     EXPECT_FALSE(SkinManager->AddFormSkin(window.Get()));

@@ -392,8 +392,9 @@ void TSkinControl::Repaint() {
     } else if (graphicControl_ != nullptr) {
         graphicControl_->Invalidate();
     } else if (handle_ != nullptr) {
+        // Painted with the window's next paint, as a framework control is: a window whose skin
+        // is attached before it first shows paints once.
         InvalidateRect(handle_, nullptr, TRUE);
-        UpdateWindow(handle_);
     }
 }
 

@@ -240,7 +240,14 @@ bool TSkinManage::AddFormSkin(HWND window) {
         skin->Attach(skinData);
     }
     formSkins_.push_back(skin);
-    PostMessageW(window, SM_SKINCONTROLS, 0, 1000);
+    if (form == nullptr) {
+        // A plain window's controls all exist by now (a dialog box is activated once it has made
+        // them): the frame is fitted and the controls skinned at once, so that the window's first
+        // paint is the skinned one rather than a paint made again afterwards.
+        SendMessageW(window, SM_SKINCONTROLS, 0, 1000);
+    } else {
+        PostMessageW(window, SM_SKINCONTROLS, 0, 1000);
+    }
     return true;
 }
 
