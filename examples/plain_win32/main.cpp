@@ -6,7 +6,9 @@
 // Windows.
 //
 // Switches: --plain leaves the program unskinned (the engine is not started); --open-dialog opens
-// the "Controls" dialog as soon as the main window shows.
+// the "Controls" dialog as soon as the main window shows; --second-window also shows a window
+// made by a second GUI thread of its own (skinning is a thread's own: that window is skinned only
+// when its thread starts the engine too, or when skinrun starts the program).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -34,8 +36,9 @@ HWND g_toolBar = nullptr;
 HWND g_statusBar = nullptr;
 
 struct Options {
-    bool plain = false;       // --plain
-    bool openDialog = false;  // --open-dialog
+    bool plain = false;         // --plain
+    bool openDialog = false;    // --open-dialog
+    bool secondWindow = false;  // --second-window
 };
 
 Options ReadOptions() {
@@ -43,6 +46,7 @@ Options ReadOptions() {
     for (int i = 1; i < __argc; ++i) {
         if (std::wcscmp(__wargv[i], L"--plain") == 0) options.plain = true;
         if (std::wcscmp(__wargv[i], L"--open-dialog") == 0) options.openDialog = true;
+        if (std::wcscmp(__wargv[i], L"--second-window") == 0) options.secondWindow = true;
     }
     return options;
 }
@@ -311,6 +315,41 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
+// ---- A window of a second GUI thread ----
+
+constexpr wchar_t kSecondClass[] = L"PlainWin32SecondWindow";
+
+LRESULT CALLBACK SecondWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+DWORD WINAPI SecondThread(void* ready) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = SecondWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kSecondClass;
+    RegisterClassExW(&windowClass);
+    const HWND window = CreateWindowExW(0, kSecondClass, L"Second thread", WS_OVERLAPPEDWINDOW, 700, 60, 320, 200,
+                                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    CreateWindowExW(0, L"Button", L"Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 16, 16, 100, 28, window, nullptr,
+                    GetModuleHandleW(nullptr), nullptr);
+    *static_cast<HWND*>(ready) = window;
+    ShowWindow(window, SW_SHOW);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
@@ -340,6 +379,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     ShowWindow(window, show);
     UpdateWindow(window);
     if (options.openDialog) PostMessageW(window, WM_COMMAND, IDM_CONTROLS, 0);
+    static HWND secondWindow = nullptr;
+    HANDLE secondThread =
+        options.secondWindow ? CreateThread(nullptr, 0, SecondThread, &secondWindow, 0, nullptr) : nullptr;
 
     const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     MSG message{};
@@ -347,6 +389,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         if (TranslateAcceleratorW(window, accelerators, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
+    }
+
+    if (secondThread != nullptr) {
+        while (secondWindow == nullptr && WaitForSingleObject(secondThread, 10) == WAIT_TIMEOUT) {
+        }
+        if (secondWindow != nullptr) PostMessageW(secondWindow, WM_CLOSE, 0, 0);
+        WaitForSingleObject(secondThread, INFINITE);
+        CloseHandle(secondThread);
     }
 
     SkinStop();  // Skinned: 3 of 3

@@ -68,7 +68,8 @@ void StretchInto(const Surface& surface, const Rect& destRect, const Bitmap& sou
     const int firstY = visible.Top - surface.OriginY - destRect.Top;
 
     // Source column for every visible destination column; -1 where it falls outside the source.
-    thread_local std::vector<int> columns;
+    thread_local auto* kept = new std::vector<int>;  // never destroyed, as the engine's other per-thread state
+    std::vector<int>& columns = *kept;
     columns.resize(static_cast<std::size_t>(width));
     bool allInside = true;
     for (int i = 0; i < width; ++i) {

@@ -165,6 +165,27 @@ INSTANTIATE_TEST_SUITE_P(WineProgram, SkinrunProgram,
                          testing::Combine(testing::ValuesIn(kPrograms), testing::Values(L"graphite", L"meadow")),
                          CaseName);
 
+// A program that never asked for a skin (our example, started --plain) with a window on a second
+// GUI thread: skinrun skins the windows of both threads.
+TEST(SkinrunThreads, WindowsOfAThreadStartedLaterAreSkinnedToo) {
+    wchar_t path[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring example(path);
+    example = example.substr(0, example.find_last_of(L"\\/") + 1) + L"plain_win32.exe";
+    Program run = Program::Skinned(L"meadow", L"\"" + example + L"\" --plain --second-window");
+    const HWND main = run.WaitForWindow(L"Plain Win32 example");
+    ASSERT_NE(main, nullptr);
+    const HWND second = run.WaitForWindow(L"Second thread");
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(GetWindowThreadProcessId(main, nullptr), GetWindowThreadProcessId(second, nullptr));
+    EXPECT_TRUE(WaitUntil([&] { return AnswersSkinned(main); })) << "the first thread's window";
+    EXPECT_TRUE(WaitUntil([&] { return AnswersSkinned(second); })) << "the second thread's window";
+    const HWND button = FindWindowExW(second, nullptr, L"Button", nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return AnswersSkinned(button); })) << "the second thread's button";
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.WaitForExit(), 0) << "main " << IsWindow(main) << " second " << IsWindow(second);
+}
+
 // A dialog the program opens and closes a hundred times leaves nothing behind in it.
 TEST(SkinrunDialogCycles, FindDialogOpenedAHundredTimesLeavesNoWindows) {
     Program run = Program::Skinned(L"graphite", L"notepad.exe");

@@ -56,9 +56,11 @@ struct PoolEntry {
     bool InUse = false;
 };
 
+// One pool a thread, made once and never destroyed: a thread's variables with destructors are
+// destroyed while the engine's DLL is being let go of, after the DLL's own data.
 std::vector<PoolEntry>& Pool() {
-    thread_local std::vector<PoolEntry> pool;
-    return pool;
+    thread_local auto* pool = new std::vector<PoolEntry>;
+    return *pool;
 }
 
 }  // namespace

@@ -111,8 +111,8 @@ TSkinForm::~TSkinForm() {
 bool TSkinForm::IsLive(const TSkinForm* skin) { return skin != nullptr && LiveFormSkins().count(skin) != 0; }
 
 TSkinForm* TSkinForm::FromWindow(HWND window) {
-    // The property lives exactly as long as the window is subclassed, whoever sits on top of us.
-    if (window == nullptr) return nullptr;
+    if (window == nullptr || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != SkinFormWindowProc)
+        return nullptr;
     return static_cast<TSkinForm*>(GetPropW(window, kFormSkinProperty));
 }
 

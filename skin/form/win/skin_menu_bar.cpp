@@ -50,8 +50,9 @@ struct MenuTrackingState {
 };
 
 MenuTrackingState& Tracking() {
-    static MenuTrackingState tracking;
-    return tracking;
+    // Menus are tracked a thread at a time; made once a thread, never destroyed.
+    thread_local auto* tracking = new MenuTrackingState;
+    return *tracking;
 }
 
 // Separators hidden for one showing of a drop-down, with the visibility to give back after it.
@@ -98,8 +99,8 @@ struct SwitchCause {
 };
 
 SwitchCause& LastSwitchCause() {
-    static SwitchCause cause;
-    return cause;
+    thread_local auto* cause = new SwitchCause;
+    return *cause;
 }
 
 // Ends the open drop-down so that OpenMenu opens `target`'s.

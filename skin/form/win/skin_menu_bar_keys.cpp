@@ -74,10 +74,11 @@ struct MenuKeyWatch {
     HWND PressedRoot = nullptr;
 };
 
-// Each GUI thread that skins its windows watches its own keys.
+// Each GUI thread that skins its windows watches its own keys. Made once a thread and never
+// destroyed: a thread's variables with destructors are destroyed while the engine's DLL is let go.
 MenuKeyWatch& Watch() {
-    thread_local MenuKeyWatch watch;
-    return watch;
+    thread_local auto* watch = new MenuKeyWatch;
+    return *watch;
 }
 
 // Alt and a letter in a plain window: the system turns the character into SC_KEYMENU for the

@@ -26,10 +26,13 @@ namespace {
 using skin::form::LayoutMenuItem;
 using skin::form::MenuItemFacts;
 
+// Each GUI thread that skins its windows keeps its own, as it keeps its own skin manager. The
+// thread's objects are made on first use and never destroyed: a thread's variables with
+// destructors would be destroyed while the engine's DLL is already being let go of.
 HFONT MenuFont(bool bold) {
-    static base::win::UniqueHFont regular;
-    static base::win::UniqueHFont heavy;
-    base::win::UniqueHFont& font = bold ? heavy : regular;
+    thread_local auto* regular = new base::win::UniqueHFont;
+    thread_local auto* heavy = new base::win::UniqueHFont;
+    base::win::UniqueHFont& font = bold ? *heavy : *regular;
     if (!font) {
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof(metrics);
@@ -42,9 +45,11 @@ HFONT MenuFont(bool bold) {
 
 constexpr WORD kCheckMarkResource = 32760;  // OBM_CHECK, hidden behind OEMRESOURCE
 
-// The system's check mark, loaded once and deleted with the program.
+// The system's check mark, loaded once a thread.
 HBITMAP CheckMarkBitmap(SIZE& size) {
-    static base::win::UniqueHBitmap check(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkResource)));
+    thread_local auto* loaded =
+        new base::win::UniqueHBitmap(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkResource)));
+    base::win::UniqueHBitmap& check = *loaded;
     BITMAP info{};
     if (!check || GetObjectW(check.Get(), sizeof(info), &info) == 0) return nullptr;
     size = {info.bmWidth, info.bmHeight};
@@ -59,7 +64,8 @@ const TDataSkinObject* ItemImage(const TSkinData* skinData) {
 
 // Items are composed in one bitmap kept for the next item (menus draw many items of one size).
 base::win::DibSection& Scratch(int width, int height) {
-    static base::win::DibSection scratch;
+    thread_local auto* kept = new base::win::DibSection;
+    base::win::DibSection& scratch = *kept;
     const int oldWidth = scratch.Pixels().Width();
     const int oldHeight = scratch.Pixels().Height();
     if (oldWidth < width || oldHeight < height) {

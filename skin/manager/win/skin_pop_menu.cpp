@@ -82,13 +82,16 @@ bool TSkinPopMenu::PrepareBackground() {
     const skin::Rect r{0, 0, window.right - window.left, window.bottom - window.top};
     if (BackgroundBitmap.Width() == r.Width() && BackgroundBitmap.Height() == r.Height()) return true;
     const TDataSkinObject& image = *SkinData->Objects().MenuBackground;
-    // Menus open again and again at the same size: the last background built is kept.
-    static struct {
+    // Menus open again and again at the same size: the last background built is kept, one a
+    // thread (made once, never destroyed, as the thread's other menu state).
+    struct LastBackground {
         Bitmap Source;
         Rect Margins;
         int Tile = 0;
         Bitmap Built;
-    } last;
+    };
+    thread_local auto* kept = new LastBackground;
+    LastBackground& last = *kept;
     if (!SameImage(last.Source, image.Map) || last.Margins != image.Margins || last.Tile != image.Tile ||
         last.Built.Width() != r.Width() || last.Built.Height() != r.Height()) {
         last.Built = BuildSkinImage(r, image.Map, image.Margins, false, image.Tile != 0, 1, 1);

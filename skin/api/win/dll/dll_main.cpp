@@ -7,7 +7,6 @@
 extern "C" BOOL WINAPI DllMain(HINSTANCE dll, DWORD reason, LPVOID) {
     switch (reason) {
         case DLL_THREAD_ATTACH: skin::api::HookNewThread(dll); break;
-        case DLL_THREAD_DETACH: skin::api::EndThread(); break;
         default: break;
     }
     return TRUE;

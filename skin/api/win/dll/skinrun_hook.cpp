@@ -21,7 +21,6 @@ const std::wstring& SkinRunSkin() {
 }
 
 thread_local bool t_started = false;
-thread_local HHOOK t_threadHook = nullptr;
 
 }  // namespace
 
@@ -36,14 +35,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK SkinRunHookProc(int code, WPAR
 namespace skin::api {
 
 void HookNewThread(HINSTANCE dll) {
-    if (SkinRunSkin().empty()) return;
-    t_threadHook = SetWindowsHookExW(WH_CBT, &SkinRunHookProc, dll, GetCurrentThreadId());
-}
-
-void EndThread() {
-    if (t_threadHook != nullptr) UnhookWindowsHookEx(t_threadHook);
-    t_threadHook = nullptr;
-    if (t_started) SkinStop();
+    // The hook goes with the thread; so does its skinning, with its windows.
+    if (!SkinRunSkin().empty()) SetWindowsHookExW(WH_CBT, &SkinRunHookProc, dll, GetCurrentThreadId());
 }
 
 }  // namespace skin::api

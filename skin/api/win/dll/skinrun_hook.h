@@ -10,9 +10,9 @@ constexpr const wchar_t* kSkinRunSkinVariable = L"SKINRUN_SKIN";
 // The DLL's export that skinrun sets as a thread CBT hook on the program's first thread.
 constexpr const char* kSkinRunHookExport = "SkinRunHookProc";
 
-// DllMain's part, for each thread the program starts and ends: a new thread gets the hook that
-// starts the engine on it at its first window; an ending thread's skinning ends with it.
+// DllMain's part, for each thread the program starts: the hook that starts the engine on it at
+// its first window. Nothing is done as a thread ends: by then the thread's own variables may be
+// gone, and its windows, whose skins end with them, are gone already.
 void HookNewThread(HINSTANCE dll);
-void EndThread();
 
 }  // namespace skin::api
