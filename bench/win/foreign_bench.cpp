@@ -126,12 +126,7 @@ void CommonFindDialogOpen(benchmark::State& state, bool skinned) {
     }
     HWND owner = CreateWindowExW(0, L"STATIC", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 400, 300, nullptr,
                                  nullptr, nullptr, nullptr);
-    static wchar_t what[80] = L"";
-    FINDREPLACEW find{};
-    find.lStructSize = sizeof find;
-    find.hwndOwner = owner;
-    find.lpstrFindWhat = what;
-    find.wFindWhatLen = 80;
+    FINDREPLACEW find = foreign_program::FindDialogRequest(owner);
     testing_support::PumpPendingMessages();
     bench_support::OpenMessageCounter counter;
     for (auto _ : state) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "skinengine.h"
+#include "tests/win/support/foreign_program.h"
 #include "tests/win/support/gui_objects.h"
 #include "tests/win/support/message_pump.h"
 
@@ -228,12 +229,7 @@ TEST(SkinApi, CommonFindDialogCyclesLeaveNoGdiObjectsOrWindows) {
     ASSERT_EQ(SkinStartFile(kGraphite), SKIN_OK);
     const HWND owner = MakeMainWindow(L"Owner of Find");
     ASSERT_TRUE(PumpMessagesUntil([&] { return SkinIsWindowSkinned(owner) != FALSE; }));
-    static wchar_t what[80] = L"";
-    FINDREPLACEW find{};
-    find.lStructSize = sizeof find;
-    find.hwndOwner = owner;
-    find.lpstrFindWhat = what;
-    find.wFindWhatLen = 80;
+    FINDREPLACEW find = foreign_program::FindDialogRequest(owner);
     auto cycle = [&] {
         const HWND dialog = FindTextW(&find);
         if (dialog == nullptr) return false;

@@ -10,15 +10,9 @@
 #include <vector>
 
 #include "base/win/handles.h"
+#include "tests/win/support/foreign_program.h"
 
 namespace {
-
-std::wstring ThisFolder() {
-    wchar_t path[MAX_PATH]{};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
 
 struct Outcome {
     int exitCode = -1;
@@ -38,7 +32,7 @@ Outcome RunSkinrun(const std::wstring& arguments) {
     startup.hStdError = writeEnd;
     startup.hStdOutput = writeEnd;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    std::wstring line = L"\"" + ThisFolder() + L"skinrun.exe\" " + arguments;
+    std::wstring line = L"\"" + foreign_program::ThisFolder() + L"skinrun.exe\" " + arguments;
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) return {};
     base::win::UniqueKernelHandle process(info.hProcess), thread(info.hThread);

@@ -6,14 +6,24 @@
 
 namespace foreign_program {
 
-namespace {
-
 std::wstring ThisFolder() {
     wchar_t path[MAX_PATH]{};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     return folder.substr(0, folder.find_last_of(L"\\/") + 1);
 }
+
+FINDREPLACEW FindDialogRequest(HWND owner) {
+    static wchar_t what[80] = L"";
+    FINDREPLACEW find{};
+    find.lStructSize = sizeof find;
+    find.hwndOwner = owner;
+    find.lpstrFindWhat = what;
+    find.wFindWhatLen = 80;
+    return find;
+}
+
+namespace {
 
 HANDLE Start(std::wstring commandLine) {
     STARTUPINFOW startup{};

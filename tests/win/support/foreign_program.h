@@ -9,7 +9,16 @@
 
 #include "base/win/handles.h"
 
+#include <commdlg.h>
+
 namespace foreign_program {
+
+// The folder of this test program, where the tree's other programs are (skinrun, the example).
+std::wstring ThisFolder();
+
+// What FindTextW needs to open the common Find dialog owned by `owner` (its text buffer lives
+// as long as the program).
+FINDREPLACEW FindDialogRequest(HWND owner);
 
 class Program {
 public:
