@@ -58,40 +58,8 @@ void SkinrunStart(benchmark::State& state, bool skinned) {
     }
 }
 
-// The command of the menu item whose text contains `text`, read from the program's own menu
-// resource (another process's menus cannot be read).
-UINT MenuCommand(HMENU menu, const wchar_t* text) {
-    for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
-        if (HMENU sub = GetSubMenu(menu, i)) {
-            if (const UINT found = MenuCommand(sub, text)) return found;
-            continue;
-        }
-        wchar_t item[128]{};
-        GetMenuStringW(menu, i, item, 128, MF_BYPOSITION);
-        if (std::wstring(item).find(text) != std::wstring::npos) return GetMenuItemID(menu, i);
-    }
-    return 0;
-}
-
-BOOL CALLBACK FirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
-    *reinterpret_cast<LPWSTR*>(found) = name;
-    return FALSE;
-}
-
-UINT FindCommand() {
-    HMODULE module = LoadLibraryExW(kProgram, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (module == nullptr) return 0;
-    LPWSTR name = nullptr;
-    EnumResourceNamesW(module, MAKEINTRESOURCEW(4) /* RT_MENU */, FirstName, reinterpret_cast<LONG_PTR>(&name));
-    HMENU menu = name != nullptr ? LoadMenuW(module, name) : nullptr;
-    const UINT command = MenuCommand(menu, L"Search...");
-    if (menu != nullptr) DestroyMenu(menu);
-    FreeLibrary(module);
-    return command;
-}
-
 void ForeignDialogOpen(benchmark::State& state, bool skinned) {
-    static const UINT find = FindCommand();
+    static const UINT find = foreign_program::MenuCommandOf(kProgram, L"Search...");
     Program program = Start(skinned);
     const HWND main = program.WaitForWindow(kTitle);
     if (find == 0 || !WaitPainted(main, skinned)) {

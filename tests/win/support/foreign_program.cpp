@@ -25,6 +25,24 @@ FINDREPLACEW FindDialogRequest(HWND owner) {
 
 namespace {
 
+UINT MenuCommand(HMENU menu, const wchar_t* text) {
+    for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
+        if (HMENU sub = GetSubMenu(menu, i)) {
+            if (const UINT found = MenuCommand(sub, text)) return found;
+            continue;
+        }
+        wchar_t item[128]{};
+        GetMenuStringW(menu, i, item, 128, MF_BYPOSITION);
+        if (std::wstring(item).find(text) != std::wstring::npos) return GetMenuItemID(menu, i);
+    }
+    return 0;
+}
+
+BOOL CALLBACK FirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
+    *reinterpret_cast<LPWSTR*>(found) = name;
+    return FALSE;
+}
+
 HANDLE Start(std::wstring commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -89,6 +107,18 @@ BOOL CALLBACK FindOfProcess(HWND window, LPARAM data) {
 }
 
 }  // namespace
+
+UINT MenuCommandOf(const wchar_t* executable, const wchar_t* text) {
+    HMODULE module = LoadLibraryExW(executable, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) return 0;
+    LPWSTR name = nullptr;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(4) /* RT_MENU */, FirstName, reinterpret_cast<LONG_PTR>(&name));
+    HMENU menu = name != nullptr ? LoadMenuW(module, name) : nullptr;
+    const UINT command = MenuCommand(menu, text);
+    if (menu != nullptr) DestroyMenu(menu);
+    FreeLibrary(module);
+    return command;
+}
 
 Program Program::Plain(const std::wstring& commandLine) {
     Program program;

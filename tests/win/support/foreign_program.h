@@ -16,6 +16,10 @@ namespace foreign_program {
 // The folder of this test program, where the tree's other programs are (skinrun, the example).
 std::wstring ThisFolder();
 
+// The command of the first item whose text contains `text` in the first menu resource of the
+// program `executable` (another process's menus cannot be read); 0 when there is none.
+UINT MenuCommandOf(const wchar_t* executable, const wchar_t* text);
+
 // What FindTextW needs to open the common Find dialog owned by `owner` (its text buffer lives
 // as long as the program).
 FINDREPLACEW FindDialogRequest(HWND owner);
