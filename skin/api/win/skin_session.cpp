@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <new>
 #include <span>
 #include <vector>
 
@@ -24,7 +23,6 @@ thread_local TSkinData* t_skinData = nullptr;
 
 int Start(std::vector<std::uint8_t> package) {
     if (t_skinData != nullptr) return t_skinData->LoadSkinPackage(std::move(package)) ? SKIN_OK : SKIN_BAD_SKIN;
-    if (!TSkinData::CanLoadPackage(package)) return SKIN_BAD_SKIN;
     auto data = std::make_unique<TSkinData>(nullptr);
     if (!data->LoadSkinPackage(std::move(package))) return SKIN_BAD_SKIN;
     TSkinManage* manager = skin::win::EnsureSkinManager();
@@ -71,15 +69,14 @@ int CopyBytes(const void* bytes, size_t size, std::vector<std::uint8_t>& package
     return SKIN_OK;
 }
 
-// Runs `action` with the package that `read` fills, turning a failure to allocate into a result.
+// Runs `action` with the package that `read` fills; a failure to allocate (or any other
+// exception) becomes a result, as nothing may leave a C entry point.
 template <typename Read, typename Action>
 int WithPackage(Read read, Action action) {
     try {
         std::vector<std::uint8_t> package;
         if (const int result = read(package); result != SKIN_OK) return result;
         return action(std::move(package));
-    } catch (const std::bad_alloc&) {
-        return SKIN_FAILED;
     } catch (...) {
         return SKIN_FAILED;
     }
@@ -121,12 +118,9 @@ void WINAPI SkinStop(void) {
     if (data == nullptr) return;
     t_skinData = nullptr;
     try {
-        if (TSkinManage* manager = skin::win::SkinManager) {
-            manager->DetachAll();
-            manager->FreePopupSkins();
-        }
+        if (TSkinManage* manager = skin::win::SkinManager) manager->DetachAll();
         delete data;
-        skin::win::FreeSkinManager();
+        skin::win::FreeSkinManager();  // its popup skins and its hook go with it
     } catch (...) {
         // Giving the windows back does not throw; should a handler of the program's do so, the
         // thread is left unskinned all the same.
