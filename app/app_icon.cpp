@@ -1,14 +1,12 @@
 #include "app/app_icon.h"
 
+#include "app/sampled_color.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace {
-
-struct Rgb {
-    double r, g, b;
-};
 
 // The drawing is made on a 32-unit square and scaled to the asked size.
 constexpr double kUnits = 32.0;
@@ -44,8 +42,6 @@ Sample At(double x, double y) {
     return {true, color};
 }
 
-std::uint32_t Channel(double v) { return static_cast<std::uint32_t>(std::clamp(std::lround(v), 0L, 255L)); }
-
 }  // namespace
 
 IconImage DrawAppIcon(int size) {
@@ -62,7 +58,7 @@ IconImage DrawAppIcon(int size) {
                     const Sample s = At((x + (sx + 0.5) / kSamples) * scale, (y + (sy + 0.5) / kSamples) * scale);
                     if (!s.inside) continue;
                     ++covered;
-                    sum = {sum.r + s.color.r, sum.g + s.color.g, sum.b + s.color.b};
+                    sum = sum + s.color;
                 }
             if (covered == 0) continue;  // fully transparent
             const double alpha = 255.0 * covered / (kSamples * kSamples);

@@ -1,24 +1,13 @@
 #include "app/glyphs.h"
 
+#include "app/sampled_color.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
 
 namespace {
-
-struct Rgb {
-    double r, g, b;
-};
-
-Rgb FromPixel(std::uint32_t p) { return {double((p >> 16) & 0xFF), double((p >> 8) & 0xFF), double(p & 0xFF)}; }
-
-std::uint32_t ToPixel(Rgb c) {
-    auto channel = [](double v) { return static_cast<std::uint32_t>(std::clamp(std::lround(v), 0L, 255L)); };
-    return channel(c.r) << 16 | channel(c.g) << 8 | channel(c.b);
-}
-
-Rgb Mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
 
 // One filled shape: an inside test and its color at a point (coordinates in
 // pixels, origin at the image's top-left corner).
@@ -41,10 +30,10 @@ GlyphImage Render(int size, std::uint32_t background, const std::vector<Layer>& 
                     Rgb c = back;
                     for (const Layer& layer : layers)
                         if (layer.inside(px, py)) c = layer.color(px, py);
-                    sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
+                    sum = sum + c;
                 }
             constexpr double n = kSamples * kSamples;
-            image.pixels[static_cast<std::size_t>(y * size + x)] = ToPixel({sum.r / n, sum.g / n, sum.b / n});
+            image.pixels[static_cast<std::size_t>(y * size + x)] = ToPixel(sum / n);
         }
     return image;
 }

@@ -53,7 +53,7 @@ void BM_DefinitionParse_baseline(benchmark::State& state) {
 }
 
 // About 270 KB in 60 members, the size of a real skin.
-std::vector<std::uint8_t> Package() {
+std::vector<std::uint8_t> SkinSizedPackage() {
     std::vector<skin::source::TPackageMember> members;
     members.push_back({"skin.ini", std::vector<std::uint8_t>(8000, ';')});
     for (int i = 0; i < 59; ++i) {
@@ -64,7 +64,7 @@ std::vector<std::uint8_t> Package() {
 }
 
 void BM_PackageIndex(benchmark::State& state) {
-    const std::vector<std::uint8_t> package = Package();
+    const std::vector<std::uint8_t> package = SkinSizedPackage();
     for (auto _ : state) {
         skin::TSkinReader reader;
         benchmark::DoNotOptimize(reader.OpenDecompressed(package).Ok());
@@ -74,7 +74,7 @@ void BM_PackageIndex(benchmark::State& state) {
 }
 
 void BM_PackageIndex_baseline(benchmark::State& state) {
-    const std::vector<std::uint8_t> package = Package();
+    const std::vector<std::uint8_t> package = SkinSizedPackage();
     for (auto _ : state) {
         std::vector<std::uint8_t> copy(package.begin(), package.end());
         benchmark::DoNotOptimize(copy.data());

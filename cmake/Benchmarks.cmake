@@ -6,6 +6,7 @@ if(NOT CMAKE_CROSSCOMPILING)
   if(bench_sources)
     find_package(benchmark REQUIRED)
     add_executable(benchmarks ${bench_sources})
+    tweak_batch_sources(benchmarks)
     target_link_libraries(benchmarks PRIVATE ${TWEAK_ALL_LIBS} tool_support benchmark::benchmark_main)
     target_include_directories(benchmarks PRIVATE ${PROJECT_SOURCE_DIR}/bench)
     target_compile_definitions(benchmarks PRIVATE
@@ -37,6 +38,7 @@ add_subdirectory(${TWEAK_BENCHMARK_SOURCE} ${CMAKE_BINARY_DIR}/benchmark EXCLUDE
 add_compile_definitions(UNICODE _UNICODE)
 file(GLOB win_support_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/support/*.cpp)
 add_executable(win_benchmarks EXCLUDE_FROM_ALL ${win_bench_sources} ${win_support_sources})
+tweak_batch_sources(win_benchmarks)
 target_link_libraries(win_benchmarks PRIVATE ${TWEAK_ALL_LIBS} benchmark::benchmark_main)
 if(TARGET skinrun)
   add_dependencies(win_benchmarks skinrun skinengine)  # programs started through skinrun

@@ -13,6 +13,7 @@ if(NOT CMAKE_CROSSCOMPILING)
     return()
   endif()
   add_executable(unit_tests ${unit_test_sources} ${native_test_sources})
+  tweak_batch_sources(unit_tests)
   target_link_libraries(unit_tests PRIVATE ${TWEAK_ALL_LIBS} tool_support
                         GTest::gtest_main GTest::gmock PNG::PNG)
   target_include_directories(unit_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)

@@ -1,19 +1,9 @@
 #include "framework/component.h"
 
+#include "framework/same_text.h"
 #include "framework/typinfo.h"
 
 #include <algorithm>
-#include <cctype>
-
-namespace {
-
-bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-}  // namespace
 
 TComponent::TComponent(TComponent* owner) {
     // Created while its owner is being loaded: part of what is loaded, so Loading from the start.

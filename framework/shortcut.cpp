@@ -1,5 +1,7 @@
 #include "framework/shortcut.h"
 
+#include "framework/same_text.h"
+
 #include <array>
 #include <cctype>
 
@@ -42,15 +44,6 @@ std::string KeyName(std::uint8_t key) {
         if (named.key == key) return named.name;
     }
     return {};
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 // The virtual key a name stands for, or 0.

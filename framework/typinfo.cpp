@@ -1,17 +1,13 @@
 #include "framework/typinfo.h"
 
+#include "framework/same_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <limits>
 
 namespace {
-
-bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 const TPropInfo* Find(const TObject* obj, std::string_view name, TTypeKind kind) {
     const TPropInfo* info = GetPropInfo(obj, name);

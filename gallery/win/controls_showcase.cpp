@@ -1,5 +1,7 @@
 #include "gallery/win/controls_showcase.h"
 
+#include "gallery/win/form_layout.h"
+
 #include <string>
 
 #include "framework/win/buttons.h"
@@ -8,6 +10,8 @@
 #include "framework/win/std_ctrls.h"
 
 namespace {
+
+using gallery::Place;
 
 // A 16x16 glyph in `numGlyphs` frames (normal, disabled): a filled square on magenta.
 std::unique_ptr<TBitmap> MakeGlyph(TColor colour, int numGlyphs) {
@@ -23,17 +27,6 @@ std::unique_ptr<TBitmap> MakeGlyph(TColor colour, int numGlyphs) {
     }
     glyph->SetTransparentColor(TColor(0xFF00FF));
     return glyph;
-}
-
-template <class T>
-T* Place(TWinControl* parent, TComponent* owner, const char* name, int left, int top, int width, int height,
-         const std::string& caption = "") {
-    auto* control = new T(owner);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    if (!caption.empty()) control->SetCaption(caption);
-    return control;
 }
 
 }  // namespace

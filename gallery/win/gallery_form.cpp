@@ -1,5 +1,6 @@
 #include "gallery/win/gallery_form.h"
 
+#include "gallery/win/form_layout.h"
 #include "gallery/win/gallery_skin_data.h"
 #include "gallery/win/showcase_forms.h"
 #include "gallery/win/skin_menu.h"
@@ -9,7 +10,8 @@ TGalleryForm* GalleryForm = nullptr;
 
 namespace {
 
-constexpr int kMargin = 12;
+using gallery::kMargin;
+
 constexpr int kButtonWidth = 236;
 constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 6;

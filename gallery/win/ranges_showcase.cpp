@@ -1,5 +1,7 @@
 #include "gallery/win/ranges_showcase.h"
 
+#include "gallery/win/form_layout.h"
+
 #include <string>
 
 #include "framework/win/combo_box.h"
@@ -11,14 +13,7 @@
 
 namespace {
 
-template <class T>
-T* Place(TWinControl* parent, TComponent* owner, const char* name, int left, int top, int width, int height) {
-    auto* control = new T(owner);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
+using gallery::Place;
 
 // A combo box that reads from the right, with its button on the left.
 class TRightToLeftComboBox : public TComboBox {

@@ -1,12 +1,14 @@
 #include "gallery/win/showcase_forms.h"
 
+#include "gallery/win/form_layout.h"
 #include "gallery/win/gallery_skin_data.h"
 #include "gallery/win/menus_showcase.h"
 #include "skin/manager/win/skin_manager.h"
 
 namespace {
 
-constexpr int kMargin = 12;
+using gallery::kMargin;
+
 constexpr const char* kPinDescription =
     "The pin caption button is the application's: this window answers SM_SYSBUTTONVISIBLE to show "
     "it and keeps itself on top when it is clicked (SM_SYSBUTTONCLICK). ";

@@ -19,7 +19,7 @@
 
 namespace {
 
-TMenuItem* AddItem(TComponent* owner, TMenuItem* parent, const char* caption, TNotifyEvent onClick = {}) {
+TMenuItem* AddCommand(TComponent* owner, TMenuItem* parent, const char* caption, TNotifyEvent onClick = {}) {
     auto* item = new TMenuItem(owner);
     item->SetCaption(caption);
     item->OnClick = std::move(onClick);
@@ -54,11 +54,11 @@ TGallerySkinMenu::TGallerySkinMenu(TForm* form, skin::win::TSkinData* data)
     : TComponent(form), form_(form), data_(data) {
     SetName("SkinMenu");
     Menu = new TMainMenu(form);
-    TMenuItem* skinItem = AddItem(form, Menu->Items(), "&Skin");
-    GraphiteItem = AddItem(form, skinItem, "&Graphite", [this](TObject*) { UseStoredSkin(L"GALLERYSKIN"); });
-    MeadowItem = AddItem(form, skinItem, "&Meadow", [this](TObject*) { UseStoredSkin(L"OWNFORMSKIN"); });
-    AddItem(form, skinItem, "-");
-    OpenFileItem = AddItem(form, skinItem, "&Open skin file...", [this](TObject*) { OpenSkinFile(); });
+    TMenuItem* skinItem = AddCommand(form, Menu->Items(), "&Skin");
+    GraphiteItem = AddCommand(form, skinItem, "&Graphite", [this](TObject*) { UseStoredSkin(L"GALLERYSKIN"); });
+    MeadowItem = AddCommand(form, skinItem, "&Meadow", [this](TObject*) { UseStoredSkin(L"OWNFORMSKIN"); });
+    AddCommand(form, skinItem, "-");
+    OpenFileItem = AddCommand(form, skinItem, "&Open skin file...", [this](TObject*) { OpenSkinFile(); });
     CheckStoredSkin();
     form->SetMenu(Menu);
 }

@@ -1,8 +1,11 @@
 #include "gallery/win/skin_problems_form.h"
 
+#include "gallery/win/form_layout.h"
+
 namespace {
 
-constexpr int kMargin = 12;
+using gallery::kMargin;
+
 constexpr int kWidth = 720;
 constexpr int kHeadlineHeight = 30;
 constexpr int kListHeight = 160;

@@ -14,16 +14,12 @@
 #include "skin/data/skin_loader.h"
 #include "tools/common/skin_inspect.h"
 #include "skin/source/skin_lint_source.h"
+#include "unit/test_files.h"
 
 namespace {
 namespace fs = std::filesystem;
 
 const fs::path kSkinsDir = BUILT_SKINS_DIR;
-
-std::vector<std::uint8_t> ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
 
 struct LoadedSkin {
     std::vector<std::uint8_t> Package;
@@ -32,7 +28,7 @@ struct LoadedSkin {
 
 // Loads a built package; fails the test when it is missing or does not load.
 void Load(const std::string& name, LoadedSkin& out) {
-    out.Package = ReadFile(kSkinsDir / (name + ".skn"));
+    out.Package = test_files::ReadBytes(kSkinsDir / (name + ".skn"));
     ASSERT_FALSE(out.Package.empty()) << "build the 'skins' target: " << (kSkinsDir / (name + ".skn"));
     const skin::TSkinLoadResult result = skin::LoadSkinPackage(out.Objects, out.Package, 17);
     ASSERT_TRUE(result.Ok()) << result.Reason;
@@ -186,7 +182,8 @@ TEST(OurSkinsSources, TheGeneratorIsDeterministic) {
     std::size_t files = 0;
     for (const auto& entry : fs::directory_iterator(base / "a")) {
         ++files;
-        EXPECT_EQ(ReadFile(entry.path()), ReadFile(base / "b" / entry.path().filename())) << entry.path();
+        EXPECT_EQ(test_files::ReadBytes(entry.path()), test_files::ReadBytes(base / "b" / entry.path().filename()))
+            << entry.path();
     }
     EXPECT_GT(files, 30u);
     // A parameter file with a mistake stops the generator with an error, not a crash.

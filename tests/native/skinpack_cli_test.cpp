@@ -15,24 +15,16 @@
 #include "skin/source/lzh_encoder.h"
 #include "skin/source/package_writer.h"
 #include "unit/skin_reader_raw_package.h"
+#include "unit/test_files.h"
 
 namespace {
 namespace fs = std::filesystem;
+using test_files::ReadText;
 
 std::string Quote(const fs::path& path) {
     std::string out = "'";
     for (const char c : path.string()) out += (c == '\'') ? std::string("'\\''") : std::string(1, c);
     return out + "'";
-}
-
-std::vector<std::uint8_t> ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string ReadText(const fs::path& path) {
-    const auto bytes = ReadFile(path);
-    return std::string(bytes.begin(), bytes.end());
 }
 
 void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
@@ -158,7 +150,7 @@ TEST_F(SkinpackCli, PackedFolderListsAndUnpacksToTheSameFiles) {
     const RunResult unpack = Run("unpack " + Quote(package) + " " + Quote(Path("out/nested")));
     ASSERT_EQ(unpack.Exit, 0) << unpack.Err;
     for (const char* name : {"skin.ini", "button.bmp", "top.bmp"}) {
-        EXPECT_EQ(ReadFile(Path("out/nested") / name), ReadFile(source / name)) << name;
+        EXPECT_EQ(test_files::ReadBytes(Path("out/nested") / name), test_files::ReadBytes(source / name)) << name;
     }
 }
 
@@ -169,7 +161,8 @@ TEST_F(SkinpackCli, CommittedMiniSkinPackageMatchesItsFolder) {
     std::size_t files = 0;
     for (const auto& entry : fs::directory_iterator(source)) {
         ++files;
-        EXPECT_EQ(ReadFile(Path("u") / entry.path().filename()), ReadFile(entry.path())) << entry.path();
+        EXPECT_EQ(test_files::ReadBytes(Path("u") / entry.path().filename()), test_files::ReadBytes(entry.path()))
+            << entry.path();
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(Path("u")), fs::directory_iterator()),
               static_cast<std::ptrdiff_t>(files));
@@ -298,7 +291,7 @@ TEST_F(SkinpackCli, StreamCodecRoundTripsAndDecodesTheCompatibilityVectors) {
     ASSERT_EQ(Run("lzh-encode " + Quote(Path("data.bin")) + " " + Quote(Path("data.lzh"))).Exit, 0);
     EXPECT_LT(fs::file_size(Path("data.lzh")), data.size());
     ASSERT_EQ(Run("lzh-decode " + Quote(Path("data.lzh")) + " " + Quote(Path("back.bin"))).Exit, 0);
-    EXPECT_EQ(ReadFile(Path("back.bin")), data);
+    EXPECT_EQ(test_files::ReadBytes(Path("back.bin")), data);
 
     const fs::path vectors = fs::path(TEST_DATA_DIR) / "lzh-vectors";
     std::size_t decoded = 0;
@@ -309,7 +302,7 @@ TEST_F(SkinpackCli, StreamCodecRoundTripsAndDecodesTheCompatibilityVectors) {
         const fs::path out = Path(entry.path().stem().string() + ".out");
         const RunResult result = Run("lzh-decode " + Quote(entry.path()) + " " + Quote(out));
         ASSERT_EQ(result.Exit, 0) << entry.path() << result.Err;
-        EXPECT_EQ(ReadFile(out), ReadFile(expected)) << entry.path();
+        EXPECT_EQ(test_files::ReadBytes(out), test_files::ReadBytes(expected)) << entry.path();
         ++decoded;
     }
     EXPECT_GE(decoded, 8u);

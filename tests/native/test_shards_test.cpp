@@ -14,17 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "unit/test_files.h"
+
 namespace {
 namespace fs = std::filesystem;
+using test_files::ReadText;
 
 const fs::path kShardsScript = fs::path(TEST_DATA_DIR) / ".." / ".." / "scripts" / "lib" / "shards.sh";
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path) << text; }
 

@@ -10,13 +10,11 @@
 #include "app/setting_state.h"
 #include "app/tweak_messages.h"
 #include "app/tweaks.h"
+#include "unit/policy_keys.h"
 
 namespace {
 
-constexpr RegRoot HKCU = RegRoot::CurrentUser;
-constexpr RegRoot HKLM = RegRoot::LocalMachine;
-constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr const char* kSystem = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+using namespace policy_keys;
 
 TEST(AppTweakMessages, OutcomesBecomeTheSuccessTextOrTheSettingsAndReasons) {
     const SettingFailure denied{HKLM, tweak_keys::kWinlogon, "LegalNoticeText", RegStatus::AccessDenied};

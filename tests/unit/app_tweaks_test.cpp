@@ -10,13 +10,11 @@
 #include "app/memory_registry.h"
 #include "app/tweak_messages.h"
 #include "app/tweaks.h"
+#include "unit/policy_keys.h"
 
 namespace {
 
-constexpr const char* kSystem = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
-constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr RegRoot HKCU = RegRoot::CurrentUser;
-constexpr RegRoot HKLM = RegRoot::LocalMachine;
+using namespace policy_keys;
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 // A REG_SZ as the utility writes it: the text and its terminating zero.

@@ -154,7 +154,7 @@ TEST(LzhDecoder, SourceIsNotAskedAgainAfterItEnded) {
 }
 
 TEST(LzhDecoder, SinkFailurePassesToTheCaller) {
-    const std::vector<std::uint8_t> stream = lzh_test::ReadFile(lzh_test::VectorDir() / "text_280k.lzh");
+    const std::vector<std::uint8_t> stream = lzh_test::ReadBytes(lzh_test::VectorDir() / "text_280k.lzh");
     std::size_t position = skin::kLzhHeaderSize;
     std::size_t accepted = 0;
     auto read = [&](std::uint8_t* buffer, std::size_t capacity) {
@@ -177,8 +177,8 @@ TEST(LzhDecoder, SinkFailurePassesToTheCaller) {
 }
 
 TEST(LzhDecoder, DirectDecodeFillsTheWholeOutput) {
-    const std::vector<std::uint8_t> stream = lzh_test::ReadFile(lzh_test::VectorDir() / "bmp_300x200.lzh");
-    const std::vector<std::uint8_t> plain = lzh_test::ReadFile(lzh_test::VectorDir() / "bmp_300x200.bin");
+    const std::vector<std::uint8_t> stream = lzh_test::ReadBytes(lzh_test::VectorDir() / "bmp_300x200.lzh");
+    const std::vector<std::uint8_t> plain = lzh_test::ReadBytes(lzh_test::VectorDir() / "bmp_300x200.bin");
     // A shorter output takes the same prefix; the last match is cut where the output ends.
     for (std::size_t size : {plain.size(), plain.size() - 1, std::size_t{1}, std::size_t{0}}) {
         std::vector<std::uint8_t> out(size, 0xEE);

@@ -11,15 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "unit/test_files.h"
+
 namespace lzh_test {
 
-inline std::filesystem::path VectorDir() { return std::filesystem::path(TEST_DATA_DIR) / "lzh-vectors"; }
+using test_files::ReadBytes;
 
-inline std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot open " + path.string());
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+inline std::filesystem::path VectorDir() { return std::filesystem::path(TEST_DATA_DIR) / "lzh-vectors"; }
 
 // Names of the vectors: every NAME.lzh in the vector folder that has its NAME.bin.
 inline std::vector<std::string> VectorNames() {

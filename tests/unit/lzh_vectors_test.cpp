@@ -14,7 +14,7 @@
 
 namespace {
 
-using lzh_test::ReadFile;
+using lzh_test::ReadBytes;
 using lzh_test::VectorDir;
 
 struct TVector {
@@ -23,7 +23,7 @@ struct TVector {
 };
 
 TVector LoadVector(const std::string& name) {
-    return {ReadFile(VectorDir() / (name + ".lzh")), ReadFile(VectorDir() / (name + ".bin"))};
+    return {ReadBytes(VectorDir() / (name + ".lzh")), ReadBytes(VectorDir() / (name + ".bin"))};
 }
 
 // Decodes through the callback interface, with the source handing out `chunk` bytes at a time.

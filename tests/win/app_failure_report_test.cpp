@@ -19,6 +19,7 @@
 #include "app/win/win_registry.h"
 #include "tour/win/timer_steps.h"
 #include "tour/win/window_capture.h"
+#include "unit/policy_keys.h"
 #include "win/app_key_guards.h"
 #include "win/driver/app_session.h"
 #include "win/driver/registry_guard.h"
@@ -30,11 +31,9 @@ using app_test::ScopedKeyAway;
 
 namespace {
 
-constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr const char* kSystem = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+using namespace policy_keys;
+
 constexpr UINT kIsSkinned = 0x3504;
-constexpr RegRoot HKCU = RegRoot::CurrentUser;
-constexpr RegRoot HKLM = RegRoot::LocalMachine;
 
 // Every value the utility writes, as the registry holds it now.
 std::vector<std::optional<RegValue>> Snapshot() {

@@ -10,14 +10,14 @@
 #include "app/tweaks.h"
 #include "app/win/win_power.h"
 #include "app/win/win_registry.h"
+#include "unit/policy_keys.h"
 #include "win/driver/registry_guard.h"
 
 using namespace ui_driver;
 
 namespace {
 
-constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr const char* kSystem = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+using namespace policy_keys;
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 

@@ -12,15 +12,16 @@
 #include "app/memory_registry.h"
 #include "app/setting_state.h"
 #include "app/tweaks.h"
-#include "app/win/main_window.h"
-#include "app/win/system_info_dialog.h"
-#include "app/win/start_page_dialog.h"
 #include "app/win/drives_dialog.h"
-#include "app/win/window_title_dialog.h"
 #include "app/win/logon_notice_dialog.h"
-#include "tour/win/timer_steps.h"
+#include "app/win/main_window.h"
+#include "app/win/start_page_dialog.h"
+#include "app/win/system_info_dialog.h"
 #include "app/win/win_power.h"
 #include "app/win/win_registry.h"
+#include "app/win/window_title_dialog.h"
+#include "tour/win/timer_steps.h"
+#include "unit/policy_keys.h"
 #include "win/driver/app_session.h"
 #include "win/driver/registry_guard.h"
 #include "win/driver/ui_driver.h"
@@ -29,8 +30,7 @@ using namespace ui_driver;
 
 namespace {
 
-constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr const char* kSystem = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+using namespace policy_keys;
 
 std::string StoredText(HKEY root, const char* key, const char* name) {
     const auto value = ReadRegistryValue(root, key, name);

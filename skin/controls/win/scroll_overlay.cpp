@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/win/handles.h"
+#include "base/win/rect.h"
 #include "framework/win/types.h"
 #include "skin/controls/win/paint_buffer.h"
 #include "skin/data/win/skin_data.h"
@@ -93,18 +94,16 @@ private:
     std::vector<MSG> held_;
 };
 
-skin::Rect ToSkinRect(const RECT& r) { return skin::Rect{r.left, r.top, r.right, r.bottom}; }
-
 void DrawObject(HDC dc, const RECT& r, const TDataSkinObject& object, int frameCount, int frame) {
     if (r.right <= r.left || r.bottom <= r.top || object.Map.Empty()) return;
     const int count = std::max(frameCount, 1);
-    skin::DrawSkinObject(dc, ToSkinRect(r), object.Map, false, object.Tile != 0, object.Trans != 0, count,
+    skin::DrawSkinObject(dc, base::win::FromRECT(r), object.Map, false, object.Tile != 0, object.Trans != 0, count,
                          ClampFrame(frame, count), object.Margins);
 }
 
 void DrawArrow(HDC dc, const RECT& r, const skin::Bitmap& strip, int frame) {
     if (r.right <= r.left || r.bottom <= r.top || strip.Empty()) return;
-    skin::DrawSkinFrame(dc, ToSkinRect(r), strip, true, kScrollBarFrames, ClampFrame(frame, kScrollBarFrames));
+    skin::DrawSkinFrame(dc, base::win::FromRECT(r), strip, true, kScrollBarFrames, ClampFrame(frame, kScrollBarFrames));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "framework/win/win_control.h"
 #include <algorithm>
 
+#include "base/win/rect.h"
 #include "skin/controls/combo_layout.h"
 #include "skin/controls/frame_count.h"
 #include "skin/controls/win/skin_scroll_bars.h"
@@ -22,7 +23,6 @@ namespace {
 constexpr wchar_t kInnerEditSkin[] = L"TweakComboSkinInnerEdit";
 constexpr wchar_t kInnerEditOldProc[] = L"TweakComboSkinInnerEditOldProc";
 
-skin::Rect ToSkinRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT ToRect(const skin::Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 }  // namespace
@@ -255,7 +255,7 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect) {
         DrawSkinImage(dc, r, whole.FrameCount, state, whole, Transparency::Always);
         return;
     }
-    const auto layout = skin::controls::LayoutCombo(ToSkinRect(r), a, left);
+    const auto layout = skin::controls::LayoutCombo(base::win::FromRECT(r), a, left);
     base::win::ScopedSaveDc saved(dc);
     ExcludeClipRect(dc, layout.Text.Left, layout.Text.Top, layout.Text.Right, layout.Text.Bottom);
     if (objects.SunkEdge) DrawSkinImage(dc, r, objects.SunkEdge->FrameCount, state, *objects.SunkEdge);

@@ -5,6 +5,7 @@
 
 #include "base/win/dib_section.h"
 #include "base/win/handles.h"
+#include "base/win/rect.h"
 #include "framework/win/win_control.h"
 #include "skin/controls/win/skin_up_down.h"
 #include "skin/data/skin_image.h"
@@ -26,8 +27,6 @@ TSkinControl* SkinArrowsAsUpDown(TSkinForm* form, TSkinData* data, HWND arrows, 
 }
 
 TabArrowsSkinner g_arrowsSkinner = &SkinArrowsAsUpDown;
-
-skin::controls::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // The border around the page keeps these edge sizes whatever side the tabs are on.
 constexpr skin::Rect kBorderMargins{4, 5, 4, 4};
@@ -140,7 +139,7 @@ void TSkinTab::DrawControl(HDC dc, const RECT& rect) {
     if (tabs == nullptr || tabs->Map.Empty() || handle_ == nullptr) return;
     RECT adjusted = rect;
     SendMessageW(handle_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&adjusted));
-    const skin::controls::Rect page = skin::controls::TabPageRect(ToRect(adjusted), orientation_);
+    const skin::controls::Rect page = skin::controls::TabPageRect(base::win::FromRECT(adjusted), orientation_);
     const bool arrowsShown = FindArrows();
     try {
         DrawStrip(dc, rect, page, arrowsShown);
@@ -155,7 +154,7 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const skin::controls::Rect& p
     const TDataSkinBorder& tabs = *Objects().Tabs;
     const skin::Bitmap& image = tabImage_;
     if (image.Empty()) return;
-    const skin::controls::Rect control = ToRect(rect);
+    const skin::controls::Rect control = base::win::FromRECT(rect);
     const skin::controls::Rect strip = skin::controls::TabStripRect(control, page, orientation_);
     const auto size = skin::controls::TabStripBufferSize(strip, orientation_);
     if (size.Width <= 0 || size.Height <= 0) return;
@@ -183,7 +182,7 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const skin::controls::Rect& p
             RECT r{};
             if (!SendMessageW(handle_, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
             const skin::controls::Rect b =
-                skin::controls::TabItemInBuffer(ToRect(r), orientation_, control, page, size.Width);
+                skin::controls::TabItemInBuffer(base::win::FromRECT(r), orientation_, control, page, size.Width);
             const int state = i == focus ? 2 : 1;
             if (b.Right >= b.Left && b.Bottom >= b.Top)
                 skin::DrawSkinObject(memory, b, image, false, tabs.Tile != 0, tabs.Trans != 0, frames,
