@@ -39,6 +39,7 @@ elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     return()
   endif()
   add_executable(win_tests ${unit_test_sources} ${win_test_sources})
+  tweak_batch_sources(win_tests)
   if(TARGET skin_stream_resource)
     set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/win/skin_data_resources.rc
                                 PROPERTIES OBJECT_DEPENDS "${TWEAK_RESOURCE_INPUTS}")

@@ -11,15 +11,16 @@
 #include "app/tweak_messages.h"
 #include "app/tweaks.h"
 #include "unit/policy_keys.h"
+#include "unit/test_files.h"
 
 namespace {
 
 using namespace policy_keys;
+using test_files::BytesOf;
 
-std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 // A REG_SZ as the utility writes it: the text and its terminating zero.
 std::vector<std::uint8_t> Sz(std::string_view text) {
-    std::vector<std::uint8_t> bytes = Bytes(text);
+    std::vector<std::uint8_t> bytes = BytesOf(text);
     bytes.push_back(0);
     return bytes;
 }
@@ -29,8 +30,8 @@ protected:
     // A machine with the keys a fresh Windows has: the text-write keys exist,
     // the policy keys do not.
     void SetUp() override {
-        reg.PutValue(HKCU, tweak_keys::kIeMain, "Start page", {kRegSz, Bytes("http://home/")});
-        reg.PutValue(HKLM, tweak_keys::kWinlogon, "Shell", {kRegSz, Bytes("explorer.exe")});
+        reg.PutValue(HKCU, tweak_keys::kIeMain, "Start page", {kRegSz, BytesOf("http://home/")});
+        reg.PutValue(HKLM, tweak_keys::kWinlogon, "Shell", {kRegSz, BytesOf("explorer.exe")});
     }
     void TearDown() override { EXPECT_EQ(reg.OpenHandles(), 0) << "a key was left open"; }
 
@@ -185,7 +186,7 @@ TEST_F(AppTweaks, RestoreOnACleanMachineLeavesEightDwordZerosAndShowsItsMessage)
     const auto title = reg.Value(HKCU, tweak_keys::kIeMain, "Window Title");
     EXPECT_EQ(title->data, Sz("Microsoft Internet Explorer"));
     EXPECT_EQ(title->data.size(), 28u);
-    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Start page")->data, Bytes("http://home/"));  // not restored
+    EXPECT_EQ(reg.Value(HKCU, tweak_keys::kIeMain, "Start page")->data, BytesOf("http://home/"));  // not restored
     EXPECT_FALSE(reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeText"));
     const auto caption = reg.Value(HKLM, tweak_keys::kWinlogon, "LegalNoticeCaption");
     ASSERT_TRUE(caption);
@@ -261,10 +262,10 @@ protected:
 };
 
 TEST_F(AppSystemInformation, ReadsTheFourValuesWithoutWriteAccess) {
-    reg.PutValue(HKLM, tweak_keys::kProcessor, "ProcessorNameString", {kRegSz, Bytes("Cpu X\0pad")});
-    reg.PutValue(HKLM, tweak_keys::kProcessor, "VendorIdentifier", {kRegSz, Bytes("GenuineTest")});
-    reg.PutValue(HKLM, tweak_keys::kWindowsNt, "RegisteredOwner", {kRegSz, Bytes("Pera")});
-    reg.PutValue(HKLM, tweak_keys::kWindowsNt, "RegisteredOrganization", {kRegExpandSz, Bytes("Firma")});
+    reg.PutValue(HKLM, tweak_keys::kProcessor, "ProcessorNameString", {kRegSz, BytesOf("Cpu X\0pad")});
+    reg.PutValue(HKLM, tweak_keys::kProcessor, "VendorIdentifier", {kRegSz, BytesOf("GenuineTest")});
+    reg.PutValue(HKLM, tweak_keys::kWindowsNt, "RegisteredOwner", {kRegSz, BytesOf("Pera")});
+    reg.PutValue(HKLM, tweak_keys::kWindowsNt, "RegisteredOrganization", {kRegExpandSz, BytesOf("Firma")});
     reg.DenyWriteAccess(HKLM, "");  // a standard user
     const auto labels = Read();
     EXPECT_EQ(labels.at(InfoLabel::ProcessorName), "Cpu X");
@@ -283,7 +284,7 @@ TEST_F(AppSystemInformation, AMissingKeyLeavesTheFirstLabelUntouchedEmptiesTheSe
     EXPECT_EQ(labels.at(InfoLabel::Organization), "");
     EXPECT_EQ(reg.KeyCount(), keysBefore);
 
-    reg.PutValue(HKLM, tweak_keys::kWindowsNt, "RegisteredOrganization", {kRegSz, Bytes("Firma")});
+    reg.PutValue(HKLM, tweak_keys::kWindowsNt, "RegisteredOrganization", {kRegSz, BytesOf("Firma")});
     reg.DenyOpen(HKLM, tweak_keys::kWindowsNt);
     labels = Read();
     EXPECT_FALSE(labels.contains(InfoLabel::Owner));
@@ -291,7 +292,7 @@ TEST_F(AppSystemInformation, AMissingKeyLeavesTheFirstLabelUntouchedEmptiesTheSe
 }
 
 TEST_F(AppSystemInformation, AValueOfTheWrongTypeRaisesAfterTheEarlierLabelsWereSet) {
-    reg.PutValue(HKLM, tweak_keys::kProcessor, "ProcessorNameString", {kRegSz, Bytes("Cpu")});
+    reg.PutValue(HKLM, tweak_keys::kProcessor, "ProcessorNameString", {kRegSz, BytesOf("Cpu")});
     reg.PutValue(HKLM, tweak_keys::kProcessor, "VendorIdentifier", {kRegDword, {1, 0, 0, 0}});
     std::map<InfoLabel, std::string> labels;
     try {

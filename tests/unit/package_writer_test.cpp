@@ -7,14 +7,14 @@
 #include "skin/data/lzh.h"
 #include "skin/data/skin_reader.h"
 #include "skin/source/package_writer.h"
+#include "unit/test_files.h"
 
 namespace {
 
 using skin::source::EPackageWriteError;
 using skin::source::TPackageMember;
 using skin::source::WritePackage;
-
-std::vector<std::uint8_t> Bytes(std::string_view text) { return std::vector<std::uint8_t>(text.begin(), text.end()); }
+using test_files::BytesOf;
 
 std::uint32_t Le32At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
     return static_cast<std::uint32_t>(bytes.at(offset)) | static_cast<std::uint32_t>(bytes.at(offset + 1)) << 8 |
@@ -23,7 +23,7 @@ std::uint32_t Le32At(const std::vector<std::uint8_t>& bytes, std::size_t offset)
 }
 
 TEST(PackageWriter, LayoutIsHeaderNamesSizesThenData) {
-    const std::vector<TPackageMember> members = {{"skin.ini", Bytes("[A]\r\n")}, {"Frame.BMP", Bytes("pixels!")}};
+    const std::vector<TPackageMember> members = {{"skin.ini", BytesOf("[A]\r\n")}, {"Frame.BMP", BytesOf("pixels!")}};
     const std::vector<std::uint8_t> out = WritePackage(members);
     const std::string names = "skin.ini\r\nFrame.BMP\r\n";
     ASSERT_EQ(out.size(), 16 + names.size() + 8 + 5 + 7);
@@ -101,7 +101,7 @@ TEST(PackageWriter, MembersTheFormatCannotHoldAreRefused) {
 }
 
 TEST(PackageWriter, CompressedPackageDecodesToThePlainOne) {
-    const std::vector<TPackageMember> members = {{"skin.ini", Bytes("[Personality]\r\nTop=t.bmp\r\n")},
+    const std::vector<TPackageMember> members = {{"skin.ini", BytesOf("[Personality]\r\nTop=t.bmp\r\n")},
                                                  {"t.bmp", std::vector<std::uint8_t>(5000, 0x42)}};
     const std::vector<std::uint8_t> compressed = skin::source::WriteCompressedPackage(members);
     EXPECT_LT(compressed.size(), 1000u);

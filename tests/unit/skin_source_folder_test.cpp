@@ -13,6 +13,7 @@
 #include "skin/source/skin_folder_load.h"
 #include "skin/source/skin_problems.h"
 #include "skin_folder_support.h"
+#include "unit/test_files.h"
 
 namespace {
 
@@ -25,18 +26,13 @@ using skin_folder_test::ReplaceLine;
 using skin_folder_test::TempSkinFolder;
 using skin_folder_test::WriteText;
 
-std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(SkinSourceFolder, GoodFolderBecomesThePackageThatPackMakesOfIt) {
     TempSkinFolder folder("graphite");
     ASSERT_TRUE(folder.Complete()) << "the skins were not built";
     const skin::source::TSkinFolderLoad load = skin::source::LoadSkinFolder(folder.Path());
     ASSERT_TRUE(load.Usable()) << load.Error;
     EXPECT_EQ(load.DefinitionName, "skin.ini");
-    EXPECT_EQ(load.Package, ReadBytes(fs::path(BUILT_SKINS_DIR) / "graphite.skn"));
+    EXPECT_EQ(load.Package, test_files::ReadBytes(fs::path(BUILT_SKINS_DIR) / "graphite.skn"));
 
     skin::TSkinObjects objects;
     ASSERT_TRUE(skin::LoadSkinPackage(objects, load.Package, 17).Ok());

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kCoverGreen = RGB(0, 255, 0);
 
 // Counts pixels of `color` in a rectangle of a DC.
 int CountPixels(HDC dc, const RECT& r, COLORREF color) {
@@ -58,7 +58,7 @@ public:
     HWND get() const { return window_; }
 
 private:
-    HBRUSH brush_ = CreateSolidBrush(kGreen);
+    HBRUSH brush_ = CreateSolidBrush(kCoverGreen);
     HWND window_ = nullptr;
 };
 
@@ -82,12 +82,12 @@ TEST_F(AppCaptionOverlay, DrawsTheCaptionInTheTitleBarOfItsOwnWindow) {
     ASSERT_GT(r.right - r.left, 100);
     // Paint the title bar a known color first, so the text is easy to see.
     HDC dc = GetWindowDC(form->Handle());
-    HBRUSH green = CreateSolidBrush(kGreen);
+    HBRUSH green = CreateSolidBrush(kCoverGreen);
     FillRect(dc, &r, green);
     DeleteObject(green);
-    const int before = CountPixels(dc, r, kGreen);
+    const int before = CountPixels(dc, r, kCoverGreen);
     CaptionOverlay(*form);
-    const int after = CountPixels(dc, r, kGreen);
+    const int after = CountPixels(dc, r, kCoverGreen);
     const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
     const int textPixels = CountPixels(dc, r, text);
     ReleaseDC(form->Handle(), dc);
@@ -106,10 +106,10 @@ TEST_F(AppCaptionOverlay, LeavesAWindowThatCoversTheTitleBarUntouched) {
     testing_support::PumpMessagesFor(100);
     HDC screen = GetDC(nullptr);
     const int area = (cover.right - cover.left) * (cover.bottom - cover.top);
-    ASSERT_EQ(CountPixels(screen, cover, kGreen), area) << "the cover is on screen";
+    ASSERT_EQ(CountPixels(screen, cover, kCoverGreen), area) << "the cover is on screen";
     CaptionOverlay(*form);
     GdiFlush();
-    EXPECT_EQ(CountPixels(screen, cover, kGreen), area);
+    EXPECT_EQ(CountPixels(screen, cover, kCoverGreen), area);
     ReleaseDC(nullptr, screen);
 }
 

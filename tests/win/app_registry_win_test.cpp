@@ -11,18 +11,19 @@
 #include "app/win/win_power.h"
 #include "app/win/win_registry.h"
 #include "unit/policy_keys.h"
+#include "unit/test_files.h"
 #include "win/driver/registry_guard.h"
+#include "win/driver/shutdown_recorder.h"
 
 using namespace ui_driver;
 
 namespace {
 
 using namespace policy_keys;
-
-std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+using test_files::BytesOf;
 
 // The text of a REG_SZ: what comes before its terminating zero.
-std::vector<std::uint8_t> StoredText(const RegValue& value) {
+std::vector<std::uint8_t> TextBytesOf(const RegValue& value) {
     std::vector<std::uint8_t> data = value.data;
     if (!data.empty() && data.back() == 0) data.pop_back();
     return data;
@@ -43,17 +44,17 @@ TEST_F(AppWinRegistry, TextWritesStoreTheTextAndItsTerminatorAsRegSz) {
     auto value = ReadRegistryValue(HKEY_CURRENT_USER, tweak_keys::kIeMain, "Window Title");
     ASSERT_TRUE(value);
     EXPECT_EQ(value->type, static_cast<std::uint32_t>(REG_SZ));
-    EXPECT_EQ(StoredText(*value), Bytes("Naslov"));
+    EXPECT_EQ(TextBytesOf(*value), BytesOf("Naslov"));
 
     ApplyLogonNotice(registry, "a\r\nb\r\n", "");
     value = ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeText");
     ASSERT_TRUE(value);
     EXPECT_EQ(value->type, static_cast<std::uint32_t>(REG_SZ));
-    EXPECT_EQ(StoredText(*value), Bytes("a\r\nb\r\n"));
-    EXPECT_EQ(value->data, Bytes(std::string_view("a\r\nb\r\n", 7)));  // stored with its terminating zero
+    EXPECT_EQ(TextBytesOf(*value), BytesOf("a\r\nb\r\n"));
+    EXPECT_EQ(value->data, BytesOf(std::string_view("a\r\nb\r\n", 7)));  // stored with its terminating zero
     value = ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeCaption");
     ASSERT_TRUE(value);
-    EXPECT_TRUE(StoredText(*value).empty());
+    EXPECT_TRUE(TextBytesOf(*value).empty());
 }
 
 TEST_F(AppWinRegistry, TextWritesSkipAMissingKeyWithoutCreatingIt) {
@@ -93,10 +94,10 @@ TEST_F(AppWinRegistry, RestoreTurnsTextPoliciesIntoDwordZerosAndRemovesTheNotice
     EXPECT_FALSE(ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeText"));
     const auto caption = ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeCaption");
     ASSERT_TRUE(caption);
-    EXPECT_TRUE(StoredText(*caption).empty());
+    EXPECT_TRUE(TextBytesOf(*caption).empty());
     const auto title = ReadRegistryValue(HKEY_CURRENT_USER, tweak_keys::kIeMain, "Window Title");
     ASSERT_TRUE(title);
-    EXPECT_EQ(StoredText(*title), Bytes("Microsoft Internet Explorer"));
+    EXPECT_EQ(TextBytesOf(*title), BytesOf("Microsoft Internet Explorer"));
 }
 
 TEST_F(AppWinRegistry, ReadStringAppliesTheTypeRuleToRealValues) {
@@ -104,7 +105,7 @@ TEST_F(AppWinRegistry, ReadStringAppliesTheTypeRuleToRealValues) {
     TRegistry reg(registry, RegRoot::CurrentUser, kKeyRead);
     ASSERT_TRUE(reg.OpenKey(tweak_keys::kIeMain, false));
     EXPECT_THROW(reg.ReadString("Window Title"), ETweakError);
-    WriteRegistryValue(HKEY_CURRENT_USER, tweak_keys::kIeMain, "Window Title", RegValue{REG_SZ, Bytes("ab\0cd")});
+    WriteRegistryValue(HKEY_CURRENT_USER, tweak_keys::kIeMain, "Window Title", RegValue{REG_SZ, BytesOf("ab\0cd")});
     EXPECT_EQ(reg.ReadString("Window Title"), "ab");
     EXPECT_EQ(reg.ReadString("No such value here"), "");
 }
@@ -122,28 +123,18 @@ TEST_F(AppWinRegistry, SystemInformationMatchesTheRegistryAndCreatesNothing) {
     EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0\\0"));
 }
 
-std::vector<std::uint32_t>* g_shutdowns = nullptr;
-bool RecordShutdown(std::uint32_t flags) {
-    g_shutdowns->push_back(flags);
-    return true;
-}
-
 TEST(AppWinPower, RestartGoesThroughTheSeamWithTheRebootFlag) {
-    std::vector<std::uint32_t> shutdowns;
-    g_shutdowns = &shutdowns;
-    const ExitWindowsHandler previous = SetExitWindowsHandler(RecordShutdown);
+    const ShutdownRecorder shutdowns;
     WinPowerControl power;
     const bool privilege = SetPrivilege(kShutdownPrivilege, true);
     SetPrivilege(kShutdownPrivilege, false);
     const RestartResult result = RestartWindows(power, kEwxReboot);
-    SetExitWindowsHandler(previous);
-    g_shutdowns = nullptr;
     if (privilege) {
         EXPECT_EQ(result, RestartResult::Accepted);
-        EXPECT_EQ(shutdowns, std::vector<std::uint32_t>{kEwxReboot});
+        EXPECT_EQ(shutdowns.Requests(), std::vector<std::uint32_t>{kEwxReboot});
     } else {
         EXPECT_EQ(result, RestartResult::PrivilegeNotHeld);
-        EXPECT_TRUE(shutdowns.empty());
+        EXPECT_TRUE(shutdowns.Requests().empty());
     }
 }
 

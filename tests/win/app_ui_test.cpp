@@ -24,6 +24,7 @@
 #include "unit/policy_keys.h"
 #include "win/driver/app_session.h"
 #include "win/driver/registry_guard.h"
+#include "win/driver/shutdown_recorder.h"
 #include "win/driver/ui_driver.h"
 
 using namespace ui_driver;
@@ -278,23 +279,15 @@ TEST_F(AppUi, RestoreButtonRestoresAndReports) {
     EXPECT_FALSE(ReadRegistryValue(HKEY_LOCAL_MACHINE, tweak_keys::kWinlogon, "LegalNoticeText"));
 }
 
-std::vector<std::uint32_t> g_shutdowns;
-bool RecordShutdown(std::uint32_t flags) {
-    g_shutdowns.push_back(flags);
-    return true;
-}
-
 TEST_F(AppUi, RestartShowsItsNoticeAndRequestsARebootAfterOk) {
-    g_shutdowns.clear();
-    const ExitWindowsHandler previous = SetExitWindowsHandler(RecordShutdown);
+    const ShutdownRecorder shutdowns;
     steps.Then("press Restartuj", [] { Click(Form1->SpeedButton3); })
         .WaitUntil("notice shown", [] { return MessageForm() != nullptr; })
-        .Then("not yet requested", [] { EXPECT_TRUE(g_shutdowns.empty()); });
+        .Then("not yet requested", [&] { EXPECT_TRUE(shutdowns.Requests().empty()); });
     ExpectMessageAndPressOk(tweak_text::kRestartNotice);
-    steps.WaitUntil("reboot requested", [] { return !g_shutdowns.empty(); });
+    steps.WaitUntil("reboot requested", [&] { return !shutdowns.Requests().empty(); });
     Run();
-    SetExitWindowsHandler(previous);
-    EXPECT_EQ(g_shutdowns, std::vector<std::uint32_t>{kEwxReboot});
+    EXPECT_EQ(shutdowns.Requests(), std::vector<std::uint32_t>{kEwxReboot});
 }
 
 TEST_F(AppUi, AFailedDwordWriteShowsTheErrorAndKeepsTheDialogOpen) {

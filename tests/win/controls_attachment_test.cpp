@@ -13,25 +13,14 @@
 #include "skin/controls/win/skin_control.h"
 #include "skin/form/win/skin_form.h"
 #include "skin/manager/win/skin_manager.h"
+#include "support/control_skins.h"
 #include "support/message_pump.h"
 
 namespace {
 
 using skin::win::TSkinControl;
 using skin::win::TSkinForm;
-
-// The class of the skin attached to `control` in the form skin's list, or "" when none.
-std::string SkinClassOf(const TSkinForm& formSkin, const TControl* control) {
-    for (const TSkinControl* skin : formSkin.ControlSkins())
-        if (skin->SkinnedControl() == control) return skin->ClassName();
-    return "";
-}
-
-std::string SkinClassOf(const TSkinForm& formSkin, HWND window) {
-    for (const TSkinControl* skin : formSkin.ControlSkins())
-        if (skin->Handle() == window) return skin->ClassName();
-    return "";
-}
+using testing_support::SkinClassOf;
 
 template <class T>
 T* Add(TWinControl* parent, TComponent* owner, int left, int top, const char* caption = "") {

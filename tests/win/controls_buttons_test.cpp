@@ -16,8 +16,10 @@
 #include "skin/controls/win/skin_button.h"
 #include "skin/controls/win/skin_check_box.h"
 #include "skin/manager/win/skin_manager.h"
+#include "support/control_forms.h"
 #include "support/gui_objects.h"
 #include "support/message_pump.h"
+#include "support/window_probe.h"
 
 namespace {
 
@@ -31,6 +33,8 @@ using skin::controls::CheckValue;
 using skin::win::TSkinControl;
 using testing_support::PumpMessagesFor;
 using testing_support::PumpMessagesUntil;
+using testing_support::Redraw;
+using testing_support::ShowSkinned;
 
 constexpr std::uint32_t kMagenta = 0x00FF00FF;
 
@@ -79,7 +83,7 @@ POINT CentreOf(HWND window) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-HWND Child(HWND parent, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
+HWND ButtonChild(HWND parent, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
     return CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, w, h, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
@@ -88,15 +92,15 @@ HWND Child(HWND parent, const wchar_t* text, DWORD style, int id, int x, int y, 
 struct BareButtons {
     explicit BareButtons(skin::win::TSkinData& skin) : window(WS_OVERLAPPEDWINDOW, 0, 360, 150) {
         const HWND w = window.Handle();
-        push = Child(w, L"Uredu", BS_PUSHBUTTON, 101, 10, 10, 90, 28);
-        def = Child(w, L"Primeni", BS_DEFPUSHBUTTON, 102, 110, 10, 90, 28);
-        off = Child(w, L"Otkazi", BS_PUSHBUTTON | WS_DISABLED, 103, 210, 10, 90, 28);
-        check = Child(w, L"Jedan", BS_AUTOCHECKBOX, 201, 10, 50, 150, 22);
-        third = Child(w, L"Dva", BS_AUTO3STATE, 202, 10, 80, 150, 22);
-        checkOff = Child(w, L"Tri", BS_AUTOCHECKBOX | WS_DISABLED, 203, 10, 110, 150, 22);
-        radio = Child(w, L"Prvi", BS_AUTORADIOBUTTON | WS_GROUP, 301, 180, 50, 150, 22);
-        radio2 = Child(w, L"Drugi", BS_AUTORADIOBUTTON, 302, 180, 80, 150, 22);
-        radioOff = Child(w, L"Treci", BS_AUTORADIOBUTTON | WS_DISABLED, 303, 180, 110, 150, 22);
+        push = ButtonChild(w, L"Uredu", BS_PUSHBUTTON, 101, 10, 10, 90, 28);
+        def = ButtonChild(w, L"Primeni", BS_DEFPUSHBUTTON, 102, 110, 10, 90, 28);
+        off = ButtonChild(w, L"Otkazi", BS_PUSHBUTTON | WS_DISABLED, 103, 210, 10, 90, 28);
+        check = ButtonChild(w, L"Jedan", BS_AUTOCHECKBOX, 201, 10, 50, 150, 22);
+        third = ButtonChild(w, L"Dva", BS_AUTO3STATE, 202, 10, 80, 150, 22);
+        checkOff = ButtonChild(w, L"Tri", BS_AUTOCHECKBOX | WS_DISABLED, 203, 10, 110, 150, 22);
+        radio = ButtonChild(w, L"Prvi", BS_AUTORADIOBUTTON | WS_GROUP, 301, 180, 50, 150, 22);
+        radio2 = ButtonChild(w, L"Drugi", BS_AUTORADIOBUTTON, 302, 180, 80, 150, 22);
+        radioOff = ButtonChild(w, L"Treci", BS_AUTORADIOBUTTON | WS_DISABLED, 303, 180, 110, 150, 22);
         for (HWND child : All()) procs.push_back(GetWindowLongPtrW(child, GWLP_WNDPROC));
         form = form_test::AttachSkin(skin, w);
     }
@@ -113,29 +117,10 @@ struct BareButtons {
     std::unique_ptr<skin::win::TSkinForm> form;
 };
 
-void Redraw(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    testing_support::PumpPendingMessages();
-}
-
-// Shows the framework form under a form skin it owns; with `skinControls` the walk skins its
-// controls as the skin manager's request does.
-skin::win::TSkinForm* ShowSkinned(TForm* form, skin::win::TSkinData& skin, bool skinControls) {
-    form->Show();
-    SetForegroundWindow(form->Handle());
-    testing_support::PumpPendingMessages();
-    auto* formSkin = new skin::win::TSkinForm(form);
-    formSkin->Handle = form->Handle();
-    formSkin->AttachForm(&skin, form);
-    if (skinControls) SendMessageW(form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
-    Redraw(form->Handle());
-    return formSkin;
-}
-
 // Sends each step's input from a second thread and waits, pumping messages, until the step's
 // condition holds before the next step is sent.
-using Step = std::pair<std::function<void()>, std::function<bool()>>;
-void Drive(const std::vector<Step>& steps) {
+using InputStep = std::pair<std::function<void()>, std::function<bool()>>;
+void Drive(const std::vector<InputStep>& steps) {
     std::atomic<int> go{0};
     InputThread input([&] {
         for (int i = 0; i < static_cast<int>(steps.size()); ++i) {

@@ -21,31 +21,19 @@
 #include "skin/controls/win/skin_up_down.h"
 #include "skin/data/skin_image.h"
 #include "support/control_forms.h"
+#include "support/control_skins.h"
 #include "control_pixels.h"
 #include "support/message_pump.h"
+#include "support/parent_window.h"
 
 namespace {
 
 using skin::win::TSkinComBox;
 using skin::win::TSkinEdit;
 using testing_support::kUnpainted;
+using testing_support::SkinOf;
 
-constexpr wchar_t kParentClass[] = L"EditComboTestParent";
-
-HWND CreateParent(int x, int y, int width = 360, int height = 260) {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kParentClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-    return CreateWindowExW(0, kParentClass, L"Polja", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-}
+const testing_support::ParentKind kEditComboParent{L"EditComboTestParent", L"Polja", 360, 260};
 
 HWND CreateCombo(HWND parent, DWORD kind, int x, int y, DWORD exStyle = 0) {
     const HWND combo =
@@ -54,14 +42,6 @@ HWND CreateCombo(HWND parent, DWORD kind, int x, int y, DWORD exStyle = 0) {
     for (const wchar_t* item : {L"Prvi", L"Drugi", L"Treci", L"Cetvrti", L"Peti", L"Sesti", L"Sedmi", L"Osmi"})
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     return combo;
-}
-
-template <typename T>
-T* SkinOf(const skin::win::TSkinForm& form, HWND window) {
-    for (auto* control : form.ControlSkins())
-        if (control->Handle() == window)
-            if (auto* found = dynamic_cast<T*>(control)) return found;
-    return nullptr;
 }
 
 // The combo as the skin draws it in `state`. Our skins have the whole combo (edge, button and
@@ -103,7 +83,7 @@ protected:
 TEST_P(ControlsEditCombo, ComboFrameAndButtonFollowTheState) {
     auto data = form_test::LoadSkin(GetParam());
     ASSERT_TRUE(data->Objects().ComboButton && data->Objects().SunkEdge && data->Objects().ExtraImages);
-    const HWND parent = CreateParent(20, 20);
+    const HWND parent = testing_support::CreateParent(kEditComboParent, 20, 20);
     const HWND list = CreateCombo(parent, CBS_DROPDOWNLIST, 20, 20);
     const HWND rtl = CreateCombo(parent, CBS_DROPDOWNLIST, 20, 70, WS_EX_LEFTSCROLLBAR);
     SendMessageW(list, CB_SETCURSEL, 1, 0);
@@ -204,13 +184,13 @@ std::vector<int> PickItems(HWND combo) {
 TEST(ControlsEditComboInput, SkinnedComboPicksLikeItsTwinAndDetachRestoresProcedures) {
     Application->Initialize();
     auto data = form_test::LoadSkin("graphite");
-    const HWND twinParent = CreateParent(400, 20);
+    const HWND twinParent = testing_support::CreateParent(kEditComboParent, 400, 20);
     const HWND twin = CreateCombo(twinParent, CBS_DROPDOWNLIST, 20, 20);
     SetForegroundWindow(twinParent);
     const std::vector<int> unskinned = PickItems(twin);
     DestroyWindow(twinParent);
 
-    const HWND parent = CreateParent(20, 20);
+    const HWND parent = testing_support::CreateParent(kEditComboParent, 20, 20);
     const HWND list = CreateCombo(parent, CBS_DROPDOWNLIST, 20, 20);
     const HWND drop = CreateCombo(parent, CBS_DROPDOWN, 20, 70);
     const HWND simple = CreateCombo(parent, CBS_SIMPLE, 190, 20);
@@ -277,7 +257,7 @@ TEST(ControlsEditComboInput, ExtendedComboIsSkinnedInsideAndNeverPaintsForEver) 
     INITCOMMONCONTROLSEX init{sizeof(init), ICC_USEREX_CLASSES};
     InitCommonControlsEx(&init);
     auto data = form_test::LoadSkin("meadow");
-    const HWND parent = CreateParent(20, 20);
+    const HWND parent = testing_support::CreateParent(kEditComboParent, 20, 20);
     const auto createExtended = [parent](int y) {
         const HWND extended = CreateWindowExW(0, WC_COMBOBOXEXW, L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 20, y,
                                               150, 160, parent, nullptr, GetModuleHandleW(nullptr), nullptr);

@@ -21,30 +21,17 @@
 #include "control_pixels.h"
 #include "support/gui_objects.h"
 #include "support/message_pump.h"
+#include "support/parent_window.h"
+#include "support/window_probe.h"
 
 namespace {
 
 using skin::controls::SkinKind;
 using testing_support::kUnpainted;
 
-constexpr wchar_t kParentClass[] = L"RangeTestParent";
+const testing_support::ParentKind kRangeParent{L"RangeTestParent", L"Opsezi", 420, 320};
 
-HWND CreateParent(int x, int y) {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kParentClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-    return CreateWindowExW(0, kParentClass, L"Opsezi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 420, 320, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-HWND Child(const wchar_t* windowClass, DWORD style, int x, int y, int w, int h, HWND parent) {
+HWND ChildOfClass(const wchar_t* windowClass, DWORD style, int x, int y, int w, int h, HWND parent) {
     return CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
@@ -72,7 +59,7 @@ skin::Pixel Face(const skin::win::TSkinData& data) {
 }
 
 // The bar as the skin should show it, lying down (length x thickness), `done` of `total` filled.
-skin::Bitmap ExpectedBar(const skin::win::TSkinData& data, int length, int thickness, int done, int total) {
+skin::Bitmap ExpectedProgressBar(const skin::win::TSkinData& data, int length, int thickness, int done, int total) {
     const auto& p = *data.Objects().Progress;
     skin::Bitmap e(length, thickness, Face(data));
     if (p.Style == 1) {
@@ -102,9 +89,9 @@ protected:
 TEST_P(ControlsRange, ProgressBarsFillTheirRangeHorizontallyAndVertically) {
     auto data = form_test::LoadSkin(GetParam());
     ASSERT_TRUE(data->Objects().Progress);
-    const HWND parent = CreateParent(20, 20);
-    const HWND bar = Child(PROGRESS_CLASSW, 0, 20, 20, 200, 20, parent);
-    const HWND tall = Child(PROGRESS_CLASSW, PBS_VERTICAL, 260, 20, 20, 160, parent);
+    const HWND parent = testing_support::CreateParent(kRangeParent, 20, 20);
+    const HWND bar = ChildOfClass(PROGRESS_CLASSW, 0, 20, 20, 200, 20, parent);
+    const HWND tall = ChildOfClass(PROGRESS_CLASSW, PBS_VERTICAL, 260, 20, 20, 160, parent);
     auto formSkin = form_test::AttachSkin(*data, parent);
     AttachKind(*formSkin, SkinKind::Progress, bar);
     AttachKind(*formSkin, SkinKind::Progress, tall);
@@ -118,8 +105,8 @@ TEST_P(ControlsRange, ProgressBarsFillTheirRangeHorizontallyAndVertically) {
             SendMessageW(w, PBM_SETRANGE32, static_cast<WPARAM>(c.min), c.max);
             SendMessageW(w, PBM_SETPOS, static_cast<WPARAM>(c.pos), 0);
         }
-        EXPECT_EQ(Mismatches(bar, ExpectedBar(*data, 200, 20, c.done, c.total)), 0) << "horizontal";
-        skin::Bitmap lying = ExpectedBar(*data, 160, 20, c.done, c.total);
+        EXPECT_EQ(Mismatches(bar, ExpectedProgressBar(*data, 200, 20, c.done, c.total)), 0) << "horizontal";
+        skin::Bitmap lying = ExpectedProgressBar(*data, 160, 20, c.done, c.total);
         skin::RotateLeft(lying);  // the fill grows upwards from the bottom
         EXPECT_EQ(Mismatches(tall, lying), 0) << "vertical";
     }
@@ -129,9 +116,9 @@ TEST_P(ControlsRange, ProgressBarsFillTheirRangeHorizontallyAndVertically) {
 
 TEST_P(ControlsRange, TrackBarThumbComesFromTheSkin) {
     auto data = form_test::LoadSkin(GetParam());
-    const HWND parent = CreateParent(20, 20);
+    const HWND parent = testing_support::CreateParent(kRangeParent, 20, 20);
     const LONG_PTR parentProc = GetWindowLongPtrW(parent, GWLP_WNDPROC);
-    const HWND track = Child(TRACKBAR_CLASSW, TBS_HORZ, 20, 20, 240, 36, parent);
+    const HWND track = ChildOfClass(TRACKBAR_CLASSW, TBS_HORZ, 20, 20, 240, 36, parent);
     SendMessageW(track, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
     SendMessageW(track, TBM_SETPOS, TRUE, 3);
     auto formSkin = form_test::AttachSkin(*data, parent);
@@ -155,17 +142,12 @@ TEST_P(ControlsRange, TrackBarThumbComesFromTheSkin) {
 HWND SpinPair(HWND parent, int x, int y, HWND& buddy) {
     buddy = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE, x, y, 80, 24, parent, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
-    const HWND arrows = Child(UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, 0, parent);
+    const HWND arrows =
+        ChildOfClass(UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, 0, parent);
     SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
     SendMessageW(arrows, UDM_SETRANGE32, 0, 100);
     SendMessageW(arrows, UDM_SETPOS32, 0, 50);
     return arrows;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[32]{};
-    GetWindowTextW(window, text, 32);
-    return text;
 }
 
 // Three clicks on the lower arrow.
@@ -180,15 +162,15 @@ void ClickLowerArrow(HWND arrows) {
 TEST_P(ControlsRange, UpDownShowsThePressedArrowAndStepsLikeItsTwin) {
     auto data = form_test::LoadSkin(GetParam());
     const auto& object = *data->Objects().UpDownVert;
-    const HWND twinParent = CreateParent(440, 20);
+    const HWND twinParent = testing_support::CreateParent(kRangeParent, 440, 20);
     HWND twinBuddy = nullptr;
     const HWND twin = SpinPair(twinParent, 20, 20, twinBuddy);
     SetForegroundWindow(twinParent);
     ClickLowerArrow(twin);
-    const std::wstring twinText = TextOf(twinBuddy);
+    const std::wstring twinText = testing_support::TextOf(twinBuddy);
     DestroyWindow(twinParent);
 
-    const HWND parent = CreateParent(20, 20);
+    const HWND parent = testing_support::CreateParent(kRangeParent, 20, 20);
     HWND buddy = nullptr;
     const HWND arrows = SpinPair(parent, 20, 20, buddy);
     auto formSkin = form_test::AttachSkin(*data, parent);
@@ -197,7 +179,7 @@ TEST_P(ControlsRange, UpDownShowsThePressedArrowAndStepsLikeItsTwin) {
     ASSERT_NE(skin, nullptr);
     SetForegroundWindow(parent);
     ClickLowerArrow(arrows);
-    EXPECT_EQ(TextOf(buddy), twinText);
+    EXPECT_EQ(testing_support::TextOf(buddy), twinText);
     EXPECT_EQ(twinText, L"47");
 
     RECT r{};
@@ -237,8 +219,8 @@ TEST_P(ControlsRange, HeaderItemsAndFillerComeFromTheSkin) {
     // The header is drawn opaque on a cleared surface whatever the object's flag: nothing of an
     // earlier paint shows through its magenta.
     bar.Trans = 1;
-    const HWND parent = CreateParent(20, 20);
-    const HWND header = Child(WC_HEADERW, HDS_HORZ, 10, 10, 300, 24, parent);
+    const HWND parent = testing_support::CreateParent(kRangeParent, 20, 20);
+    const HWND header = ChildOfClass(WC_HEADERW, HDS_HORZ, 10, 10, 300, 24, parent);
     for (int i = 0; i < 2; ++i) {
         wchar_t text[] = L"Kolona";
         HDITEMW item{};
@@ -248,7 +230,7 @@ TEST_P(ControlsRange, HeaderItemsAndFillerComeFromTheSkin) {
         item.pszText = text;
         SendMessageW(header, HDM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
-    const HWND list = Child(WC_LISTVIEWW, LVS_REPORT, 10, 50, 300, 150, parent);
+    const HWND list = ChildOfClass(WC_LISTVIEWW, LVS_REPORT, 10, 50, 300, 150, parent);
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
     column.cx = 80;
@@ -276,14 +258,14 @@ TEST_P(ControlsRange, HeaderItemsAndFillerComeFromTheSkin) {
 
 TEST_P(ControlsRange, RepaintsKeepNoGdiObjects) {
     auto data = form_test::LoadSkin(GetParam());
-    const HWND parent = CreateParent(20, 20);
-    const HWND bar = Child(PROGRESS_CLASSW, 0, 20, 20, 200, 20, parent);
+    const HWND parent = testing_support::CreateParent(kRangeParent, 20, 20);
+    const HWND bar = ChildOfClass(PROGRESS_CLASSW, 0, 20, 20, 200, 20, parent);
     SendMessageW(bar, PBM_SETPOS, 40, 0);
-    const HWND track = Child(TRACKBAR_CLASSW, TBS_HORZ, 20, 60, 200, 36, parent);
+    const HWND track = ChildOfClass(TRACKBAR_CLASSW, TBS_HORZ, 20, 60, 200, 36, parent);
     HWND buddy = nullptr;
     const HWND arrows = SpinPair(parent, 20, 110, buddy);
-    const HWND combo = Child(L"COMBOBOX", CBS_DROPDOWN, 20, 150, 150, 120, parent);
-    const HWND header = Child(WC_HEADERW, HDS_HORZ, 200, 150, 180, 24, parent);
+    const HWND combo = ChildOfClass(L"COMBOBOX", CBS_DROPDOWN, 20, 150, 150, 120, parent);
+    const HWND header = ChildOfClass(WC_HEADERW, HDS_HORZ, 200, 150, 180, 24, parent);
     auto formSkin = form_test::AttachSkin(*data, parent);
     AttachKind(*formSkin, SkinKind::Progress, bar);
     AttachKind(*formSkin, SkinKind::TrackBar, track);

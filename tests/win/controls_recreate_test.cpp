@@ -22,19 +22,15 @@
 #include "skin/controls/win/skin_up_down.h"
 #include "skin/form/win/skin_form.h"
 #include "support/control_forms.h"
+#include "support/control_skins.h"
 #include "support/message_pump.h"
+#include "support/window_probe.h"
 
 namespace {
 
 using skin::win::TSkinControl;
 using skin::win::TSkinForm;
-
-template <class T>
-T* SkinOf(const TSkinForm& formSkin, const TControl* control) {
-    for (TSkinControl* skin : formSkin.ControlSkins())
-        if (skin->SkinnedControl() == control) return dynamic_cast<T*>(skin);
-    return nullptr;
-}
+using testing_support::SkinOf;
 
 COMBOBOXINFO InfoOf(HWND combo) {
     COMBOBOXINFO info{};
@@ -115,12 +111,6 @@ LRESULT CALLBACK OtherPartyProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     return CallWindowProcW(g_belowOther, window, msg, wParam, lParam);
 }
 
-std::wstring TextOf(HWND window) {
-    wchar_t text[64]{};
-    GetWindowTextW(window, text, 64);
-    return text;
-}
-
 TEST(ControlsRecreate, AnInnerEditSubclassedAfterTheSkinKeepsWorking) {
     Application->Initialize();
     auto data = form_test::LoadSkin("graphite");
@@ -143,7 +133,7 @@ TEST(ControlsRecreate, AnInnerEditSubclassedAfterTheSkinKeepsWorking) {
     formSkin->FreeControlSkins();
     SetWindowTextW(edit, L"");
     SendMessageW(edit, WM_CHAR, 'a', 1);
-    EXPECT_EQ(TextOf(edit), L"a");
+    EXPECT_EQ(testing_support::TextOf(edit), L"a");
     EXPECT_NE(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 0);
     EXPECT_GT(g_otherSaw, 0);
 
@@ -153,7 +143,7 @@ TEST(ControlsRecreate, AnInnerEditSubclassedAfterTheSkinKeepsWorking) {
     ASSERT_NE(skin, nullptr);
     EXPECT_EQ(skin->EditHandle(), edit);
     SendMessageW(edit, WM_CHAR, 'b', 1);
-    EXPECT_EQ(TextOf(edit), L"ab");
+    EXPECT_EQ(testing_support::TextOf(edit), L"ab");
     EXPECT_TRUE(PressShows(*skin, edit));
     const int seen = g_otherSaw;
     SendMessageW(edit, WM_CHAR, 'c', 1);

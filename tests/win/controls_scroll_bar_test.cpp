@@ -22,6 +22,7 @@
 #include "skin/manager/win/skin_manager.h"
 #include "support/gui_objects.h"
 #include "support/message_pump.h"
+#include "support/parent_window.h"
 
 namespace {
 
@@ -29,8 +30,6 @@ using skin::controls::ThumbSpan;
 using skin::win::TSkinScControl;
 using skin::win::TSkinScrollbar;
 using skin::win::TWScrollbar;
-
-constexpr wchar_t kParentClass[] = L"ScrollBarTestParent";
 
 // A dialog-like parent that moves its scroll bar controls as their notifications ask.
 LRESULT CALLBACK ScrollParentProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -56,20 +55,7 @@ LRESULT CALLBACK ScrollParentProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
     return DefWindowProcW(window, msg, wParam, lParam);
 }
 
-HWND CreateParent(int x, int y) {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &ScrollParentProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kParentClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-    return CreateWindowExW(0, kParentClass, L"Klizac", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 300, 320, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-}
+const testing_support::ParentKind kScrollParent{L"ScrollBarTestParent", L"Klizac", 300, 320, &ScrollParentProc};
 
 HWND CreateBar(HWND parent) {
     const HWND bar = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 20, 20, 17, 240, parent,
@@ -167,7 +153,7 @@ skin::Bitmap RgbPixels(base::win::DibSection& dib) {
 
 // The bar as the skin should show it: face colour, track, both arrows, the thumb, drawn as thick
 // as the skin's arrow images and stretched to the bar's thickness.
-skin::Bitmap ExpectedBar(const skin::win::TSkinData& data, int thickness, int length, const ThumbSpan& thumb) {
+skin::Bitmap ExpectedScrollBar(const skin::win::TSkinData& data, int thickness, int length, const ThumbSpan& thumb) {
     const auto& o = data.Objects();
     const int arrow = GetSystemMetrics(SM_CYVSCROLL);
     const int image = o.ScrollBar->Map.Height();
@@ -217,7 +203,7 @@ bool JustAbove(HWND overlay, HWND host) {
 }
 
 TEST(ControlsScrollBar, ThumbArithmeticMatchesTheSystemBar) {
-    const HWND parent = CreateParent(600, 40);
+    const HWND parent = testing_support::CreateParent(kScrollParent, 600, 40);
     const HWND bar = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 10, 10, 17, 200, parent,
                                      nullptr, GetModuleHandleW(nullptr), nullptr);
     const skin::controls::ScrollValues table[] = {
@@ -245,12 +231,12 @@ TEST(ControlsScrollBar, ThumbArithmeticMatchesTheSystemBar) {
 TEST(ControlsScrollBar, BareScrollBarControlIsCoveredAndScrollsLikeItsTwin) {
     Application->Initialize();
     auto data = form_test::LoadSkin("meadow");
-    const HWND parent = CreateParent(20, 20);
+    const HWND parent = testing_support::CreateParent(kScrollParent, 20, 20);
     const HWND bar = CreateBar(parent);
     const auto originalProc = GetWindowLongPtrW(bar, GWLP_WNDPROC);
     const HWND sizeBox = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEBOX, 200, 200, 40, 40,
                                          parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    const HWND twinParent = CreateParent(400, 20);
+    const HWND twinParent = testing_support::CreateParent(kScrollParent, 400, 20);
     const HWND twinBar = CreateBar(twinParent);
     auto formSkin = form_test::AttachSkin(*data, parent);
     skin::win::SkinWindow(*formSkin, bar);
@@ -354,15 +340,15 @@ TEST(ControlsScrollBar, MemoBarIsCoveredPaintedAndScrollsLikeItsTwin) {
         const RECT& r = now.rcScrollBar;
         EXPECT_EQ(vert->Thumb(), (ThumbSpan{now.xyThumbTop, now.xyThumbBottom})) << when;
         const skin::Bitmap expected =
-            ExpectedBar(*data, r.right - r.left, r.bottom - r.top, {now.xyThumbTop, now.xyThumbBottom});
+            ExpectedScrollBar(*data, r.right - r.left, r.bottom - r.top, {now.xyThumbTop, now.xyThumbBottom});
         EXPECT_TRUE(ScreenRect(r) == expected) << when;
     };
     checkPixels("at the start");
     // The unskinned twin's bar does not pass for the skin's.
     const SCROLLBARINFO twinInfo = BarInfo(twin.Memo->Handle(), OBJID_VSCROLL);
     const RECT& tr = twinInfo.rcScrollBar;
-    EXPECT_FALSE(ScreenRect(tr) == ExpectedBar(*data, tr.right - tr.left, tr.bottom - tr.top,
-                                               {twinInfo.xyThumbTop, twinInfo.xyThumbBottom}));
+    EXPECT_FALSE(ScreenRect(tr) == ExpectedScrollBar(*data, tr.right - tr.left, tr.bottom - tr.top,
+                                                     {twinInfo.xyThumbTop, twinInfo.xyThumbBottom}));
     EXPECT_EQ(SendMessageW(memo, skin::win::SM_ISSKINNED, 0, 0), 1);
 
     const auto skinnedLines = ScrollByMouse(memo, OBJID_VSCROLL, [&] { return FirstLine(skinned.Memo); });

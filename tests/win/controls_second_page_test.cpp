@@ -13,15 +13,12 @@
 #include "skin/controls/win/skin_control.h"
 #include "skin/form/win/skin_form.h"
 #include "support/control_forms.h"
+#include "support/control_skins.h"
 #include "support/message_pump.h"
 
 namespace {
 
-std::string SkinClassOf(const skin::win::TSkinForm& formSkin, const TComponent* control) {
-    for (const skin::win::TSkinControl* skin : formSkin.ControlSkins())
-        if (skin->SkinnedControl() == control) return skin->ClassName();
-    return "";
-}
+using testing_support::SkinClassOf;
 
 TEST(ControlsSecondPage, EveryFrameworkControlGetsTheSkinOfItsKind) {
     Application->Initialize();

@@ -17,6 +17,7 @@
 #include "skin/controls/win/skin_control.h"
 #include "skin/data/skin_image.h"
 #include "skin/form/win/skin_form.h"
+#include "support/built_skins.h"
 #include "support/control_forms.h"
 #include "support/gui_objects.h"
 #include "support/message_pump.h"
@@ -27,8 +28,6 @@ namespace {
 using skin::win::TSkinControl;
 using skin::win::TSkinData;
 using skin::win::TSkinForm;
-
-std::string SkinFile(const std::string& name) { return std::string(BUILT_SKINS_DIR) + "/" + name + ".skn"; }
 
 // What the form skin does with its controls after the skin changed (its re-apply step): the
 // form's colour and frame follow the new skin, and every control skin re-applies it.
@@ -75,7 +74,7 @@ TForm* MakeControlsPage() { return new TControlsForm(nullptr); }
 TForm* MakeRangesPage() { return new TRangesForm(nullptr); }
 
 // A page shown at a fixed place and skinned with `data`.
-TSkinForm* ShowSkinned(TForm* form, TSkinData& data) {
+TSkinForm* ShowPageSkinned(TForm* form, TSkinData& data) {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     form->SetBounds(10, 10, form->Width(), form->Height());
     form->Show();
@@ -90,11 +89,11 @@ TEST(ControlsSkinSwitch, SwitchedPagesShowWhatAFreshStartShows) {
         SCOPED_TRACE(page.Name);
         auto switched = testing_support::HeldSkinData("graphite");
         TForm* form = page.Make();
-        TSkinForm* formSkin = ShowSkinned(form, *switched);
+        TSkinForm* formSkin = ShowPageSkinned(form, *switched);
         ASSERT_GE(formSkin->ControlSkins().size(), 10u);
         Settle(form);
         const skin::Bitmap before = ClientPixels(form->Handle());
-        switched->SetSkinFile(SkinFile("meadow"));
+        switched->SetSkinFile(testing_support::BuiltSkinFile("meadow"));
         ASSERT_FALSE(switched->SkinEmpty());
         ReapplySkin(*formSkin);
         Settle(form);
@@ -104,7 +103,7 @@ TEST(ControlsSkinSwitch, SwitchedPagesShowWhatAFreshStartShows) {
 
         auto fresh = testing_support::HeldSkinData("meadow");
         form = page.Make();
-        ShowSkinned(form, *fresh);
+        ShowPageSkinned(form, *fresh);
         Settle(form);
         const skin::Bitmap expected = ClientPixels(form->Handle());
         delete form;
@@ -128,10 +127,10 @@ TEST(ControlsSkinSwitch, SwitchingBackAndForthLeavesNoObjectsBehind) {
     auto data = testing_support::HeldSkinData("graphite");
     TForm* controls = MakeControlsPage();
     TForm* ranges = MakeRangesPage();
-    TSkinForm* controlsSkin = ShowSkinned(controls, *data);
-    TSkinForm* rangesSkin = ShowSkinned(ranges, *data);
+    TSkinForm* controlsSkin = ShowPageSkinned(controls, *data);
+    TSkinForm* rangesSkin = ShowPageSkinned(ranges, *data);
     const auto switchTo = [&](const char* name) {
-        data->SetSkinFile(SkinFile(name));
+        data->SetSkinFile(testing_support::BuiltSkinFile(name));
         ReapplySkin(*controlsSkin);
         ReapplySkin(*rangesSkin);
         RedrawWindow(controls->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);

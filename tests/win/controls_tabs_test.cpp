@@ -24,8 +24,10 @@
 #include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/data/skin_image.h"
 #include "skin/data/skin_reader.h"
+#include "support/control_forms.h"
 #include "support/gui_objects.h"
 #include "support/message_pump.h"
+#include "support/window_probe.h"
 #include "skin/source/package_writer.h"
 
 namespace {
@@ -35,6 +37,8 @@ using skin::controls::Rect;
 using skin::controls::TabOrientation;
 using skin::win::TSkinControl;
 using skin::win::TSkinTab;
+using testing_support::Redraw;
+using testing_support::ShowSkinned;
 
 constexpr DWORD kTop = 0, kBottom = TCS_BOTTOM, kLeft = TCS_VERTICAL | TCS_MULTILINE,
                 kRight = TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE;
@@ -51,11 +55,6 @@ HWND AddTabs(HWND parent, DWORD style, int x, int y, int w, int h, int count) {
         SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
     return tab;
-}
-
-void Redraw(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    testing_support::PumpPendingMessages();
 }
 
 Rect PageOf(HWND tab, TabOrientation orientation) {
@@ -365,17 +364,6 @@ private:
     TStringList tabs_;
     int tabIndex_ = 0, startMargin_ = 5, endMargin_ = 5, firstIndex_ = 0;
 };
-
-skin::win::TSkinForm* ShowSkinned(TForm* form, skin::win::TSkinData& skin) {
-    form->Show();
-    SetForegroundWindow(form->Handle());
-    testing_support::PumpPendingMessages();
-    auto* formSkin = new skin::win::TSkinForm(form);
-    formSkin->Handle = form->Handle();
-    formSkin->AttachForm(&skin, form);
-    Redraw(form->Handle());
-    return formSkin;
-}
 
 // The tab set is painted whole by the skin: tabs hanging down (the image flipped) where they
 // fit, the current one in the second frame, the scroller's room kept, a tab too wide for the

@@ -22,24 +22,21 @@
 #include "skin/form/win/skin_form.h"
 #include "skin/manager/win/skin_manager.h"
 #include "support/control_forms.h"
+#include "support/control_skins.h"
 #include "support/message_pump.h"
+#include "support/window_probe.h"
 
 namespace {
 
 using skin::win::TSkinControl;
 using skin::win::TSkinForm;
+using testing_support::SkinOf;
 
 int SkinsOf(const TSkinForm& formSkin, const TControl* control) {
     int count = 0;
     for (const TSkinControl* skin : formSkin.ControlSkins())
         if (skin->SkinnedControl() == control) ++count;
     return count;
-}
-
-TSkinControl* SkinOf(const TSkinForm& formSkin, const TControl* control) {
-    for (TSkinControl* skin : formSkin.ControlSkins())
-        if (skin->SkinnedControl() == control) return skin;
-    return nullptr;
 }
 
 // Counts how often each watched component is freed.
@@ -180,12 +177,6 @@ protected:
     }
 };
 
-std::wstring TextOf(HWND window) {
-    wchar_t text[64]{};
-    GetWindowTextW(window, text, 64);
-    return text;
-}
-
 TEST(ControlsWalk, TheSkinsOwnFailuresAreSkippedAndTheProgramsGoOn) {
     Application->Initialize();
     ErrorLog log;
@@ -219,7 +210,7 @@ TEST(ControlsWalk, TheSkinsOwnFailuresAreSkippedAndTheProgramsGoOn) {
     testing_support::PumpPendingMessages();
     EXPECT_GT(failing.front()->Paints, 0);
     SetWindowTextW(edit->Handle(), L"www.example.rs");
-    EXPECT_EQ(TextOf(edit->Handle()), L"www.example.rs");
+    EXPECT_EQ(testing_support::TextOf(edit->Handle()), L"www.example.rs");
     EXPECT_EQ(SendMessageW(edit->Handle(), skin::win::SM_ISSKINNED, 0, 0), 1);
     EXPECT_TRUE(log.Errors.empty());
 
@@ -230,7 +221,7 @@ TEST(ControlsWalk, TheSkinsOwnFailuresAreSkippedAndTheProgramsGoOn) {
     bareSkin->InitSkinHandle(bareEdit, data.get(), formSkin);
     RedrawWindow(bareEdit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     SetWindowTextW(bareEdit, L"Pocetna");
-    EXPECT_EQ(TextOf(bareEdit), L"Pocetna");
+    EXPECT_EQ(testing_support::TextOf(bareEdit), L"Pocetna");
     EXPECT_GT(bareSkin->Paints, 0);
 
     // The program's own failure, raised by the click the skin drives, reaches its handler.

@@ -20,8 +20,6 @@ using form_test::TestWindow;
 using form_test::WaitFor;
 using form_test::WindowRectOf;
 
-constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
-
 struct MenuFixture {
     HMENU Bar = CreateMenu();
     std::vector<HMENU> DropDowns;
@@ -44,7 +42,7 @@ HMENU OpenDropDown() {
     if (menuWindow == nullptr || !IsWindowVisible(menuWindow)) return nullptr;
     // With a time-out: the test thread may already have stopped pumping.
     DWORD_PTR menu = 0;
-    if (!SendMessageTimeoutW(menuWindow, kGetMenuHandle, 0, 0, SMTO_NORMAL, 1000, &menu)) return nullptr;
+    if (!SendMessageTimeoutW(menuWindow, MN_GETHMENU, 0, 0, SMTO_NORMAL, 1000, &menu)) return nullptr;
     return reinterpret_cast<HMENU>(menu);
 }
 

@@ -1,5 +1,6 @@
 #include "form_skin_fixture.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -128,6 +129,24 @@ base::win::DibSection ScreenPixels(HWND window) {
     return dib;
 }
 
+bool ScreenShowsButton(HWND window, const skin::form::CaptionButton& button, int frame) {
+    const base::win::DibSection screen = ScreenPixels(window);
+    const skin::Bitmap& picture = button.Picture();
+    const int width = picture.Width() / std::max(button.FrameCount, 1);
+    int compared = 0;
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t expected = RgbOf(picture.Row(y)[(frame - 1) * width + x]);
+            if (expected == 0x00FF00FF) continue;
+            const int wx = button.BoundsRect.Left + x;
+            const int wy = button.BoundsRect.Top + y;
+            if (!screen.Pixels().Contains(wx, wy) || RgbOf(screen.Pixels().Row(wy)[wx]) != expected) return false;
+            ++compared;
+        }
+    }
+    return compared > 0;
+}
+
 std::uint32_t RgbOf(std::uint32_t pixel) { return pixel & 0x00FFFFFFu; }
 
 InputThread::InputThread(std::function<void()> script) : thread_(std::move(script)) {}
@@ -136,11 +155,11 @@ void InputThread::Join() {
     if (thread_.joinable()) thread_.join();
 }
 
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
     const DWORD start = GetTickCount();
     while (!condition()) {
         if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(5);
+        Sleep(pollMs);
     }
     return true;
 }

@@ -58,6 +58,9 @@ POINT ClientOffset(HWND window);
 base::win::DibSection PrintWindowPixels(HWND window);
 // What is on the screen in the window's rectangle.
 base::win::DibSection ScreenPixels(HWND window);
+// Whether the screen shows frame `frame` of the caption button's picture where the button is:
+// every opaque pixel of the frame (there is at least one) is there.
+bool ScreenShowsButton(HWND window, const skin::form::CaptionButton& button, int frame = 1);
 
 // Pixel of a skin image strip with the unused byte cleared.
 std::uint32_t RgbOf(std::uint32_t pixel);
@@ -77,7 +80,8 @@ using testing_support::Key;
 using testing_support::MouseButton;
 using testing_support::MoveMouseTo;
 using testing_support::TapKey;
-// Polls `condition` from the input thread; true when it held before the time ran out.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// Polls `condition` every `pollMs` (from the input thread, or any thread that need not pump);
+// true when it held before the time ran out.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000, DWORD pollMs = 5);
 
 }  // namespace form_test

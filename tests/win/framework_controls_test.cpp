@@ -30,8 +30,6 @@ protected:
     TForm* form_ = nullptr;
 };
 
-}  // namespace
-
 TEST_F(FrameworkControls, MemoLinesJoinWithCrLfAndLiveInTheWindow) {
     auto* memo = new TMemo(form_);
     memo->SetParent(form_);
@@ -304,3 +302,5 @@ TEST_F(FrameworkControls, BitmapsLoadFromMemoryAndRejectBadData) {
     bitmap.SetSize(0, 0);
     EXPECT_TRUE(bitmap.Empty());
 }
+
+}  // namespace

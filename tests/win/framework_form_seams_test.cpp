@@ -16,10 +16,10 @@ namespace {
 std::vector<std::string> g_events;
 
 // A component that records what it sees of the loading state.
-class TProbe : public TComponent {
-    T_CLASS(TProbe, TComponent)
+class TLoadingProbe : public TComponent {
+    T_CLASS(TLoadingProbe, TComponent)
 public:
-    TProbe(TComponent* owner, std::string name) : TComponent(owner), name_(std::move(name)) {
+    TLoadingProbe(TComponent* owner, std::string name) : TComponent(owner), name_(std::move(name)) {
         loadingInConstructor = Loading();
     }
     void Loaded() override {
@@ -39,11 +39,11 @@ class TLoadingForm : public TForm {
 public:
     explicit TLoadingForm(TComponent* owner) : TForm(owner) {
         loadingInConstructor = Loading();
-        First = new TProbe(this, "first");
-        Nested = new TProbe(First, "nested");
-        Second = new TProbe(this, "second");
+        First = new TLoadingProbe(this, "first");
+        Nested = new TLoadingProbe(First, "nested");
+        Second = new TLoadingProbe(this, "second");
         Menu = new TPopupMenu(this);
-        Loose = new TProbe(nullptr, "loose");
+        Loose = new TLoadingProbe(nullptr, "loose");
         OnCreate = [this](TObject*) {
             g_events.push_back("OnCreate");
             loadingInOnCreate = Loading() || First->Loading() || Second->Loading() || Nested->Loading();
@@ -56,11 +56,11 @@ public:
         g_events.push_back("form loaded");
     }
 
-    TProbe* First;
-    TProbe* Nested;
-    TProbe* Second;
+    TLoadingProbe* First;
+    TLoadingProbe* Nested;
+    TLoadingProbe* Second;
     TPopupMenu* Menu;
-    TProbe* Loose;
+    TLoadingProbe* Loose;
     bool loadingInConstructor = false;
     bool loadingInOnCreate = true;
     int loadedCalls = 0;
@@ -91,7 +91,7 @@ TEST(FrameworkFormLoading, CreateFormLoadsTheFormLikeAStoredOne) {
     EXPECT_FALSE(form->Menu->Items()->Loading());
 
     // Created later, the form's components are not loading.
-    auto* late = new TProbe(form, "late");
+    auto* late = new TLoadingProbe(form, "late");
     EXPECT_FALSE(late->loadingInConstructor);
     form->Free();
 }

@@ -2,6 +2,7 @@
 #include "framework/win/framework.h"
 #include "support/message_pump.h"
 #include "support/timer_driver.h"
+#include "support/window_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,8 @@ using testing_support::TimerDriver;
 
 namespace {
 
-std::wstring WindowText(HWND hwnd) {
-    wchar_t text[256] = {};
-    GetWindowTextW(hwnd, text, 256);
-    return text;
-}
-
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t name[100] = {};
-    GetClassNameW(hwnd, name, 100);
-    return name;
-}
+using testing_support::ClassOf;
+using testing_support::TextOf;
 
 struct ChildSearch {
     std::wstring className;
@@ -36,7 +28,7 @@ struct ChildSearch {
 
 BOOL CALLBACK FindChild(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<ChildSearch*>(param);
-    if (ClassOf(hwnd) == search->className && (search->text.empty() || WindowText(hwnd) == search->text)) {
+    if (ClassOf(hwnd) == search->className && (search->text.empty() || TextOf(hwnd) == search->text)) {
         search->found = hwnd;
         return FALSE;
     }
@@ -62,8 +54,6 @@ protected:
     void SetUp() override { Application->Initialize(); }
     void TearDown() override { PumpPendingMessages(); }
 };
-
-}  // namespace
 
 TEST_F(FrameworkModal, ShowModalDisablesOtherWindowsUntilModalResultIsSet) {
     TForm* owner = new TForm(nullptr);
@@ -123,7 +113,7 @@ TEST_F(FrameworkModal, ShowMessageIsATMessageFormDismissedByItsOkButton) {
     TimerDriver driver([&] {
         HWND dialog = FindWindowW(L"TMessageForm", nullptr);
         if (dialog == nullptr || !IsWindowVisible(dialog)) return false;
-        caption = WindowText(dialog);
+        caption = TextOf(dialog);
         auto* form = dynamic_cast<TMessageForm*>(FindControl(dialog));
         if (form != nullptr) label = WidenText(form->Message());
         HWND ok = FindChildWindow(dialog, L"TButton", L"OK");
@@ -188,7 +178,7 @@ TEST_F(FrameworkModal, DefaultErrorHandlerShowsTheTextInAMessageBox) {
         HWND box = FindWindowW(L"#32770", nullptr);
         if (box == nullptr || !IsWindowVisible(box)) return false;
         for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-            const std::wstring t = WindowText(child);
+            const std::wstring t = TextOf(child);
             if (t.find(L"Invalid data type") != std::wstring::npos) text = t;
         }
         PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -274,3 +264,5 @@ TEST_F(FrameworkModal, ReleaseFreesTheFormAfterItsOwnHandlerReturns) {
     EXPECT_EQ(log, (std::vector<std::string>{"closing", "handler done", "destroyed"}));
     EXPECT_EQ(FindControl(hwnd), nullptr);
 }
+
+}  // namespace

@@ -73,8 +73,6 @@ protected:
     TForm* form_ = nullptr;
 };
 
-}  // namespace
-
 TEST_F(FrameworkPaint, FormPaintsItsColorAndOnPaint) {
     form_->Show();
     UpdateWindow(form_->Handle());
@@ -236,3 +234,5 @@ TEST_F(FrameworkPaint, ParentBackgroundShowsTheParentInsteadOfTheColor) {
     EXPECT_EQ(ScreenPixel(group, 50, 50), kRed);
     EXPECT_EQ(ScreenPixel(group, 35, 35), kBlue);  // the form's OnPaint square at (55,55)
 }
+
+}  // namespace

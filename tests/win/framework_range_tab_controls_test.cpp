@@ -4,6 +4,7 @@
 #include "framework/typinfo.h"
 #include "framework/win/framework.h"
 #include "support/message_pump.h"
+#include "support/window_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,13 @@ using testing_support::PumpPendingMessages;
 
 namespace {
 
+using testing_support::ClassOf;
+using testing_support::ClickAndPump;
+using testing_support::ClientPixel;
 using testing_support::KeyInput;
 using testing_support::MouseInput;
+using testing_support::ScreenPoint;
+using testing_support::SendInputAndPump;
 
 INPUT MoveTo(POINT screen) { return MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen); }
 
@@ -34,55 +40,8 @@ std::vector<INPUT> Chord(std::vector<WORD> keys) {
     return inputs;
 }
 
-// Sends real input from another thread while this thread pumps (through the application's key
-// handling when `throughApplication`), until `done`.
-bool SendInputAndPump(std::vector<INPUT> inputs, const std::function<bool()>& done, bool throughApplication = false) {
-    std::thread sender([inputs]() mutable {
-        for (INPUT& input : inputs) {
-            SendInput(1, &input, sizeof(INPUT));
-            Sleep(15);
-        }
-    });
-    bool result = false;
-    if (throughApplication) {
-        const DWORD start = GetTickCount();
-        while (!(result = done()) && GetTickCount() - start < 3000) {
-            Application->ProcessMessages();
-            Sleep(5);
-        }
-    } else {
-        result = PumpMessagesUntil(done, 3000);
-    }
-    sender.join();
-    PumpMessagesFor(30);
-    return result || done();
-}
-
-bool ClickAt(POINT screen, const std::function<bool()>& done) {
-    return SendInputAndPump({MoveTo(screen), MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)}, done);
-}
-
-POINT ScreenPoint(HWND window, int x, int y) {
-    POINT p{x, y};
-    ClientToScreen(window, &p);
-    return p;
-}
-
 POINT RectCentre(HWND window, const RECT& r) {
     return ScreenPoint(window, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
-COLORREF WindowPixel(HWND window, int x, int y) {
-    HDC dc = GetDC(window);
-    const COLORREF color = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return color;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
 }
 
 class FrameworkRangeTabControls : public ::testing::Test {
@@ -112,8 +71,6 @@ protected:
     }
     TForm* form_ = nullptr;
 };
-
-}  // namespace
 
 TEST_F(FrameworkRangeTabControls, PropertiesReadByNameAndWindowsAreWhatTheSkinExpects) {
     auto* combo = Make<TComboBox>(form_, 10, 10, 120, 21);
@@ -301,14 +258,14 @@ TEST_F(FrameworkRangeTabControls, ComboOpensByClickAndKeyboardAndAPickedItemChan
     RECT client{};
     GetClientRect(window, &client);
     ASSERT_TRUE(
-        ClickAt(ScreenPoint(window, client.right - 8, client.bottom / 2), [&] { return combo->DroppedDown(); }));
+        ClickAndPump(ScreenPoint(window, client.right - 8, client.bottom / 2), [&] { return combo->DroppedDown(); }));
     EXPECT_EQ(drops, 1);
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     ASSERT_TRUE(GetComboBoxInfo(window, &info));
     RECT item{};
     SendMessageW(info.hwndList, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
-    ASSERT_TRUE(ClickAt(RectCentre(info.hwndList, item), [&] { return !combo->DroppedDown(); }));
+    ASSERT_TRUE(ClickAndPump(RectCentre(info.hwndList, item), [&] { return !combo->DroppedDown(); }));
     EXPECT_EQ(combo->ItemIndex(), 2);
     EXPECT_EQ(GetPropValue(combo, "Text"), "gamma");
     EXPECT_EQ(changes, 1);
@@ -358,7 +315,7 @@ TEST_F(FrameworkRangeTabControls, PageControlSwitchesPagesByClickAndCtrlTab) {
     EXPECT_EQ(sheets[0]->Top(), display.top);
     EXPECT_EQ(sheets[0]->Width(), display.right - display.left);
 
-    ASSERT_TRUE(ClickAt(RectCentre(pages->Handle(), pages->TabRect(1)), [&] { return onlyVisible(1); }));
+    ASSERT_TRUE(ClickAndPump(RectCentre(pages->Handle(), pages->TabRect(1)), [&] { return onlyVisible(1); }));
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(changing, 1);
     EXPECT_EQ(GetIntProp(pages, "ActivePageIndex"), 1);
@@ -381,8 +338,8 @@ TEST_F(FrameworkRangeTabControls, PageControlSwitchesPagesByClickAndCtrlTab) {
     };
     // Away from the first click on this tab, so that it does not count as a double click.
     const RECT second = pages->TabRect(1);
-    ASSERT_TRUE(ClickAt(ScreenPoint(pages->Handle(), second.left + 6, (second.top + second.bottom) / 2),
-                        [&] { return refused == 1; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(pages->Handle(), second.left + 6, (second.top + second.bottom) / 2),
+                             [&] { return refused == 1; }));
     EXPECT_TRUE(onlyVisible(0));
     EXPECT_EQ(SendMessageW(pages->Handle(), TCM_GETCURSEL, 0, 0), 0);
     // A hidden tab leaves the row; its page can still be shown from code.
@@ -402,7 +359,7 @@ TEST_F(FrameworkRangeTabControls, TabControlAndTabSetFollowClicksAndTheScrollerS
     std::vector<int> requested;
     tabSet->OnChange = [&](TObject*, int newTab, bool&) { requested.push_back(newTab); };
     ShowForm();
-    ASSERT_TRUE(ClickAt(RectCentre(tabs->Handle(), tabs->TabRect(2)), [&] { return tabs->TabIndex() == 2; }));
+    ASSERT_TRUE(ClickAndPump(RectCentre(tabs->Handle(), tabs->TabRect(2)), [&] { return tabs->TabIndex() == 2; }));
     EXPECT_EQ(tabChanges, 1);
 
     // Ten tabs do not fit in 160 pixels: the scroller shows at the right end.
@@ -415,19 +372,19 @@ TEST_F(FrameworkRangeTabControls, TabControlAndTabSetFollowClicksAndTheScrollerS
     EXPECT_EQ(scrollerRect.right, tabSet->ClientWidth());
     const TTabSetLayout before = tabSet->Layout();
     ASSERT_GE(before.Lefts.size(), 2U);
-    ASSERT_TRUE(ClickAt(ScreenPoint(tabSet->Handle(), (before.Lefts[1] + before.Rights[1]) / 2, 8),
-                        [&] { return tabSet->TabIndex() == 1; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(tabSet->Handle(), (before.Lefts[1] + before.Rights[1]) / 2, 8),
+                             [&] { return tabSet->TabIndex() == 1; }));
     EXPECT_EQ(requested, std::vector<int>{1});
     // The right arrow of the scroller moves the strip on by one tab.
-    ASSERT_TRUE(ClickAt(ScreenPoint(scroller, (scrollerRect.right - scrollerRect.left) * 3 / 4, 6),
-                        [&] { return tabSet->FirstIndex() == 1; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(scroller, (scrollerRect.right - scrollerRect.left) * 3 / 4, 6),
+                             [&] { return tabSet->FirstIndex() == 1; }));
     EXPECT_EQ(GetIntProp(tabSet, "FirstIndex"), 1);
     EXPECT_EQ(tabSet->Layout().Lefts.front(), tabSet->StartMargin());
     // The selected tab is drawn in the face colour, the others in the window colour.
     const TTabSetLayout& now = tabSet->Layout();
     UpdateWindow(tabSet->Handle());
-    EXPECT_EQ(WindowPixel(tabSet->Handle(), now.Lefts[0] + 10, 3), ColorToRGB(clBtnFace));
-    EXPECT_EQ(WindowPixel(tabSet->Handle(), now.Lefts[1] + 10, 3), ColorToRGB(clWindow));
+    EXPECT_EQ(ClientPixel(tabSet->Handle(), now.Lefts[0] + 10, 3), ColorToRGB(clBtnFace));
+    EXPECT_EQ(ClientPixel(tabSet->Handle(), now.Lefts[1] + 10, 3), ColorToRGB(clWindow));
 }
 
 TEST_F(FrameworkRangeTabControls, TrackBarFollowsADraggedThumbAndAnswersCustomDrawThroughAHook) {
@@ -489,18 +446,20 @@ TEST_F(FrameworkRangeTabControls, UpDownArrowsChangeTheBuddyAndTheSpinEditValue)
     HWND window = upDown->Handle();
     RECT r{};
     GetClientRect(window, &r);
-    ASSERT_TRUE(ClickAt(ScreenPoint(window, r.right / 2, r.bottom / 4), [&] { return edit->Text() == "6"; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(window, r.right / 2, r.bottom / 4), [&] { return edit->Text() == "6"; }));
     EXPECT_EQ(upDown->Position(), 6);
-    ASSERT_TRUE(ClickAt(ScreenPoint(window, r.right / 2, r.bottom * 3 / 4), [&] { return edit->Text() == "5"; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(window, r.right / 2, r.bottom * 3 / 4), [&] { return edit->Text() == "5"; }));
     EXPECT_EQ(clicks, (std::vector<TUDBtnType>{btNext, btPrev}));
 
     HWND arrowsInside = spin->UpDownWindow();
     GetClientRect(arrowsInside, &r);
-    ASSERT_TRUE(ClickAt(ScreenPoint(arrowsInside, r.right / 2, r.bottom / 4), [&] { return spin->Value() == 2; }));
-    ASSERT_TRUE(ClickAt(ScreenPoint(arrowsInside, r.right / 2, r.bottom / 4), [&] { return spin->Value() == 4; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(arrowsInside, r.right / 2, r.bottom / 4), [&] { return spin->Value() == 2; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(arrowsInside, r.right / 2, r.bottom / 4), [&] { return spin->Value() == 4; }));
     // Held at MaxValue.
-    ASSERT_TRUE(ClickAt(ScreenPoint(arrowsInside, r.right / 2, r.bottom / 4), [&] { return spin->Text() == "5"; }));
-    ASSERT_TRUE(ClickAt(ScreenPoint(arrowsInside, r.right / 2, r.bottom * 3 / 4), [&] { return spin->Value() == 3; }));
+    ASSERT_TRUE(
+        ClickAndPump(ScreenPoint(arrowsInside, r.right / 2, r.bottom / 4), [&] { return spin->Text() == "5"; }));
+    ASSERT_TRUE(
+        ClickAndPump(ScreenPoint(arrowsInside, r.right / 2, r.bottom * 3 / 4), [&] { return spin->Value() == 3; }));
     spin->SetFocus();
     ASSERT_TRUE(SendInputAndPump(Chord({VK_DOWN}), [&] { return spin->Value() == 1; }));
     ASSERT_TRUE(SendInputAndPump(Chord({VK_UP}), [&] { return spin->Value() == 3; }));
@@ -527,7 +486,7 @@ TEST_F(FrameworkRangeTabControls, GlyphCheckBoxTogglesAndDrawsFromItsCustomGlyph
     auto glyphPixel = [&](int x, int y) {
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         const RECT glyph = check->GlyphRect();
-        return WindowPixel(window, glyph.left + x, glyph.top + y);
+        return ClientPixel(window, glyph.left + x, glyph.top + y);
     };
     // The built-in look until UseCustomGlyphs.
     EXPECT_NE(glyphPixel(6, 6), frameColor(0));
@@ -536,14 +495,14 @@ TEST_F(FrameworkRangeTabControls, GlyphCheckBoxTogglesAndDrawsFromItsCustomGlyph
     EXPECT_EQ(glyphPixel(6, 6), frameColor(0));
     EXPECT_EQ(glyphPixel(0, 0), ColorToRGB(check->Color()));
 
-    ASSERT_TRUE(ClickAt(ScreenPoint(window, 40, 10), [&] { return check->Checked(); }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(window, 40, 10), [&] { return check->Checked(); }));
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(GetEnumProp(check, "Checked"), "True");
     EXPECT_EQ(glyphPixel(6, 6), frameColor(1));
     check->SetEnabled(false);
     EXPECT_EQ(glyphPixel(6, 6), frameColor(7));  // the disabled group comes last
     check->SetEnabled(true);
-    ASSERT_TRUE(ClickAt(ScreenPoint(window, 40, 10), [&] { return !check->Checked(); }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(window, 40, 10), [&] { return !check->Checked(); }));
     EXPECT_EQ(clicks, 2);
     // Glyphs drawn into the strip afterwards show once UseCustomGlyphs is set again.
     check->CustomGlyphs()->Canvas()->Brush()->SetColor(static_cast<TColor>(RGB(1, 2, 3)));
@@ -563,11 +522,11 @@ TEST_F(FrameworkRangeTabControls, GlyphCheckBoxTogglesAndDrawsFromItsCustomGlyph
     second->SetCustomGlyphs(&radios);
     second->SetUseCustomGlyphs(true);
     first->SetChecked(true);
-    ASSERT_TRUE(ClickAt(ScreenPoint(second->Handle(), 40, 10), [&] { return second->Checked(); }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(second->Handle(), 40, 10), [&] { return second->Checked(); }));
     EXPECT_FALSE(first->Checked());
     RedrawWindow(second->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     const RECT glyph = second->GlyphRect();
-    EXPECT_EQ(WindowPixel(second->Handle(), glyph.left + 5, glyph.top + 5), frameColor(1));
+    EXPECT_EQ(ClientPixel(second->Handle(), glyph.left + 5, glyph.top + 5), frameColor(1));
 }
 
 TEST_F(FrameworkRangeTabControls, ExtendedAndOwnerDrawnCombosAndHeaderSectionsFollowTheirItems) {
@@ -630,14 +589,16 @@ TEST_F(FrameworkRangeTabControls, ExtendedAndOwnerDrawnCombosAndHeaderSectionsFo
     RedrawWindow(drawn->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     ASSERT_FALSE(drawnItems.empty());
     EXPECT_EQ(drawnItems.back(), 1);
-    EXPECT_EQ(WindowPixel(drawn->Handle(), 10, 8), RGB(0, 128, 0));
+    EXPECT_EQ(ClientPixel(drawn->Handle(), 10, 8), RGB(0, 128, 0));
 
     // Header sections: in the window, clickable, and their widths read back.
     ASSERT_EQ(SendMessageW(header->Handle(), HDM_GETITEMCOUNT, 0, 0), 2);
     header->Sections()->Items(0)->SetWidth(120);
     const RECT size = header->SectionRect(1);
     EXPECT_EQ(size.left, 120);
-    ASSERT_TRUE(ClickAt(RectCentre(header->Handle(), size), [&] { return !clickedSections.empty(); }));
+    ASSERT_TRUE(ClickAndPump(RectCentre(header->Handle(), size), [&] { return !clickedSections.empty(); }));
     EXPECT_EQ(clickedSections, std::vector<int>{1});
     EXPECT_EQ(GetIntProp(header->Sections()->Items(0), "Width"), 120);
 }
+
+}  // namespace

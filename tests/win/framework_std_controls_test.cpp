@@ -3,6 +3,7 @@
 #include "support/send_input.h"
 #include "framework/win/framework.h"
 #include "support/message_pump.h"
+#include "support/window_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -22,41 +23,12 @@ using testing_support::PumpPendingMessages;
 
 namespace {
 
+using testing_support::ClickAndPump;
+using testing_support::ClientPixel;
 using testing_support::KeyInput;
 using testing_support::MouseInput;
-
-// Sends real input from another thread while the test's thread pumps, until `done`.
-bool SendInputAndPump(std::vector<INPUT> inputs, const std::function<bool()>& done) {
-    std::thread sender([inputs]() mutable {
-        for (INPUT& input : inputs) {
-            SendInput(1, &input, sizeof(INPUT));
-            Sleep(15);
-        }
-    });
-    const bool result = PumpMessagesUntil(done, 3000);
-    sender.join();
-    PumpMessagesFor(30);
-    return result;
-}
-
-bool ClickAt(POINT screen, const std::function<bool()>& done) {
-    return SendInputAndPump({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
-                             MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)},
-                            done);
-}
-
-POINT ScreenPoint(HWND window, int x, int y) {
-    POINT p{x, y};
-    ClientToScreen(window, &p);
-    return p;
-}
-
-COLORREF WindowPixel(HWND window, int x, int y) {
-    HDC dc = GetDC(window);
-    const COLORREF color = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return color;
-}
+using testing_support::ScreenPoint;
+using testing_support::SendInputAndPump;
 
 class FrameworkStdControls : public ::testing::Test {
 protected:
@@ -85,8 +57,6 @@ protected:
     }
     TForm* form_ = nullptr;
 };
-
-}  // namespace
 
 TEST_F(FrameworkStdControls, DefaultsReadByNameAndPanelsPaintTheirBevels) {
     auto* panel = Make<TPanel>(form_, 10, 10, 200, 60);
@@ -161,11 +131,11 @@ TEST_F(FrameworkStdControls, DefaultsReadByNameAndPanelsPaintTheirBevels) {
     ShowForm();
     const COLORREF light = ColorToRGB(clBtnHighlight);
     const COLORREF dark = ColorToRGB(clBtnShadow);
-    EXPECT_EQ(WindowPixel(panel->Handle(), 0, 0), light);
-    EXPECT_EQ(WindowPixel(panel->Handle(), 199, 59), dark);
-    EXPECT_EQ(WindowPixel(panel->Handle(), 1, 1), dark);
-    EXPECT_EQ(WindowPixel(panel->Handle(), 198, 58), light);
-    EXPECT_EQ(WindowPixel(panel->Handle(), 150, 50), ColorToRGB(clYellow));
+    EXPECT_EQ(ClientPixel(panel->Handle(), 0, 0), light);
+    EXPECT_EQ(ClientPixel(panel->Handle(), 199, 59), dark);
+    EXPECT_EQ(ClientPixel(panel->Handle(), 1, 1), dark);
+    EXPECT_EQ(ClientPixel(panel->Handle(), 198, 58), light);
+    EXPECT_EQ(ClientPixel(panel->Handle(), 150, 50), ColorToRGB(clYellow));
 }
 
 TEST_F(FrameworkStdControls, CheckBoxFollowsClicksSpaceAndCode) {
@@ -181,7 +151,7 @@ TEST_F(FrameworkStdControls, CheckBoxFollowsClicksSpaceAndCode) {
     ShowForm();
     EXPECT_EQ(GetWindowLongPtrW(check->Handle(), GWL_STYLE) & 0x0F, BS_AUTOCHECKBOX);
 
-    ASSERT_TRUE(ClickAt(ScreenPoint(check->Handle(), 6, 10), [&] { return clicks == 1; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(check->Handle(), 6, 10), [&] { return clicks == 1; }));
     EXPECT_TRUE(check->Checked());
     EXPECT_EQ(GetEnumProp(check, "State"), "cbChecked");
     check->SetFocus();
@@ -214,7 +184,7 @@ TEST_F(FrameworkStdControls, RadioButtonsAreExclusiveAndTheGroupFollowsClicks) {
     first->SetChecked(true);
     ShowForm();
 
-    ASSERT_TRUE(ClickAt(ScreenPoint(second->Handle(), 6, 10), [&] { return second->Checked(); }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(second->Handle(), 6, 10), [&] { return second->Checked(); }));
     EXPECT_FALSE(first->Checked());
     EXPECT_EQ(SendMessageW(first->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(SendMessageW(second->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -223,7 +193,7 @@ TEST_F(FrameworkStdControls, RadioButtonsAreExclusiveAndTheGroupFollowsClicks) {
     EXPECT_EQ(group->Buttons(0)->Left(), group->Buttons(1)->Left());
     EXPECT_GT(group->Buttons(2)->Left(), group->Buttons(0)->Left());  // second column
     EXPECT_EQ(group->Buttons(3)->Caption(), "four");
-    ASSERT_TRUE(ClickAt(ScreenPoint(group->Buttons(3)->Handle(), 6, 6), [&] { return groupClicks == 1; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(group->Buttons(3)->Handle(), 6, 6), [&] { return groupClicks == 1; }));
     EXPECT_EQ(group->ItemIndex(), 3);
     EXPECT_EQ(GetIntProp(group, "ItemIndex"), 3);
     EXPECT_TRUE(second->Checked());  // other parents keep their own choice
@@ -288,7 +258,7 @@ TEST_F(FrameworkStdControls, ScrollBarMovesByArrowsAndThumbAndKeepsTheFocus) {
     ShowForm();
 
     // The right arrow: one small step.
-    ASSERT_TRUE(ClickAt(ScreenPoint(scroll->Handle(), 292, 10), [&] { return scroll->Position() == 5; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(scroll->Handle(), 292, 10), [&] { return scroll->Position() == 5; }));
     EXPECT_EQ(changes, 1);
     ASSERT_FALSE(codes.empty());
     EXPECT_EQ(codes.front(), scLineDown);
@@ -334,8 +304,8 @@ TEST_F(FrameworkStdControls, ListBoxItemsSurviveRecreationAndBordersGoWithBsNone
 
     RECT item{};
     SendMessageW(list->Handle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
-    ASSERT_TRUE(ClickAt(ScreenPoint(list->Handle(), item.left + 10, (item.top + item.bottom) / 2),
-                        [&] { return clicks == 1; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(list->Handle(), item.left + 10, (item.top + item.bottom) / 2),
+                             [&] { return clicks == 1; }));
     EXPECT_EQ(list->ItemIndex(), 1);
 
     EXPECT_NE(GetWindowLongPtrW(list->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
@@ -389,13 +359,13 @@ TEST_F(FrameworkStdControls, ToolBarButtonsClickAndDrawOverCustomFaces) {
     EXPECT_GT(openRect.right - openRect.left, 0);
     EXPECT_EQ(customDrawn, (std::set<TToolButton*>{open, pin}));
     // The handler's face stays under the bar's caption.
-    EXPECT_EQ(WindowPixel(tools->Handle(), openRect.left + 2, openRect.top + 2), ColorToRGB(clLime));
+    EXPECT_EQ(ClientPixel(tools->Handle(), openRect.left + 2, openRect.top + 2), ColorToRGB(clLime));
 
-    ASSERT_TRUE(ClickAt(ScreenPoint(tools->Handle(), (pinRect.left + pinRect.right) / 2, pinRect.top + 5),
-                        [&] { return pinClicks == 1; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(tools->Handle(), (pinRect.left + pinRect.right) / 2, pinRect.top + 5),
+                             [&] { return pinClicks == 1; }));
     EXPECT_TRUE(pin->Down());
-    ASSERT_TRUE(ClickAt(ScreenPoint(tools->Handle(), (openRect.left + openRect.right) / 2, openRect.top + 5),
-                        [&] { return menuClicks == 1; }));
+    ASSERT_TRUE(ClickAndPump(ScreenPoint(tools->Handle(), (openRect.left + openRect.right) / 2, openRect.top + 5),
+                             [&] { return menuClicks == 1; }));
 
     pin->Free();
     EXPECT_EQ(tools->ButtonCount(), 1);
@@ -416,14 +386,16 @@ TEST_F(FrameworkStdControls, BitBtnDrawsItsGlyphFramesItself) {
     ShowForm();
     EXPECT_EQ(GetWindowLongPtrW(bit->Handle(), GWL_STYLE) & 0x0F, BS_OWNERDRAW);
     // No caption: the glyph is centred.
-    EXPECT_EQ(WindowPixel(bit->Handle(), 30, 20), RGB(255, 0, 0));
+    EXPECT_EQ(ClientPixel(bit->Handle(), 30, 20), RGB(255, 0, 0));
 
     bit->SetDefault(true);  // the default frame, still drawn by the framework
     EXPECT_EQ(GetWindowLongPtrW(bit->Handle(), GWL_STYLE) & 0x0F, BS_OWNERDRAW);
     bit->SetEnabled(false);
     UpdateWindow(bit->Handle());
-    EXPECT_EQ(WindowPixel(bit->Handle(), 30, 20), RGB(0, 0, 255));  // the second frame
+    EXPECT_EQ(ClientPixel(bit->Handle(), 30, 20), RGB(0, 0, 255));  // the second frame
     bit->SetNumGlyphs(1);
     UpdateWindow(bit->Handle());
-    EXPECT_EQ(WindowPixel(bit->Handle(), 30, 20), ColorToRGB(clBtnShadow));  // grayed
+    EXPECT_EQ(ClientPixel(bit->Handle(), 30, 20), ColorToRGB(clBtnShadow));  // grayed
 }
+
+}  // namespace

@@ -64,8 +64,6 @@ private:
     std::vector<UINT> interesting_;
 };
 
-}  // namespace
-
 TEST_F(FrameworkWindow, EveryWindowCarriesItsObjectUnderTheControlAtom) {
     auto* edit = new TEdit(form_);
     edit->SetParent(form_);
@@ -336,3 +334,5 @@ TEST_F(FrameworkWindow, ScreenListsFormsAndHandCursorIsShown) {
     EXPECT_EQ(handled, TRUE);
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
 }
+
+}  // namespace

@@ -24,8 +24,10 @@
 #include "gallery/win/skin_problems_form.h"
 #include "skin/manager/win/skin_manager.h"
 #include "unit/skin_folder_support.h"
+#include "unit/test_files.h"
 #include "support/message_pump.h"
 #include "support/timer_driver.h"
+#include "support/window_probe.h"
 
 namespace {
 
@@ -35,32 +37,19 @@ using skin_folder_test::ReadText;
 using skin_folder_test::ReplaceLine;
 using skin_folder_test::TempSkinFolder;
 using skin_folder_test::WriteText;
+using testing_support::ClientPixel;
 using testing_support::PumpMessagesUntil;
+using testing_support::WindowPixel;
 
 // Generous: the watcher polls every 100 ms, waits 150 ms for quiet and the manager acts 250 ms
 // after the request; a loaded machine may take longer, a broken watcher never gets there.
 constexpr DWORD kFollowDeadlineMs = 5000;
-
-COLORREF ClientPixel(HWND window, int x, int y) {
-    base::win::WindowDc dc(window);
-    return GetPixel(dc.Get(), x, y) & 0xFFFFFF;
-}
-
-COLORREF WindowPixel(HWND window, int x, int y) {
-    base::win::WindowDc dc(window, base::win::WindowDc::Area::Window);
-    return GetPixel(dc.Get(), x, y) & 0xFFFFFF;
-}
 
 // A point on the window's left frame edge, half way down.
 COLORREF LeftEdgePixel(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return WindowPixel(window, 1, (r.bottom - r.top) / 2);
-}
-
-std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
@@ -140,7 +129,7 @@ TEST_F(GalleryLiveSkin, FollowsTheWatchedFolderAndKeepsTheLastGoodSkinWhileItIsB
     TempSkinFolder folder("gallery-graphite");
     ASSERT_TRUE(folder.Complete()) << "the skins were not built";
     const std::string definition = ReadText(folder.Definition());
-    const std::vector<std::uint8_t> leftBmp = ReadBytes(folder.Path() / "left.bmp");
+    const std::vector<std::uint8_t> leftBmp = test_files::ReadBytes(folder.Path() / "left.bmp");
     const COLORREF originalFace = ClientPixel(GalleryForm->Handle(), 4, 4);
     const COLORREF originalEdge = LeftEdgePixel(GalleryForm->Handle());
 

@@ -28,7 +28,8 @@ std::optional<std::size_t> PinButton(const skin::win::TSkinForm& form) {
 
 bool IsTopmost(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-void ClickAt(POINT screen) {
+// A left click at a screen point sent from an input thread, waited for.
+void ClickOnInputThread(POINT screen) {
     InputThread input([screen] {
         MoveMouseTo(screen);
         MouseButton(true);
@@ -67,12 +68,12 @@ TEST_P(GalleryPinButton, ShowsOnlyOnTheWindowThatAsksAndTogglesPinning) {
         const POINT centre{outer.left + (bounds.Left + bounds.Right) / 2, outer.top + (bounds.Top + bounds.Bottom) / 2};
 
         ASSERT_EQ(WindowFromPoint(centre), pinnable->Handle());
-        ClickAt(centre);
+        ClickOnInputThread(centre);
         ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return pinnable->PinClicks() == 1; }));
         EXPECT_TRUE(pinnable->Pinned());
         EXPECT_TRUE(IsTopmost(pinnable->Handle()));
 
-        ClickAt(centre);
+        ClickOnInputThread(centre);
         ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return pinnable->PinClicks() == 2; }));
         EXPECT_FALSE(pinnable->Pinned());
         EXPECT_FALSE(IsTopmost(pinnable->Handle()));

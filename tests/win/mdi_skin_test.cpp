@@ -221,26 +221,6 @@ std::optional<std::size_t> MdiButton(const TSkinForm& form, int action) {
     return std::nullopt;
 }
 
-// Every opaque pixel of the button's first frame is on the screen where the button is.
-bool ScreenShowsButton(HWND window, const skin::form::CaptionButton& button) {
-    const base::win::DibSection screen = form_test::ScreenPixels(window);
-    const skin::Bitmap& picture = button.Picture();
-    const int width = picture.Width() / std::max(button.FrameCount, 1);
-    int compared = 0;
-    for (int y = 0; y < picture.Height(); ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t expected = form_test::RgbOf(picture.Row(y)[x]);
-            if (expected == 0x00FF00FF) continue;
-            const int wx = button.BoundsRect.Left + x;
-            const int wy = button.BoundsRect.Top + y;
-            if (!screen.Pixels().Contains(wx, wy) || form_test::RgbOf(screen.Pixels().Row(wy)[wx]) != expected)
-                return false;
-            ++compared;
-        }
-    }
-    return compared > 0;
-}
-
 TEST_F(MdiSkin, MaximizedChildButtonsInTheMenuBarRestoreMinimizeAndCloseIt) {
     TSkinForm* frameSkin = SkinFrame();
     ASSERT_NE(frameSkin, nullptr);
@@ -284,7 +264,7 @@ TEST_F(MdiSkin, MaximizedChildButtonsInTheMenuBarRestoreMinimizeAndCloseIt) {
     for (int action : {7, 8, 9}) {
         const auto index = MdiButton(*frameSkin, action);
         ASSERT_TRUE(index) << action;
-        EXPECT_TRUE(ScreenShowsButton(frame, frameSkin->CaptionButtons()[*index])) << action;
+        EXPECT_TRUE(form_test::ScreenShowsButton(frame, frameSkin->CaptionButtons()[*index])) << action;
     }
 
     ASSERT_TRUE(click(8));  // restore

@@ -17,19 +17,12 @@
 #include "skin/form/win/skin_form.h"
 #include "skin/form/win/skin_menu_bar.h"
 #include "skin/manager/win/skin_manager.h"
+#include "support/bar_keyboard.h"
 #include "support/message_pump.h"
 
 namespace {
 
-constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
-
-HMENU ShownDropDown() {
-    HWND w = FindWindowW(L"#32768", nullptr);
-    DWORD_PTR menu = 0;
-    if (w == nullptr || !IsWindowVisible(w) || !SendMessageTimeoutW(w, kGetMenuHandle, 0, 0, SMTO_NORMAL, 1000, &menu))
-        return nullptr;
-    return reinterpret_cast<HMENU>(menu);
-}
+using bar_keyboard::ShownDropDown;
 
 TMainMenu* MakeMenu(TComponent* owner, std::initializer_list<const char*> captions) {
     auto* menu = new TMainMenu(owner);

@@ -24,15 +24,13 @@ using form_test::WaitFor;
 using testing_support::PumpMessagesUntil;
 using testing_support::PumpPendingMessages;
 
-constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
-
 // Menus shown now, seen from the input thread.
 std::vector<HMENU> ShownMenus() {
     std::vector<HMENU> menus;
     for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w != nullptr;
          w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
         DWORD_PTR menu = 0;
-        if (IsWindowVisible(w) && SendMessageTimeoutW(w, kGetMenuHandle, 0, 0, SMTO_NORMAL, 1000, &menu))
+        if (IsWindowVisible(w) && SendMessageTimeoutW(w, MN_GETHMENU, 0, 0, SMTO_NORMAL, 1000, &menu))
             menus.push_back(reinterpret_cast<HMENU>(menu));
     }
     return menus;
@@ -44,7 +42,9 @@ bool Shown(HMENU menu) {
     return false;
 }
 
-void ClickAt(POINT screen, bool right = false) {
+// A click at a screen point: the pointer moved there, then the button (the right one when
+// `right`) down and up in one SendInput.
+void ClickAtOnce(POINT screen, bool right = false) {
     form_test::MoveMouseTo(screen);
     INPUT input[2]{};
     input[0].type = input[1].type = INPUT_MOUSE;
@@ -149,7 +149,7 @@ TEST(MenuInput, DisabledTopLevelCommandRunsNothingWhenClicked) {
     ASSERT_FALSE(run.IsEmpty());
     bool done = false;
     InputThread input([&] {
-        ClickAt({window.left + (run.Left + run.Right) / 2, window.top + (run.Top + run.Bottom) / 2});
+        ClickAtOnce({window.left + (run.Left + run.Right) / 2, window.top + (run.Top + run.Bottom) / 2});
         Sleep(300);
         done = true;
     });
@@ -179,10 +179,10 @@ TEST(MenuInput, SkinnedSystemMenuCommands) {
             GetWindowRect(hwnd, &r);
             // A second right click within the double-click time only asks for the menu again.
             Sleep(GetDoubleClickTime() + 100);
-            ClickAt({(r.left + r.right) / 2, std::max(r.top, 0L) + 8}, true);
+            ClickAtOnce({(r.left + r.right) / 2, std::max(r.top, 0L) + 8}, true);
             if (WaitFor([&] { return Shown(menu); })) {
                 Sleep(100);  // let the menu take its first mouse position before the click
-                ClickAt(ItemCentre(menu, position));
+                ClickAtOnce(ItemCentre(menu, position));
             }
             // A menu still open after a missed click is closed, so the test thread gets out of it.
             for (int i = 0; i < 3 && !WaitFor([] { return ShownMenus().empty(); }, 2000); ++i) TapKey(VK_ESCAPE);

@@ -22,9 +22,9 @@
 namespace {
 
 using base::Bitmap;
+using menu_test::CountColour;
+using menu_test::RgbAt;
 using skin::Rect;
-
-std::uint32_t At(const Bitmap& b, int x, int y) { return form_test::RgbOf(b.At(x, y)); }
 
 // The item image drawn the way the skin draws an item over the menu background (over the skin's
 // menu colour when the skin has no menu background).
@@ -38,14 +38,6 @@ Bitmap ExpectedItem(const skin::win::TSkinData& data, const Bitmap& background, 
     skin::DrawSkinObject(expected, {0, 0, expected.Width(), expected.Height()}, image.Map, false, image.Tile != 0,
                          image.Trans != 0, 5, frame, image.Margins);
     return expected;
-}
-
-int CountColour(const Bitmap& b, const RECT& r, COLORREF colour) {
-    const std::uint32_t want = form_test::RgbOf(skin::ColorToPixel(colour));
-    int count = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) count += At(b, x, y) == want ? 1 : 0;
-    return count;
 }
 
 // An image list of one plain red 16 x 16 picture.
@@ -110,7 +102,8 @@ TEST_P(MenuPixels, DropDownOfAWindowsMenuBar) {
             skin::BuildSkinImage({0, 0, w, h}, image->Map, image->Margins, false, image->Tile != 0, 1, 1);
         for (const auto& [x, y] :
              {std::pair{w / 2, 1}, {1, h / 2}, {w - 2, h / 2}, {w / 2, h - 2}, {0, 0}, {w - 1, h - 1}}) {
-            EXPECT_EQ(At(shot, x, y), form_test::RgbOf(built.At(x, y))) << GetParam() << " frame at " << x << "," << y;
+            EXPECT_EQ(RgbAt(shot, x, y), form_test::RgbOf(built.At(x, y)))
+                << GetParam() << " frame at " << x << "," << y;
         }
     } else {
         // Without a menu background the window keeps the system's frame and has no background.
@@ -123,16 +116,19 @@ TEST_P(MenuPixels, DropDownOfAWindowsMenuBar) {
     int differ = -1;
     const int row = normal.Height() / 2;
     for (int x = normal.Width() - 2; x > normal.Width() * 3 / 4 && differ < 0; --x)
-        if (At(selected, x, row) != At(normal, x, row)) differ = x;
+        if (RgbAt(selected, x, row) != RgbAt(normal, x, row)) differ = x;
     ASSERT_GE(differ, 0) << GetParam() << ": frames 1 and 4 of the item image look the same";
     for (int x : {differ, normal.Width() - 2}) {
-        EXPECT_EQ(At(shot, items[0].left + x, items[0].top + row), At(selected, x, row)) << GetParam() << " x " << x;
-        EXPECT_EQ(At(shot, items[1].left + x, items[1].top + row), At(normal, x, row)) << GetParam() << " x " << x;
+        EXPECT_EQ(RgbAt(shot, items[0].left + x, items[0].top + row), RgbAt(selected, x, row))
+            << GetParam() << " x " << x;
+        EXPECT_EQ(RgbAt(shot, items[1].left + x, items[1].top + row), RgbAt(normal, x, row))
+            << GetParam() << " x " << x;
     }
     // The Windows separator: an etched line 4 pixels down (shadow, then highlight).
     const RECT& sep = items[2];
-    EXPECT_EQ(At(shot, sep.left + 40, sep.top + 4), form_test::RgbOf(skin::ColorToPixel(GetSysColor(COLOR_BTNSHADOW))));
-    EXPECT_EQ(At(shot, sep.left + 40, sep.top + 5),
+    EXPECT_EQ(RgbAt(shot, sep.left + 40, sep.top + 4),
+              form_test::RgbOf(skin::ColorToPixel(GetSysColor(COLOR_BTNSHADOW))));
+    EXPECT_EQ(RgbAt(shot, sep.left + 40, sep.top + 5),
               form_test::RgbOf(skin::ColorToPixel(GetSysColor(COLOR_BTNHIGHLIGHT))));
     // The check mark in the checked item's glyph box, none in the unchecked one's.
     const int glyphLeft = skin.Data().Objects().MenuItem->Margins.Left + 1;
@@ -183,7 +179,7 @@ TEST_P(MenuPixels, FrameworkPopupWithImageAndSeparator) {
 
     // The image sits in the glyph box of "Paste".
     const int glyphLeft = skin.Data().Objects().MenuItem->Margins.Left + 1;
-    EXPECT_EQ(At(shot, items[2].left + glyphLeft + 8, items[2].top + 9), 0xDC0000u) << GetParam();
+    EXPECT_EQ(RgbAt(shot, items[2].left + glyphLeft + 8, items[2].top + 9), 0xDC0000u) << GetParam();
     // A framework separator shows frame 2 of the item image (magenta transparent) over the
     // background: its middle column matches the image's frame 2 wherever that is not magenta.
     const skin::TDataSkinObject& image = *skin.Data().Objects().MenuItem;
@@ -195,7 +191,7 @@ TEST_P(MenuPixels, FrameworkPopupWithImageAndSeparator) {
     for (int y = 0; y < source.Height() && y < sepHeight; ++y) {
         const std::uint32_t want = form_test::RgbOf(image.Map.At(source.Left + image.Margins.Left, source.Top + y));
         if (want == 0xFF00FFu) continue;
-        EXPECT_EQ(At(shot, sep.left + image.Margins.Left, sep.top + y), want) << GetParam() << " row " << y;
+        EXPECT_EQ(RgbAt(shot, sep.left + image.Margins.Left, sep.top + y), want) << GetParam() << " row " << y;
         ++compared;
     }
     EXPECT_GT(compared, 0);
@@ -236,8 +232,8 @@ TEST_P(MenuPixels, FrameworkItemsOfARightToLeftWindowAreMirrored) {
     testing_support::PumpPendingMessages();
     ASSERT_FALSE(shot.Empty());
     const int inset = skin.Data().Objects().MenuItem->Margins.Left + 1;
-    EXPECT_EQ(At(shot, row.right - inset - 8, row.top + 9), 0xDC0000u) << GetParam();
-    EXPECT_NE(At(shot, row.left + inset + 8, row.top + 9), 0xDC0000u) << GetParam();
+    EXPECT_EQ(RgbAt(shot, row.right - inset - 8, row.top + 9), 0xDC0000u) << GetParam();
+    EXPECT_NE(RgbAt(shot, row.left + inset + 8, row.top + 9), 0xDC0000u) << GetParam();
     form->Free();
     testing_support::PumpPendingMessages();
 }

@@ -95,4 +95,14 @@ RECT ItemRectInWindow(HWND menuWindow, HMENU menu, UINT position) {
     return item;
 }
 
+std::uint32_t RgbAt(const base::Bitmap& picture, int x, int y) { return form_test::RgbOf(picture.At(x, y)); }
+
+int CountColour(const base::Bitmap& picture, const RECT& r, COLORREF colour) {
+    const std::uint32_t want = form_test::RgbOf(base::ColorToPixel(colour));
+    int count = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) count += RgbAt(picture, x, y) == want ? 1 : 0;
+    return count;
+}
+
 }  // namespace menu_test

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "base/bitmap.h"
 #include "base/win/dib_section.h"
 #include "skin/data/win/skin_data.h"
 
@@ -36,5 +37,10 @@ void WhileMenuOpen(std::function<bool(HWND menuWindow)> step, UINT interval = 10
 base::win::DibSection ScreenOf(HWND window);
 // A rectangle of a menu item, relative to its menu window.
 RECT ItemRectInWindow(HWND menuWindow, HMENU menu, UINT position);
+
+// A pixel of a picture read back from the screen as 0xRRGGBB (the unused byte cleared).
+std::uint32_t RgbAt(const base::Bitmap& picture, int x, int y);
+// How many pixels of `picture` inside `r` show `colour`.
+int CountColour(const base::Bitmap& picture, const RECT& r, COLORREF colour);
 
 }  // namespace menu_test

@@ -19,15 +19,9 @@
 
 namespace {
 
-std::uint32_t At(const base::Bitmap& b, int x, int y) { return form_test::RgbOf(b.At(x, y)); }
+using menu_test::CountColour;
+using menu_test::RgbAt;
 std::uint32_t Rgb(COLORREF colour) { return form_test::RgbOf(skin::ColorToPixel(colour)); }
-
-int CountColour(const base::Bitmap& b, const RECT& r, COLORREF colour) {
-    int count = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) count += At(b, x, y) == Rgb(colour) ? 1 : 0;
-    return count;
-}
 
 class SystemMenuItems : public ::testing::TestWithParam<std::string> {};
 
@@ -82,16 +76,16 @@ TEST_P(SystemMenuItems, CommandsShowTheSkinGlyphsAndCloseItsShortCut) {
     for (const Point& p : ink) {
         drawn.Pixels().Fill(skin::ColorToPixel(RGB(255, 255, 255)));
         glyphs->Draw(drawn.Dc(), 0, 0, p.glyph, items->Items(p.row)->Enabled());
-        const std::uint32_t want = At(drawn.Pixels(), p.x, p.y);
+        const std::uint32_t want = RgbAt(drawn.Pixels(), p.x, p.y);
         ASSERT_NE(want, 0xFFFFFFu) << "glyph " << p.glyph << " has no ink at " << p.x << "," << p.y;
-        EXPECT_EQ(At(shot, rows[p.row].left + glyphLeft + p.x, rows[p.row].top + 1 + p.y), want)
+        EXPECT_EQ(RgbAt(shot, rows[p.row].left + glyphLeft + p.x, rows[p.row].top + 1 + p.y), want)
             << GetParam() << " glyph " << p.glyph << " at " << p.x << "," << p.y;
     }
     for (const Point& p : clear) {
         drawn.Pixels().Fill(skin::ColorToPixel(RGB(255, 255, 255)));
         glyphs->Draw(drawn.Dc(), 0, 0, p.glyph, items->Items(p.row)->Enabled());
-        const std::uint32_t inkColour = At(drawn.Pixels(), 7, 7);
-        EXPECT_NE(At(shot, rows[p.row].left + glyphLeft + p.x, rows[p.row].top + 1 + p.y), inkColour)
+        const std::uint32_t inkColour = RgbAt(drawn.Pixels(), 7, 7);
+        EXPECT_NE(RgbAt(shot, rows[p.row].left + glyphLeft + p.x, rows[p.row].top + 1 + p.y), inkColour)
             << GetParam() << " glyph " << p.glyph << " at " << p.x << "," << p.y;
     }
     // The short-cut text at Close's right end, and nothing there on Minimize.
@@ -118,13 +112,14 @@ TEST(MenuSeparatorItems, WithoutTheItemImageBothKindsAreAnEtchedLine) {
         skin::win::DrawMenuItem(nullptr, nullptr, view, dib.Dc(), RECT{0, 0, 120, 8}, false);
         const base::Bitmap& pixels = dib.Pixels();
         for (int x : {10, 60, 110}) {
-            EXPECT_EQ(At(pixels, x, 4), Rgb(GetSysColor(COLOR_BTNSHADOW))) << "framework " << framework << " x " << x;
-            EXPECT_EQ(At(pixels, x, 5), Rgb(GetSysColor(COLOR_BTNHIGHLIGHT)))
+            EXPECT_EQ(RgbAt(pixels, x, 4), Rgb(GetSysColor(COLOR_BTNSHADOW)))
+                << "framework " << framework << " x " << x;
+            EXPECT_EQ(RgbAt(pixels, x, 5), Rgb(GetSysColor(COLOR_BTNHIGHLIGHT)))
                 << "framework " << framework << " x " << x;
         }
         EXPECT_EQ(CountColour(pixels, RECT{0, 0, 120, 8}, GetSysColor(COLOR_MENUTEXT)), 0) << "framework " << framework;
         for (int y : {0, 1, 2, 3, 6, 7})
-            EXPECT_EQ(At(pixels, 60, y), Rgb(GetSysColor(COLOR_MENU))) << "framework " << framework << " y " << y;
+            EXPECT_EQ(RgbAt(pixels, 60, y), Rgb(GetSysColor(COLOR_MENU))) << "framework " << framework << " y " << y;
     }
 }
 

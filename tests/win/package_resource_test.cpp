@@ -16,6 +16,7 @@
 #include "skin/data/skin_objects_set.h"
 #include "skin/data/skin_reader.h"
 #include "skin/data/win/rcdata_resource.h"
+#include "unit/test_files.h"
 
 namespace {
 
@@ -23,15 +24,10 @@ std::span<const std::uint8_t> ResourceBytes(const wchar_t* name) {
     return skin::win::RcDataResource(GetModuleHandleW(nullptr), name);
 }
 
-std::vector<std::uint8_t> FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(PackageResource, EmbeddedPackageMatchesItsSourceFile) {
     std::span<const std::uint8_t> stored = ResourceBytes(L"MINISKIN");
     ASSERT_FALSE(stored.empty());
-    std::vector<std::uint8_t> file = FileBytes(TEST_DATA_DIR "/mini-skin.skn");
+    std::vector<std::uint8_t> file = test_files::ReadBytes(TEST_DATA_DIR "/mini-skin.skn");
     ASSERT_FALSE(file.empty());
     EXPECT_EQ(std::vector<std::uint8_t>(stored.begin(), stored.end()), file);
 }
@@ -43,8 +39,8 @@ TEST(PackageResource, EmbeddedPackageOpensAndServesItsMembers) {
     std::string definitionName;
     std::vector<std::uint8_t> definition = reader.ExtractByPart(".ini", definitionName);
     EXPECT_EQ(definitionName, "skin.ini");
-    EXPECT_EQ(definition, FileBytes(TEST_DATA_DIR "/mini-skin/skin.ini"));
-    EXPECT_EQ(reader.ExtractByName("TOP.BMP"), FileBytes(TEST_DATA_DIR "/mini-skin/top.bmp"));
+    EXPECT_EQ(definition, test_files::ReadBytes(TEST_DATA_DIR "/mini-skin/skin.ini"));
+    EXPECT_EQ(reader.ExtractByName("TOP.BMP"), test_files::ReadBytes(TEST_DATA_DIR "/mini-skin/top.bmp"));
 
     skin::TQuickIni ini;
     ini.LoadFromStream(std::string_view(reinterpret_cast<const char*>(definition.data()), definition.size()));

@@ -15,6 +15,7 @@
 #include "base/win/handles.h"
 #include "control_pixels.h"
 #include "examples/plain_win32/resource.h"
+#include "form_skin_fixture.h"
 #include "skin/manager/win/skin_manager.h"
 #include "support/send_input.h"
 
@@ -22,20 +23,11 @@ namespace {
 
 using base::win::UniqueKernelHandle;
 
-constexpr ULONGLONG kStartDeadlineMs = 60000;  // a Wine process under a loaded test run starts slowly
-constexpr ULONGLONG kDeadlineMs = 20000;
-constexpr ULONGLONG kAnswerDeadlineMs = 5000;
+// How long the waits below poll (every kPollMs) for what they wait for.
+constexpr DWORD kStartDeadlineMs = 60000;  // a Wine process under a loaded test run starts slowly
+constexpr DWORD kDeadlineMs = 20000;
+constexpr DWORD kAnswerDeadlineMs = 5000;
 constexpr DWORD kPollMs = 50;
-
-// Polls `done` every kPollMs until it holds or `deadlineMs` has passed; returns its last value.
-bool WaitFor(const std::function<bool()>& done, ULONGLONG deadlineMs = kDeadlineMs) {
-    const ULONGLONG end = GetTickCount64() + deadlineMs;
-    for (;;) {
-        if (done()) return true;
-        if (GetTickCount64() >= end) return false;
-        Sleep(kPollMs);
-    }
-}
 
 std::wstring ExamplePath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -85,14 +77,6 @@ base::Bitmap CaptionPixels(HWND window, int rows = 20) {
     return caption;
 }
 
-bool SamePixels(const base::Bitmap& a, const base::Bitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.At(x, y) != b.At(x, y)) return false;
-    return true;
-}
-
 // The share of the pixels two captions have in common (their overlap) that differ.
 double DifferingShare(const base::Bitmap& a, const base::Bitmap& b) {
     const int width = std::min(a.Width(), b.Width());
@@ -119,13 +103,15 @@ bool SettledCaption(
     HWND window, base::Bitmap& caption,
     const std::function<bool(const base::Bitmap&)>& wanted = [](const base::Bitmap&) { return true; }) {
     base::Bitmap last = CaptionPixels(window);
-    return WaitFor([&] {
-        base::Bitmap now = CaptionPixels(window);
-        const bool settled = SamePixels(now, last) && HasTwoColours(now);
-        last = std::move(now);
-        caption = last;
-        return settled && wanted(caption);
-    });
+    return form_test::WaitFor(
+        [&] {
+            base::Bitmap now = CaptionPixels(window);
+            const bool settled = now == last && HasTwoColours(now);
+            last = std::move(now);
+            caption = last;
+            return settled && wanted(caption);
+        },
+        kDeadlineMs, kPollMs);
 }
 
 constexpr wchar_t kMainClass[] = L"PlainWin32ExampleWindow";
@@ -157,16 +143,18 @@ protected:
         processes_.emplace_back(info.hProcess);
         program.process = info.hProcess;
         program.processId = info.dwProcessId;
-        WaitFor(
+        form_test::WaitFor(
             [&] { return (program.main = FindProcessWindow(program.processId, kMainClass, kMainTitle)) != nullptr; },
-            kStartDeadlineMs);
+            kStartDeadlineMs, kPollMs);
         EXPECT_NE(program.main, nullptr) << "no main window";
         return program;
     }
 
     HWND WaitForDialog(const Program& program) {
         HWND dialog = nullptr;
-        WaitFor([&] { return (dialog = FindProcessWindow(program.processId, kDialogClass, kDialogTitle)) != nullptr; });
+        form_test::WaitFor(
+            [&] { return (dialog = FindProcessWindow(program.processId, kDialogClass, kDialogTitle)) != nullptr; },
+            kDeadlineMs, kPollMs);
         return dialog;
     }
 
@@ -175,7 +163,8 @@ protected:
     long CloseAndWait(const Program& program, HWND dialog) {
         if (dialog != nullptr) {
             PostMessageW(dialog, WM_CLOSE, 0, 0);
-            EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog did not close";
+            EXPECT_TRUE(form_test::WaitFor([&] { return !IsWindow(dialog); }, kDeadlineMs, kPollMs))
+                << "the dialog did not close";
         }
         PostMessageW(program.main, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(program.process, static_cast<DWORD>(kDeadlineMs)) != WAIT_OBJECT_0) return -1;
@@ -219,12 +208,15 @@ TEST_F(PlainExample, SkinnedWindowsAnswerTheEngineLookUnlikePlainAndEndWithExitC
     const HWND dialog = WaitForDialog(skinned);
     ASSERT_NE(dialog, nullptr) << "no Controls dialog";
     // The engine answers for a window as soon as it has taken it: the wait is short.
-    ASSERT_TRUE(WaitFor([&] { return IsSkinnedAnswer(skinned.main) == 1; }, kAnswerDeadlineMs)) << "main window";
-    EXPECT_TRUE(WaitFor([&] { return IsSkinnedAnswer(dialog) == 1; }, kAnswerDeadlineMs)) << "dialog";
+    ASSERT_TRUE(form_test::WaitFor([&] { return IsSkinnedAnswer(skinned.main) == 1; }, kAnswerDeadlineMs, kPollMs))
+        << "main window";
+    EXPECT_TRUE(form_test::WaitFor([&] { return IsSkinnedAnswer(dialog) == 1; }, kAnswerDeadlineMs, kPollMs))
+        << "dialog";
     for (const int id : {IDC_BOLD, IDC_NAME, IDC_COLOUR}) {
         const HWND control = GetDlgItem(dialog, id);
         ASSERT_NE(control, nullptr) << "control " << id;
-        EXPECT_TRUE(WaitFor([&] { return IsSkinnedAnswer(control) == 1; }, kAnswerDeadlineMs)) << "control " << id;
+        EXPECT_TRUE(form_test::WaitFor([&] { return IsSkinnedAnswer(control) == 1; }, kAnswerDeadlineMs, kPollMs))
+            << "control " << id;
     }
 
     // What a person sees: the skin's captions, not the system's (most of their pixels differ).
@@ -243,10 +235,13 @@ TEST_F(PlainExample, SkinnedWindowsAnswerTheEngineLookUnlikePlainAndEndWithExitC
 TEST_F(PlainExample, CtrlDOpensTheControlsDialogSkinned) {
     const Program skinned = Start(L"");
     ASSERT_NE(skinned.main, nullptr);
-    ASSERT_TRUE(WaitFor([&] {
-        SetForegroundWindow(skinned.main);
-        return GetForegroundWindow() == skinned.main;
-    })) << "the main window did not come to the front";
+    ASSERT_TRUE(form_test::WaitFor(
+        [&] {
+            SetForegroundWindow(skinned.main);
+            return GetForegroundWindow() == skinned.main;
+        },
+        kDeadlineMs, kPollMs))
+        << "the main window did not come to the front";
     EXPECT_EQ(FindProcessWindow(skinned.processId, kDialogClass, kDialogTitle), nullptr);
 
     testing_support::Key(VK_CONTROL, true);
@@ -254,7 +249,7 @@ TEST_F(PlainExample, CtrlDOpensTheControlsDialogSkinned) {
     testing_support::Key(VK_CONTROL, false);
     const HWND dialog = WaitForDialog(skinned);
     ASSERT_NE(dialog, nullptr) << "Ctrl+D opened no Controls dialog";
-    EXPECT_TRUE(WaitFor([&] { return IsSkinnedAnswer(dialog) == 1; }, kAnswerDeadlineMs));
+    EXPECT_TRUE(form_test::WaitFor([&] { return IsSkinnedAnswer(dialog) == 1; }, kAnswerDeadlineMs, kPollMs));
 
     EXPECT_EQ(CloseAndWait(skinned, dialog), 0);
 }

@@ -14,23 +14,20 @@
 #include <vector>
 
 #include "skinengine.h"
+#include "tests/unit/test_files.h"
+#include "tests/win/support/built_skins.h"
 #include "tests/win/support/foreign_program.h"
 #include "tests/win/support/gui_objects.h"
 #include "tests/win/support/message_pump.h"
 
 namespace {
 
+using testing_support::BuiltSkinFile;
+using testing_support::BuiltSkinFileW;
 using testing_support::PumpMessagesFor;
 using testing_support::PumpMessagesUntil;
 
-const wchar_t kGraphite[] = L"" BUILT_SKINS_DIR "/graphite.skn";
-const wchar_t kMeadow[] = L"" BUILT_SKINS_DIR "/meadow.skn";
 constexpr wchar_t kClass[] = L"SkinApiTestWindow";
-
-std::vector<char> FileBytes(const wchar_t* path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
@@ -117,7 +114,7 @@ TEST(SkinApi, RefusesBadInputWithItsReasonAndSkinsNothing) {
         {"garbage in memory", SkinStartMemory(garbage, sizeof garbage), SKIN_BAD_SKIN},
         {"no bytes", SkinStartMemory(garbage, 0), SKIN_BAD_ARGUMENT},
         {"missing resource", SkinStartResource(nullptr, L"NO_SUCH_SKIN"), SKIN_NO_FILE},
-        {"switch before start", SkinSwitchFile(kMeadow), SKIN_NOT_STARTED},
+        {"switch before start", SkinSwitchFile(BuiltSkinFileW("meadow").c_str()), SKIN_NOT_STARTED},
         {"switch memory before start", SkinSwitchMemory(garbage, sizeof garbage), SKIN_NOT_STARTED},
     };
     for (const Case& c : cases) {
@@ -141,7 +138,7 @@ TEST(SkinApi, StartsSwitchesAndStopsGivingEveryWindowBackAsItWas) {
     const WindowLook unskinned = WindowLook::Of(before);
     const HWND button = FindWindowExW(before, nullptr, L"Button", nullptr);
 
-    ASSERT_EQ(SkinStartFile(kGraphite), SKIN_OK);
+    ASSERT_EQ(SkinStartFile(BuiltSkinFileW("graphite").c_str()), SKIN_OK);
     EXPECT_TRUE(PumpMessagesUntil([&] { return SkinIsWindowSkinned(before) != FALSE; }))
         << "a window already on screen is skinned at the start";
     EXPECT_TRUE(PumpMessagesUntil([&] { return SkinIsWindowSkinned(button) != FALSE; })) << "and its controls";
@@ -150,11 +147,11 @@ TEST(SkinApi, StartsSwitchesAndStopsGivingEveryWindowBackAsItWas) {
     EXPECT_TRUE(PumpMessagesUntil([&] { return SkinIsWindowSkinned(after) != FALSE; }));
 
     // Another skin, and a bad one that changes nothing.
-    const std::vector<char> meadow = FileBytes(kMeadow);
+    const std::vector<std::uint8_t> meadow = test_files::ReadBytes(BuiltSkinFile("meadow"));
     ASSERT_FALSE(meadow.empty());
     EXPECT_EQ(SkinSwitchMemory(meadow.data(), meadow.size()), SKIN_OK);
     EXPECT_EQ(SkinSwitchFile(L"Z:\\no\\such\\skin.skn"), SKIN_NO_FILE);
-    EXPECT_EQ(SkinStartFile(kGraphite), SKIN_OK) << "a second start switches";
+    EXPECT_EQ(SkinStartFile(BuiltSkinFileW("graphite").c_str()), SKIN_OK) << "a second start switches";
     PumpMessagesFor(100);
     EXPECT_TRUE(SkinIsWindowSkinned(before));
     EXPECT_TRUE(SkinIsWindowSkinned(after));
@@ -174,7 +171,7 @@ TEST(SkinApi, StartsSwitchesAndStopsGivingEveryWindowBackAsItWas) {
 }
 
 TEST(SkinApi, WindowWithTheExemptPropertyIsLeftToWindows) {
-    ASSERT_EQ(SkinStartFile(kGraphite), SKIN_OK);
+    ASSERT_EQ(SkinStartFile(BuiltSkinFileW("graphite").c_str()), SKIN_OK);
     RegisterPlainClass();
     HWND exempt = CreateWindowExW(0, kClass, L"Exempt", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
@@ -201,7 +198,7 @@ LRESULT CALLBACK ProgramSubclass(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 TEST(SkinApi, ProgramSubclassingAfterTheEngineKeepsItsChainWhenSkinningStops) {
-    ASSERT_EQ(SkinStartFile(kGraphite), SKIN_OK);
+    ASSERT_EQ(SkinStartFile(BuiltSkinFileW("graphite").c_str()), SKIN_OK);
     const HWND window = MakeMainWindow(L"Subclassed by the program");
     ASSERT_TRUE(PumpMessagesUntil([&] { return SkinIsWindowSkinned(window) != FALSE; }));
     g_programNext = reinterpret_cast<WNDPROC>(
@@ -226,7 +223,7 @@ TEST(SkinApi, ProgramSubclassingAfterTheEngineKeepsItsChainWhenSkinningStops) {
 
 // The common Find dialog opened and closed a hundred times leaves no GDI object or window behind.
 TEST(SkinApi, CommonFindDialogCyclesLeaveNoGdiObjectsOrWindows) {
-    ASSERT_EQ(SkinStartFile(kGraphite), SKIN_OK);
+    ASSERT_EQ(SkinStartFile(BuiltSkinFileW("graphite").c_str()), SKIN_OK);
     const HWND owner = MakeMainWindow(L"Owner of Find");
     ASSERT_TRUE(PumpMessagesUntil([&] { return SkinIsWindowSkinned(owner) != FALSE; }));
     FINDREPLACEW find = foreign_program::FindDialogRequest(owner);
@@ -255,7 +252,7 @@ TEST(SkinApi, EachGuiThreadSkinsItsOwnWindows) {
     std::atomic<HWND> theirs{nullptr};
     std::atomic<bool> skinned{false}, done{false};
     std::thread second([&] {
-        if (SkinStartFile(kMeadow) != SKIN_OK) return;
+        if (SkinStartFile(BuiltSkinFileW("meadow").c_str()) != SKIN_OK) return;
         const HWND window = MakeMainWindow(L"Second thread's");
         theirs = window;
         skinned = PumpMessagesUntil([&] { return SkinIsWindowSkinned(window) != FALSE; });

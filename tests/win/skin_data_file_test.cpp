@@ -11,7 +11,9 @@
 #include "skin/data/skin_stream.h"
 #include "skin/manager/win/skin_manager.h"
 #include "skin_data_test_support.h"
+#include "support/built_skins.h"
 #include "support/message_pump.h"
+#include "unit/test_files.h"
 
 using skin::TSkinFormType;
 using skin::win::SkinManager;
@@ -19,13 +21,7 @@ using skin::win::TSkinData;
 
 namespace {
 
-const std::string kMeadow = BUILT_SKINS_DIR "/meadow.skn";
-const std::string kGraphite = BUILT_SKINS_DIR "/graphite.skn";
-
-std::vector<std::uint8_t> FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing_support::BuiltSkinFile;
 
 std::string TempPath(const char* name) {
     wchar_t folder[MAX_PATH] = {};
@@ -63,19 +59,19 @@ protected:
 };
 
 TEST_F(SkinDataFile, SwitchingBetweenSkinFilesLoadsEach) {
-    const auto meadow = FileBytes(kMeadow);
-    const auto graphite = FileBytes(kGraphite);
+    const auto meadow = test_files::ReadBytes(BuiltSkinFile("meadow"));
+    const auto graphite = test_files::ReadBytes(BuiltSkinFile("graphite"));
     ASSERT_FALSE(meadow.empty());
     ASSERT_FALSE(graphite.empty());
     ASSERT_NE(meadow, graphite);
 
-    data_->SetSkinFile(kMeadow);
-    EXPECT_EQ(data_->SkinFile(), kMeadow);
+    data_->SetSkinFile(BuiltSkinFile("meadow"));
+    EXPECT_EQ(data_->SkinFile(), BuiltSkinFile("meadow"));
     EXPECT_EQ(data_->PackageStream(), meadow);
     EXPECT_FALSE(data_->SkinEmpty());
     const TColor meadowFace = data_->Objects().ButtonFaceColor;
 
-    data_->SetSkinFile(kGraphite);
+    data_->SetSkinFile(BuiltSkinFile("graphite"));
     EXPECT_EQ(data_->PackageStream(), graphite);
     EXPECT_FALSE(data_->SkinEmpty());
     EXPECT_NE(data_->Objects().ButtonFaceColor, meadowFace);
@@ -109,7 +105,7 @@ TEST_F(SkinDataFile, NewSkinFileWhileRunningAsksTheManagerOnce) {
         EXPECT_EQ(sender, data_);
         ++changed;
     };
-    data_->SetSkinFile(kMeadow);
+    data_->SetSkinFile(BuiltSkinFile("meadow"));
     ASSERT_TRUE(SkinManager->PendingRequest().has_value());
     EXPECT_EQ(SkinManager->PendingRequest()->action, skin::manager::SkinAction::SkinChanged);
     EXPECT_TRUE(testing_support::PumpMessagesUntil([&] { return changed > 0; }));

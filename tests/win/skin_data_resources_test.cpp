@@ -42,7 +42,9 @@ base::win::DibSection DrawGlyphs(const TCustomImageList& list, bool enabled) {
     return dib;
 }
 
-COLORREF At(base::win::DibSection& dib, int x, int y) { return base::PixelToColor(dib.Pixels().At(x, y) & 0xFFFFFF); }
+COLORREF ColourAt(base::win::DibSection& dib, int x, int y) {
+    return base::PixelToColor(dib.Pixels().At(x, y) & 0xFFFFFF);
+}
 
 class SkinDataResources : public skin_test::SkinDataFixture {};
 
@@ -62,7 +64,7 @@ TEST_F(SkinDataResources, EnabledGlyphsDrawBlackInkAndLetTheBackgroundThrough) {
     base::win::DibSection dib = DrawGlyphs(*data_->MenuGlyphs(), true);
     for (const GlyphPoint& p : kGlyphPoints) {
         SCOPED_TRACE(p.glyph);
-        EXPECT_EQ(At(dib, p.index * 20 + p.x, p.y), p.ink ? RGB(0, 0, 0) : kBackground);
+        EXPECT_EQ(ColourAt(dib, p.index * 20 + p.x, p.y), p.ink ? RGB(0, 0, 0) : kBackground);
     }
 }
 
@@ -73,7 +75,7 @@ TEST_F(SkinDataResources, DisabledGlyphsDrawInTheGreyTextColour) {
     const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
     for (const GlyphPoint& p : kGlyphPoints) {
         SCOPED_TRACE(p.glyph);
-        EXPECT_EQ(At(dib, p.index * 20 + p.x, p.y), p.ink ? grey : kBackground);
+        EXPECT_EQ(ColourAt(dib, p.index * 20 + p.x, p.y), p.ink ? grey : kBackground);
     }
 }
 
@@ -86,7 +88,7 @@ TEST_F(SkinDataResources, DrawingOutsideTheListChangesNothing) {
     FillRect(dib.Dc(), &all, background.Get());
     for (int index : {-1, 4, 1000}) data_->MenuGlyphs()->Draw(dib.Dc(), 0, 0, index);
     for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) ASSERT_EQ(At(dib, x, y), kBackground) << x << "," << y;
+        for (int x = 0; x < 16; ++x) ASSERT_EQ(ColourAt(dib, x, y), kBackground) << x << "," << y;
     }
 }
 

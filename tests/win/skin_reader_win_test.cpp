@@ -25,10 +25,11 @@ struct SeenBox {
     int Ticks = 0;
 };
 
-SeenBox g_seen;
+SeenBox g_seenBox;
 HWND g_otherWindow = nullptr;
 
-std::string TextOf(HWND hwnd) {
+// A window's text and class name through the single-byte calls, as the messages are written.
+std::string AnsiTextOf(HWND hwnd) {
     const int length = GetWindowTextLengthA(hwnd);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     const int got = GetWindowTextA(hwnd, text.data(), length + 1);
@@ -36,14 +37,14 @@ std::string TextOf(HWND hwnd) {
     return text;
 }
 
-std::string ClassOf(HWND hwnd) {
+std::string AnsiClassOf(HWND hwnd) {
     char name[64] = {};
     GetClassNameA(hwnd, name, sizeof name);
     return name;
 }
 
 BOOL CALLBACK FindBox(HWND hwnd, LPARAM result) {
-    if (ClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd)) {
+    if (AnsiClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd)) {
         *reinterpret_cast<HWND*>(result) = hwnd;
         return FALSE;
     }
@@ -58,22 +59,22 @@ HWND ThreadMessageBox() {
 
 // Runs inside the message box's modal loop: records the box and presses OK.
 void CALLBACK CloseBoxTimer(HWND, UINT, UINT_PTR, DWORD) {
-    ++g_seen.Ticks;
+    ++g_seenBox.Ticks;
     HWND box = ThreadMessageBox();
     if (box == nullptr) return;
-    ++g_seen.Boxes;
-    g_seen.Caption = TextOf(box);
+    ++g_seenBox.Boxes;
+    g_seenBox.Caption = AnsiTextOf(box);
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (ClassOf(child) == "Static" && GetWindowTextLengthA(child) > 0) g_seen.Text = TextOf(child);
+        if (AnsiClassOf(child) == "Static" && GetWindowTextLengthA(child) > 0) g_seenBox.Text = AnsiTextOf(child);
     }
-    g_seen.OwnerWindowDisabled = g_otherWindow != nullptr && !IsWindowEnabled(g_otherWindow);
+    g_seenBox.OwnerWindowDisabled = g_otherWindow != nullptr && !IsWindowEnabled(g_otherWindow);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
 class SkinReaderWin : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_seen = {};
+        g_seenBox = {};
         // a top-level window of this thread, which a task-modal box must disable
         g_otherWindow = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr,
                                         GetModuleHandleA(nullptr), nullptr);
@@ -105,10 +106,10 @@ std::vector<std::uint8_t> PlainPackageWithVersion(std::int32_t version) {
 TEST_F(SkinReaderWin, OlderPackageShowsTheVersionMessageInATaskModalBox) {
     skin::TSkinReader reader;
     EXPECT_FALSE(skin::OpenSkinPackage(reader, Compressed(PlainPackageWithVersion(19999))));
-    EXPECT_EQ(g_seen.Boxes, 1);
-    EXPECT_EQ(g_seen.Text, "This is Older Skin File\rPlease update to new version !");
-    EXPECT_EQ(g_seen.Caption, skin::kSkinMessageCaption);
-    EXPECT_TRUE(g_seen.OwnerWindowDisabled);
+    EXPECT_EQ(g_seenBox.Boxes, 1);
+    EXPECT_EQ(g_seenBox.Text, "This is Older Skin File\rPlease update to new version !");
+    EXPECT_EQ(g_seenBox.Caption, skin::kSkinMessageCaption);
+    EXPECT_TRUE(g_seenBox.OwnerWindowDisabled);
     EXPECT_TRUE(IsWindowEnabled(g_otherWindow));  // re-enabled once the box is closed
     EXPECT_EQ(ThreadMessageBox(), nullptr);
     EXPECT_EQ(reader.Count(), 0u);
@@ -117,8 +118,8 @@ TEST_F(SkinReaderWin, OlderPackageShowsTheVersionMessageInATaskModalBox) {
 TEST_F(SkinReaderWin, NewerPackageIsRefusedTheSameWay) {
     skin::TSkinReader reader;
     EXPECT_FALSE(skin::OpenSkinPackage(reader, Compressed(PlainPackageWithVersion(20001))));
-    EXPECT_EQ(g_seen.Boxes, 1);
-    EXPECT_EQ(g_seen.Text, std::string(skin::kOlderSkinFileMessage));
+    EXPECT_EQ(g_seenBox.Boxes, 1);
+    EXPECT_EQ(g_seenBox.Text, std::string(skin::kOlderSkinFileMessage));
 }
 
 TEST_F(SkinReaderWin, CorruptTablesShowTheirReason) {
@@ -127,8 +128,8 @@ TEST_F(SkinReaderWin, CorruptTablesShowTheirReason) {
     plain[5] = 0xFF;
     skin::TSkinReader reader;
     EXPECT_FALSE(skin::OpenSkinPackage(reader, Compressed(plain)));
-    EXPECT_EQ(g_seen.Boxes, 1);
-    EXPECT_EQ(g_seen.Text.rfind("This skin file is damaged\rthe name list length ", 0), 0u) << g_seen.Text;
+    EXPECT_EQ(g_seenBox.Boxes, 1);
+    EXPECT_EQ(g_seenBox.Text.rfind("This skin file is damaged\rthe name list length ", 0), 0u) << g_seenBox.Text;
 }
 
 TEST_F(SkinReaderWin, UsablePackageOpensWithoutAnyBox) {
@@ -138,7 +139,7 @@ TEST_F(SkinReaderWin, UsablePackageOpensWithoutAnyBox) {
     const std::vector<std::uint8_t> package((std::istreambuf_iterator<char>(in)), {});
     skin::TSkinReader reader;
     EXPECT_TRUE(skin::OpenSkinPackage(reader, package));
-    EXPECT_EQ(g_seen.Boxes, 0);
+    EXPECT_EQ(g_seenBox.Boxes, 0);
     EXPECT_EQ(reader.IndexOfPart(".ini"), 0);
     EXPECT_FALSE(reader.ExtractByName("top.bmp").empty());
 }

@@ -95,23 +95,6 @@ std::optional<std::size_t> CloseButton(const TSkinForm& formSkin) {
     return std::nullopt;
 }
 
-// Every opaque pixel of frame `frame` of the button's picture is on the screen where it is.
-bool ScreenShowsButton(HWND window, const skin::form::CaptionButton& button, int frame) {
-    const base::win::DibSection screen = form_test::ScreenPixels(window);
-    const skin::Bitmap& picture = button.Picture();
-    const int width = picture.Width() / std::max(button.FrameCount, 1);
-    for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t expected = form_test::RgbOf(picture.Row(y)[(frame - 1) * width + x]);
-            if (expected == 0x00FF00FF) continue;
-            const int wx = button.BoundsRect.Left + x;
-            const int wy = button.BoundsRect.Top + y;
-            if (!screen.Pixels().Contains(wx, wy) || form_test::RgbOf(screen.Pixels().Row(wy)[wx]) != expected)
-                return false;
-        }
-    return true;
-}
-
 enum class ReloadPath { LoadSkin, ReadSkinStream, SkinFile };
 
 struct ReloadCase {
@@ -173,7 +156,8 @@ TEST(SkinSwitch, EveryReloadOfEveryComponentKindGivesCaptionButtonsOfTheNewSkin)
         const auto close = CloseButton(*formSkin);
         ASSERT_TRUE(close.has_value());
         const skin::form::CaptionButton& shown = formSkin->CaptionButtons()[*close];
-        EXPECT_TRUE(ScreenShowsButton(form->Handle(), shown, skin::form::CaptionPaintFrame(shown, formSkin->Active())));
+        EXPECT_TRUE(form_test::ScreenShowsButton(form->Handle(), shown,
+                                                 skin::form::CaptionPaintFrame(shown, formSkin->Active())));
         const RECT outer = form_test::WindowRectOf(form->Handle());
         const POINT centre{outer.left + (shown.BoundsRect.Left + shown.BoundsRect.Right) / 2,
                            outer.top + (shown.BoundsRect.Top + shown.BoundsRect.Bottom) / 2};

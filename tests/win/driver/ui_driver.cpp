@@ -4,15 +4,11 @@
 
 #include <cstring>
 
+#include "win/support/window_probe.h"
+
 namespace ui_driver {
 
 namespace {
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    return name;
-}
 
 LPARAM PointParam(POINT p) { return MAKELPARAM(static_cast<short>(p.x), static_cast<short>(p.y)); }
 
@@ -30,7 +26,7 @@ std::vector<HWND> FindThreadWindows(const std::wstring& className, const std::st
         GetCurrentThreadId(),
         [](HWND window, LPARAM param) -> BOOL {
             auto* s = reinterpret_cast<Search*>(param);
-            if (!IsWindowVisible(window) || ClassOf(window) != *s->className) return TRUE;
+            if (!IsWindowVisible(window) || testing_support::ClassOf(window) != *s->className) return TRUE;
             if (s->caption && WindowText(window) != *s->caption) return TRUE;
             s->found.push_back(window);
             return TRUE;
@@ -128,7 +124,7 @@ HWND SystemDialog() { return FindThreadWindow(L"#32770"); }
 std::string DialogText(HWND dialog) {
     std::string text;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (ClassOf(child) != L"Static") continue;
+        if (testing_support::ClassOf(child) != L"Static") continue;
         const std::string part = WindowText(child);
         if (part.empty()) continue;
         if (!text.empty()) text += "\n";

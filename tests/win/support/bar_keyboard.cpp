@@ -14,7 +14,6 @@ namespace bar_keyboard {
 
 namespace {
 
-constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
 // The host's root is drive Z: in every Wine prefix.
 constexpr wchar_t kXdotool[] = L"Z:\\usr\\bin\\xdotool";
 
@@ -59,7 +58,7 @@ HMENU ShownDropDown() {
     for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w != nullptr;
          w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
         DWORD_PTR menu = 0;
-        if (IsWindowVisible(w) && SendMessageTimeoutW(w, kGetMenuHandle, 0, 0, SMTO_NORMAL, 1000, &menu))
+        if (IsWindowVisible(w) && SendMessageTimeoutW(w, MN_GETHMENU, 0, 0, SMTO_NORMAL, 1000, &menu))
             return reinterpret_cast<HMENU>(menu);
     }
     return nullptr;

@@ -6,6 +6,7 @@
 #include "skin/form/win/skin_form.h"
 #include "skin/manager/win/skin_manager.h"
 #include "win/support/message_pump.h"
+#include "win/support/window_probe.h"
 
 namespace testing_support {
 
@@ -51,6 +52,18 @@ skin::win::TSkinForm* SkinFrameworkForm(skin::win::TSkinData& data, TForm* form)
     formSkin->Handle = form->Handle();
     formSkin->AttachForm(&data, form);
     SendMessageW(form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
+    return formSkin;
+}
+
+skin::win::TSkinForm* ShowSkinned(TForm* form, skin::win::TSkinData& data, bool skinControls) {
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    PumpPendingMessages();
+    auto* formSkin = new skin::win::TSkinForm(form);
+    formSkin->Handle = form->Handle();
+    formSkin->AttachForm(&data, form);
+    if (skinControls) SendMessageW(form->Handle(), skin::win::SM_SKINCONTROLS, 0, 1000);
+    Redraw(form->Handle());
     return formSkin;
 }
 

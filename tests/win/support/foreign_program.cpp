@@ -83,7 +83,7 @@ DWORD ProcessOf(HWND window) {
     return process;
 }
 
-BOOL CALLBACK CountChild(HWND, LPARAM data) {
+BOOL CALLBACK CountSearchedChild(HWND, LPARAM data) {
     ++reinterpret_cast<Search*>(data)->count;
     return TRUE;
 }
@@ -92,7 +92,7 @@ BOOL CALLBACK CountOfProcess(HWND window, LPARAM data) {
     auto& search = *reinterpret_cast<Search*>(data);
     if (ProcessOf(window) != search.process || !IsWindowVisible(window)) return TRUE;
     ++search.count;
-    EnumChildWindows(window, CountChild, data);
+    EnumChildWindows(window, CountSearchedChild, data);
     return TRUE;
 }
 

@@ -1,5 +1,10 @@
 #include "tests/win/support/send_input.h"
 
+#include <thread>
+
+#include "framework/win/application.h"
+#include "tests/win/support/message_pump.h"
+
 namespace testing_support {
 
 INPUT MouseInput(DWORD flags, POINT screen) {
@@ -39,6 +44,34 @@ void Key(WORD virtualKey, bool down) {
 void TapKey(WORD virtualKey) {
     Key(virtualKey, true);
     Key(virtualKey, false);
+}
+
+bool SendInputAndPump(std::vector<INPUT> inputs, const std::function<bool()>& done, bool throughApplication) {
+    std::thread sender([inputs]() mutable {
+        for (INPUT& input : inputs) {
+            SendInput(1, &input, sizeof(INPUT));
+            Sleep(15);
+        }
+    });
+    bool result = false;
+    if (throughApplication) {
+        const DWORD start = GetTickCount();
+        while (!(result = done()) && GetTickCount() - start < 3000) {
+            Application->ProcessMessages();
+            Sleep(5);
+        }
+    } else {
+        result = PumpMessagesUntil(done, 3000);
+    }
+    sender.join();
+    PumpMessagesFor(30);
+    return result || done();
+}
+
+bool ClickAndPump(POINT screen, const std::function<bool()>& done) {
+    return SendInputAndPump({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
+                             MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)},
+                            done);
 }
 
 }  // namespace testing_support
