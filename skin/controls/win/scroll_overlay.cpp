@@ -129,11 +129,17 @@ TWScrollbar::TWScrollbar(HWND host, TWinControl* hostControl, TSkinControl* skin
                          bool vertical)
     : host_(host), hostControl_(hostControl), skin_(skin), skinData_(skinData), kind_(kind), vertical_(vertical) {
     arrow_ = GetSystemMetrics(vertical_ ? SM_CYVSCROLL : SM_CXHSCROLL);
-    const HWND parent = host != nullptr ? GetParent(host) : nullptr;
-    if (parent == nullptr) return;
+}
+
+bool TWScrollbar::MakeWindow() {
+    // Made when the bar first shows: a memo that scrolls one way only never makes the other.
+    if (window_ != nullptr) return true;
+    const HWND parent = host_ != nullptr ? GetParent(host_) : nullptr;
+    if (parent == nullptr) return false;
     RegisterOverlayClass();
     CreateWindowExW(WS_EX_TOOLWINDOW, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, nullptr,
                     GetModuleHandleW(nullptr), this);
+    return window_ != nullptr;
 }
 
 TWScrollbar::~TWScrollbar() {
@@ -162,7 +168,6 @@ bool TWScrollbar::ReadBar(RECT& screen, DWORD& state) {
 
 void TWScrollbar::UpdateBar(HWND host) {
     if (host != nullptr) host_ = host;
-    if (window_ == nullptr) return;
     RECT screen{};
     DWORD state = 0;
     const bool visible = (GetWindowLongPtrW(host_, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -171,6 +176,7 @@ void TWScrollbar::UpdateBar(HWND host) {
         Hide();
         return;
     }
+    if (!MakeWindow()) return;
     barOrigin_ = POINT{screen.left, screen.top};
     trackLength_ = vertical_ ? screen.bottom - screen.top : screen.right - screen.left;
     barRect_ = screen;
@@ -189,8 +195,14 @@ void TWScrollbar::UpdateBar(HWND host) {
     SetWindowPos(window_, previous != nullptr ? previous : HWND_TOP, inParent.left, inParent.top,
                  inParent.right - inParent.left, inParent.bottom - inParent.top, flags);
     placed_ = inParent;
+    const bool wasShown = shown_;
     shown_ = true;
-    Repaint();
+    // Placed anew, it paints with the window's next paint (an overlay made while a dialog opens
+    // paints once, with the dialog); moved while shown, it follows its host at once.
+    if (wasShown)
+        Repaint();
+    else
+        Invalidate();
 }
 
 void TWScrollbar::Hide() {
@@ -198,8 +210,29 @@ void TWScrollbar::Hide() {
     shown_ = false;
 }
 
+bool TWScrollbar::Look::operator==(const Look& other) const {
+    return EqualRect(&Screen, &other.Screen) && State == other.State && Enabled == other.Enabled &&
+           Tracking == other.Tracking && Code == other.Code && ThumbStart == other.ThumbStart &&
+           ThumbEnd == other.ThumbEnd;
+}
+
+TWScrollbar::Look TWScrollbar::CurrentLook() {
+    Look look;
+    ReadBar(look.Screen, look.State);
+    look.Enabled = (look.State & STATE_SYSTEM_UNAVAILABLE) == 0 &&
+                   (host_ == nullptr || IsWindowEnabled(host_) || kind_ != kControl);
+    look.Tracking = tracking_;
+    look.Code = lastCode_;
+    const ThumbSpan thumb = Thumb();
+    look.ThumbStart = thumb.Start;
+    look.ThumbEnd = thumb.End;
+    return look;
+}
+
 void TWScrollbar::Repaint() {
-    if (window_ != nullptr && shown_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (window_ == nullptr || !shown_) return;
+    if (paintedOnce_ && GetUpdateRect(window_, nullptr, FALSE) == FALSE && CurrentLook() == painted_) return;
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void TWScrollbar::Invalidate() {
@@ -333,6 +366,8 @@ void TWScrollbar::Paint(HDC dc) {
     PaintBufferLease buffer(dc, width, height);
     if (buffer.Dc() == nullptr) return;
     PaintBar(buffer.Dc(), width, height);
+    painted_ = CurrentLook();
+    paintedOnce_ = true;
     if (client.right == width && client.bottom == height) {
         buffer.CopyTo(dc, 0, 0);
     } else {

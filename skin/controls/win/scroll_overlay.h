@@ -30,9 +30,11 @@ public:
     // is invisible; else laid over the bar just above the host and shown.
     void UpdateBar(HWND host);
     void Hide();
-    // Paints the overlay again now, when it is shown.
+    // Paints the overlay again now, when it is shown and what it would show differs from its last
+    // paint (the host repaints its overlays with each of its own paints, most of them unchanged).
     void Repaint();
-    // Marks the overlay for its next paint (no paint now).
+    // Marks the overlay for its next paint (no paint now); a skin change marks it, as the look
+    // compared by Repaint does not hold the skin's pictures.
     void Invalidate();
     void SetScrollCode(int code) { lastCode_ = code; }
 
@@ -49,10 +51,26 @@ public:
 private:
     friend LRESULT CALLBACK ScrollOverlayProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Makes the overlay window if it is not made yet; false when the host has no parent.
+    bool MakeWindow();
     void Press();
     void Release();
     void Paint(HDC dc);
     void PaintBar(HDC dc, int width, int height);
+    // What a paint now would show: the bar's place and state, the pressed part and the thumb.
+    struct Look {
+        RECT Screen{};
+        DWORD State = 0;
+        bool Enabled = false;
+        bool Tracking = false;
+        int Code = -1;
+        int ThumbStart = 0;
+        int ThumbEnd = 0;
+        bool operator==(const Look& other) const;
+    };
+    Look CurrentLook();
+    Look painted_{};
+    bool paintedOnce_ = false;
     // The bar's rectangle on the screen and its state bits; false when it cannot be read.
     bool ReadBar(RECT& screen, DWORD& state);
     // Cursor position along the axis from the bar's first pixel.

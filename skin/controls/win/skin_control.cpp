@@ -8,6 +8,7 @@
 #include "framework/win/win_control.h"
 #include "skin/controls/frame_count.h"
 #include "skin/controls/win/paint_buffer.h"
+#include "skin/controls/win/parent_background.h"
 #include "skin/data/ascii_case.h"
 #include "skin/data/skin_image.h"
 #include "skin/data/win/skin_data.h"
@@ -512,6 +513,7 @@ void TSkinControl::EraseToParent(TMessage& message) {
 
 void TSkinControl::PaintParentImage(HDC dc, const RECT& rect) {
     if (control_ != nullptr && control_->Parent() != nullptr) {
+        if (PaintKeptParentBackground(control_, dc, rect)) return;
         base::win::ScopedSaveDc saved(dc);
         IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
         PaintParentBackground(control_, dc, false);

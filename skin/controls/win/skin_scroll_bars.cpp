@@ -106,6 +106,12 @@ void TSkinScrollbarH::InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm
     if (inited_) CreateBars(nullptr);
 }
 
+void TSkinScrollbar::SkinChange() {
+    if (horz_) horz_->Invalidate();
+    if (vert_) vert_->Invalidate();
+    TSkinControl::SkinChange();
+}
+
 void TSkinScrollbar::UpdateBars() {
     if (horz_) horz_->UpdateBar(handle_);
     if (vert_) vert_->UpdateBar(handle_);
@@ -234,6 +240,11 @@ void TSkinScControl::CreateBar(bool vertical) {
 }
 
 void TSkinScControl::FreeBar() { bar_.reset(); }
+
+void TSkinScControl::SkinChange() {
+    if (bar_) bar_->Invalidate();
+    TSkinControl::SkinChange();
+}
 
 void TSkinScControl::RestoreColors() {
     TSkinControl::RestoreColors();

@@ -18,6 +18,7 @@ public:
     ~TSkinScrollbar() override;
     void InitScrollBars(TWinControl* control, TSkinData* skinData, TSkinForm* form) override;
     void RestoreColors() override;
+    void SkinChange() override;
 
     TWScrollbar* HorzBar() const { return horz_.get(); }
     TWScrollbar* VertBar() const { return vert_.get(); }
@@ -56,6 +57,7 @@ public:
     void InitScrollBars(TWinControl* control, TSkinData* skinData, TSkinForm* form) override;
     void InitSkinHandle(HWND handle, TSkinData* skinData, TSkinForm* form) override;
     void RestoreColors() override;
+    void SkinChange() override;
 
     TWScrollbar* Bar() const { return bar_.get(); }
 

@@ -23,15 +23,59 @@ Rect VisiblePart(HDC dc, const Rect& area) {
     return Intersect(area, Rect{clip.left, clip.top, clip.right, clip.bottom});
 }
 
-// Renders the visible part of `area` with `render(scratch, areaInScratch)` into a scratch bitmap
-// and puts it on the DC in one blit (keyed on magenta when transparent).
+// The pixels under `visible` (logical coordinates) when `dc` is a memory DC holding a 32-bit
+// top-down DIB section that the skin primitives can write straight into: plain text mapping, no
+// mirroring, and a clip that is one rectangle (writing to memory does not go through GDI's clip).
+// What GDI still has to draw on the DC is flushed first. Empty when any of this does not hold.
+Bitmap DirectPixels(HDC dc, const Rect& visible) {
+    if (::GetObjectType(dc) != OBJ_MEMDC || ::GetMapMode(dc) != MM_TEXT || ::GetGraphicsMode(dc) != GM_COMPATIBLE ||
+        ::GetLayout(dc) != 0)
+        return {};
+    RECT clip{};
+    if (::GetClipBox(dc, &clip) != SIMPLEREGION) return {};
+    DIBSECTION section{};
+    const auto bitmap = static_cast<HBITMAP>(::GetCurrentObject(dc, OBJ_BITMAP));
+    if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof(section), &section) != sizeof(section)) return {};
+    const BITMAP& bits = section.dsBm;
+    if (bits.bmBits == nullptr || bits.bmBitsPixel != 32 || section.dsBmih.biHeight >= 0 || bits.bmWidthBytes % 4 != 0)
+        return {};
+    POINT at{visible.Left, visible.Top};
+    if (!::LPtoDP(dc, &at, 1)) return {};
+    if (at.x < 0 || at.y < 0 || at.x + visible.Width() > bits.bmWidth || at.y + visible.Height() > bits.bmHeight)
+        return {};
+    ::GdiFlush();
+    const int stride = bits.bmWidthBytes / 4;
+    auto* first = static_cast<Pixel*>(bits.bmBits) + static_cast<std::ptrdiff_t>(at.y) * stride + at.x;
+    return Bitmap::View(first, visible.Width(), visible.Height(), stride);
+}
+
+// Renders the visible part of `area` with `render(pixels, areaInPixels)`: straight into the DC's
+// own pixels where it has them (a paint buffer, a kept picture), else into a scratch bitmap put
+// on the DC in one blit (keyed on magenta when transparent).
 template <typename Render>
 void DrawThroughScratch(HDC dc, const Rect& area, bool transparent, Render&& render) {
     if (!WithinDrawRange(area) || area.Width() < 0 || area.Height() < 0) return;
     const Rect visible = VisiblePart(dc, area);
     if (visible.IsEmpty() || !Bitmap::SizeAllowed(visible.Width(), visible.Height())) return;
+    const Rect inPixels = area.Offset(-visible.Left, -visible.Top);
+    Bitmap direct = DirectPixels(dc, visible);
+    if (!direct.Empty() && !transparent) {
+        direct.Fill(0);  // what the render leaves uncovered is black, as from the scratch
+        render(direct, inPixels);
+        return;
+    }
     Bitmap scratch(visible.Width(), visible.Height());
-    render(scratch, area.Offset(-visible.Left, -visible.Top));
+    render(scratch, inPixels);
+    if (!direct.Empty()) {
+        const Pixel key = ColorToPixel(kSkinTransparentColor);
+        for (int y = 0; y < scratch.Height(); ++y) {
+            const Pixel* from = scratch.Row(y);
+            Pixel* to = direct.Row(y);
+            for (int x = 0; x < scratch.Width(); ++x)
+                if ((from[x] & 0x00FFFFFFu) != key) to[x] = from[x];
+        }
+        return;
+    }
     if (transparent) {
         TransparentBlit(dc, visible, scratch, kSkinTransparentColor);
     } else {

@@ -275,7 +275,7 @@ void TSkinForm::FrameChanged() {
 
 void TSkinForm::ReadWindowState() { windowState_ = PlacementState(Handle); }
 
-void TSkinForm::FitFrame(bool keepClient) {
+void TSkinForm::FitFrame(bool keepClient, bool redraw) {
     if (Maximized()) {
         FrameChanged();
         return;
@@ -306,8 +306,9 @@ void TSkinForm::FitFrame(bool keepClient) {
     }
     // The client moves within the window: its old bits are not copied over (they were clipped to
     // the old frame), it is painted afresh.
-    SetWindowPos(Handle, nullptr, 0, 0, fitted.Width, fitted.Height,
-                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOCOPYBITS);
+    SetWindowPos(
+        Handle, nullptr, 0, 0, fitted.Width, fitted.Height,
+        SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOCOPYBITS | (redraw ? 0 : SWP_NOREDRAW));
 }
 
 void TSkinForm::Apply() {
@@ -325,13 +326,17 @@ void TSkinForm::Apply() {
                 UpdateRegion();
             }
         } else if (!isChild_ && frameClass_.Kind != skin::form::FrameKind::BorderlessPopup && !Minimized()) {
+            // Fitting the frame and cutting the region would each repaint the frame and erase
+            // every child at once (in a dialog of twenty controls that costs more than painting
+            // it): both are made unseen, and the window paints once, with its next paint.
             phase_ = 5;
-            FitFrame(false);
+            FitFrame(false, false);
             phase_ = 1;
             if (Maximized())
                 FrameChanged();
             else
-                UpdateRegion();
+                UpdateRegion(false);
+            RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
         }
     }
     phase_ = 1;

@@ -66,7 +66,8 @@ public:
     // (caption buttons, cached strips, region, menu-bar picture) and re-applies the new skin.
     void SkinReloaded();
     void SetCaptionStyles(bool restore);
-    void UpdateRegion();
+    // Cuts the window region for the current size; `redraw` false leaves the repaint to the caller.
+    void UpdateRegion(bool redraw = true);
     void RemoveRegion();
     void FrameChanged();
     // Paints the whole skinned frame on `dc` (window coordinates), or on the window DC when null.
@@ -142,7 +143,9 @@ private:
     void Unsubclass();
     void DetachOnDestroy();
     void Apply();
-    void FitFrame(bool keepClient);
+    // Sizes the window around its client for the skin's frame; `redraw` false moves nothing on
+    // the screen (the caller repaints the window once, when all its changes are made).
+    void FitFrame(bool keepClient, bool redraw = true);
     void ReadWindowState();
     bool Minimized() const { return windowState_ == skin::form::WindowState::Minimized; }
     bool Maximized() const { return windowState_ == skin::form::WindowState::Maximized; }

@@ -223,7 +223,7 @@ void TSkinForm::PaintCaptionButton(std::size_t index, skin::form::ButtonState st
     if (dc) DrawBitmap(dc.Get(), bounds.Left, bounds.Top, piece);
 }
 
-void TSkinForm::UpdateRegion() {
+void TSkinForm::UpdateRegion(bool redraw) {
     if (phase_ == 6 || Handle == nullptr || MdiChildNotNormal()) return;
     RECT windowRect{};
     GetWindowRect(Handle, &windowRect);
@@ -245,7 +245,7 @@ void TSkinForm::UpdateRegion() {
     }
     if (!region) return;
     // The system owns a region once it is set: it frees it itself when replaced or with the window.
-    if (SetWindowRgn(Handle, region.Get(), TRUE) != 0) {
+    if (SetWindowRgn(Handle, region.Get(), redraw ? TRUE : FALSE) != 0) {
         (void)region.Release();
         hasRegion_ = true;
     }

@@ -72,9 +72,10 @@ void TSkinForm::ReapplySkin() {
     if (frameSkinning_) {
         InstallMenuDrawing(true);
         MeasureFrame();
-        FitFrame(true);
+        // Unseen: the whole window is painted once below.
+        FitFrame(true, false);
         NudgeHeight();
-        UpdateRegion();
+        UpdateRegion(false);
     }
     if (activeHadFocus && activeControl->CanFocus()) {
         activeControl->SetFocus();

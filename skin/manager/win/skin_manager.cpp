@@ -189,7 +189,7 @@ TSkinForm* TSkinManage::FindFormSkin(HWND window) const {
     return nullptr;
 }
 
-bool TSkinManage::AddFormSkin(HWND window) {
+bool TSkinManage::AddFormSkin(HWND window, bool beforeShow) {
     manager::FormSkinFacts facts;
     facts.enabled = Enabled;
     if (!Enabled || !IsWindow(window)) return false;
@@ -240,14 +240,16 @@ bool TSkinManage::AddFormSkin(HWND window) {
         skin->Attach(skinData);
     }
     formSkins_.push_back(skin);
-    if (form == nullptr) {
+    if (form == nullptr || beforeShow) {
         // A plain window's controls all exist by now (a dialog box is activated once it has made
-        // them): the frame is fitted and the controls skinned at once, so that the window's first
-        // paint is the skinned one rather than a paint made again afterwards.
+        // them), and so do a form's when it is about to be shown: the frame is fitted and the
+        // controls skinned at once, so that the window's first paint is the skinned one rather
+        // than a paint made again afterwards.
         SendMessageW(window, SM_SKINCONTROLS, 0, 1000);
-    } else {
-        PostMessageW(window, SM_SKINCONTROLS, 0, 1000);
     }
+    // A form may still make controls when it is shown (in OnShow): they are skinned with the
+    // posted message, after the ones skinned already.
+    if (form != nullptr) PostMessageW(window, SM_SKINCONTROLS, 0, 1000);
     return true;
 }
 
@@ -417,6 +419,40 @@ void TSkinManage::WindowCreated(HWND window, const CREATESTRUCTW& create) {
         }
     }
     if ((create.style & WS_CHILD) == 0 && className == "#32768") AddPopupSkin(window);
+    // Windows with a caption, the ones that are activated when shown (popup lists, tips and
+    // captionless popups are left to their activation, if any, as before).
+    if ((create.style & WS_CHILD) == 0 && (create.style & WS_CAPTION) == WS_CAPTION) AwaitFirstShow(window);
+}
+
+void TSkinManage::AwaitFirstShow(HWND window) {
+    if (std::find(awaitingShow_.begin(), awaitingShow_.end(), window) == awaitingShow_.end())
+        awaitingShow_.push_back(window);
+    if (!showHook_)
+        showHook_.Reset(SetWindowsHookExW(WH_CALLWNDPROC, &TSkinManage::ShowHookProc, nullptr, GetCurrentThreadId()));
+}
+
+void TSkinManage::StopAwaitingShow(HWND window) {
+    const auto it = std::find(awaitingShow_.begin(), awaitingShow_.end(), window);
+    if (it == awaitingShow_.end()) return;
+    awaitingShow_.erase(it);
+    if (awaitingShow_.empty()) showHook_.Reset();
+}
+
+LRESULT CALLBACK TSkinManage::ShowHookProc(int code, WPARAM wParam, LPARAM lParam) {
+    TSkinManage* self = SkinManager;
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    // Unhooking below may free the hook: the next one is asked first.
+    const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
+    if (self != nullptr && code == HC_ACTION && sent != nullptr && sent->message == WM_SHOWWINDOW &&
+        sent->wParam != FALSE && sent->lParam == 0) {
+        const HWND window = sent->hwnd;
+        if (std::find(self->awaitingShow_.begin(), self->awaitingShow_.end(), window) != self->awaitingShow_.end()) {
+            self->StopAwaitingShow(window);
+            if (self->Enabled && self->State != manager::kStateShuttingDown && !IsWindowVisible(window))
+                self->AddFormSkin(window, true);
+        }
+    }
+    return next;
 }
 
 LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -442,7 +478,10 @@ LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wParam, LPARAM lParam
     }
     // Even while skinning is off: a popup skin left behind would keep a later window that gets
     // the same handle from ever being skinned.
-    if (self != nullptr && code == HCBT_DESTROYWND) self->RemovePopupSkin(reinterpret_cast<HWND>(wParam));
+    if (self != nullptr && code == HCBT_DESTROYWND) {
+        self->RemovePopupSkin(reinterpret_cast<HWND>(wParam));
+        self->StopAwaitingShow(reinterpret_cast<HWND>(wParam));
+    }
     return CallNextHookEx(hook, code, wParam, lParam);
 }
 

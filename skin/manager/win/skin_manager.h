@@ -66,7 +66,9 @@ public:
     void DetachAll();
 
     // Called by the form skins.
-    bool AddFormSkin(HWND window);
+    // `beforeShow`: the window is about to be shown for the first time (it is still hidden):
+    // its controls are skinned at once too, so that its first paint is the skinned one.
+    bool AddFormSkin(HWND window, bool beforeShow = false);
     void RemoveFormSkin(HWND window);
     TSkinForm* FindFormSkin(HWND window) const;
     void SetMDIChildMaximized(bool flag);
@@ -125,7 +127,14 @@ private:
     using UniqueHook = base::win::UniqueHandle<HHOOK, &UnhookHook>;
 
     static LRESULT CALLBACK CBTHookProc(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ShowHookProc(int code, WPARAM wParam, LPARAM lParam);
     void WindowCreated(HWND window, const CREATESTRUCTW& create);
+    // Top-level windows made but not yet shown: the thread's sent messages are watched (only
+    // while there are any) for the first WM_SHOWWINDOW of each, which skins the window while it
+    // is still hidden; it would otherwise be shown and painted by the system, and then skinned
+    // and painted again on its activation.
+    void AwaitFirstShow(HWND window);
+    void StopAwaitingShow(HWND window);
     void DoPendingAction(TObject* sender);
     void RunForOneForm(manager::SkinAction action, TSkinData* requester);
     void RunForAllForms(manager::SkinAction action, TSkinData* requester);
@@ -136,6 +145,8 @@ private:
     void UpdateDefaultSkinData();
 
     UniqueHook hook_;
+    UniqueHook showHook_;
+    std::vector<HWND> awaitingShow_;
     std::unique_ptr<TTimer> timer_;
     std::vector<TSkinForm*> formSkins_;
     std::vector<std::unique_ptr<TSkinPopMenu>> popupSkins_;
