@@ -74,8 +74,8 @@ TEST(DialogFirstPaint, EachWindowOfASkinnedDialogGetsOneFramePaintTheFormsBySkin
     testing_support::ReleaseMainSkinData(std::move(data));
 }
 
-// The check box shows its group box through, and the group box the form: after the form's colour
-// changes and the dialog is painted again, the check box's background is the new colour.
+// The check box shows the form through: after the form's colour changes and the form is painted
+// again, the check box's background is the new colour.
 TEST(DialogFirstPaint, AControlShowingItsParentThroughFollowsTheParentsChanges) {
     auto data = testing_support::ActiveMainSkinData("graphite");
     {

@@ -17,8 +17,7 @@ using form_test::InputThread;
 using form_test::LoadSkin;
 using form_test::MouseButton;
 using form_test::MoveMouseTo;
-using form_test::RgbOf;
-using form_test::ScreenPixels;
+using form_test::ScreenShowsButton;
 using form_test::TestWindow;
 using form_test::WaitFor;
 using form_test::WindowRectOf;
@@ -30,23 +29,6 @@ std::optional<std::size_t> ButtonWithAction(const skin::win::TSkinForm& form, in
         if (buttons[i].Visible && buttons[i].Action() == action && !buttons[i].Picture().Empty()) return i;
     }
     return std::nullopt;
-}
-
-// Every opaque pixel of the button's frame is on the screen where the button is.
-bool ScreenShowsFrame(HWND window, const skin::form::CaptionButton& button, int frame) {
-    const base::win::DibSection screen = ScreenPixels(window);
-    const skin::Bitmap& picture = button.Picture();
-    const int width = picture.Width() / std::max(button.FrameCount, 1);
-    for (int y = 0; y < picture.Height(); ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t expected = RgbOf(picture.Row(y)[(frame - 1) * width + x]);
-            if (expected == 0x00FF00FF) continue;
-            const int wx = button.BoundsRect.Left + x;
-            const int wy = button.BoundsRect.Top + y;
-            if (!screen.Pixels().Contains(wx, wy) || RgbOf(screen.Pixels().Row(wy)[wx]) != expected) return false;
-        }
-    }
-    return true;
 }
 
 POINT ScreenCentre(HWND window, const skin::Rect& r) {
@@ -74,10 +56,10 @@ TEST(FormCaptionInput, MaximiseButtonShowsHotPressedHotAndMaximises) {
     });
     const auto stateIs = [&](ButtonState state) { return form->CaptionButtons()[*index].State == state; };
     ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return stateIs(ButtonState::Hot); }));
-    EXPECT_TRUE(ScreenShowsFrame(hwnd, form->CaptionButtons()[*index], 3));
+    EXPECT_TRUE(ScreenShowsButton(hwnd, form->CaptionButtons()[*index], 3));
     step = 1;
     ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return stateIs(ButtonState::Pressed); }));
-    EXPECT_TRUE(ScreenShowsFrame(hwnd, form->CaptionButtons()[*index], 2));
+    EXPECT_TRUE(ScreenShowsButton(hwnd, form->CaptionButtons()[*index], 2));
     EXPECT_FALSE(IsZoomed(hwnd));
     step = 2;
     ASSERT_TRUE(testing_support::PumpMessagesUntil([&] { return IsZoomed(hwnd) != FALSE; }));
