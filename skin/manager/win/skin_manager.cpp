@@ -421,20 +421,34 @@ void TSkinManage::WindowCreated(HWND window, const CREATESTRUCTW& create) {
     if ((create.style & WS_CHILD) == 0 && className == "#32768") AddPopupSkin(window);
     // Windows with a caption, the ones that are activated when shown (popup lists, tips and
     // captionless popups are left to their activation, if any, as before).
-    if ((create.style & WS_CHILD) == 0 && (create.style & WS_CAPTION) == WS_CAPTION) AwaitFirstShow(window);
+    if (!PlainWindows && (create.style & WS_CHILD) == 0 && (create.style & WS_CAPTION) == WS_CAPTION)
+        AwaitFirstShow(window);
 }
 
+namespace {
+
+// How long a window made hidden is watched for its first show.
+constexpr DWORD kAwaitShowMs = 500;
+
+}  // namespace
+
 void TSkinManage::AwaitFirstShow(HWND window) {
-    if (std::find(awaitingShow_.begin(), awaitingShow_.end(), window) == awaitingShow_.end())
-        awaitingShow_.push_back(window);
+    StopAwaitingShow(window);  // a handle used again
+    awaitingShow_.push_back({window, GetTickCount()});
     if (!showHook_)
         showHook_.Reset(SetWindowsHookExW(WH_CALLWNDPROC, &TSkinManage::ShowHookProc, nullptr, GetCurrentThreadId()));
 }
 
 void TSkinManage::StopAwaitingShow(HWND window) {
-    const auto it = std::find(awaitingShow_.begin(), awaitingShow_.end(), window);
-    if (it == awaitingShow_.end()) return;
-    awaitingShow_.erase(it);
+    const auto it = std::find_if(awaitingShow_.begin(), awaitingShow_.end(),
+                                 [window](const AwaitedShow& awaited) { return awaited.Window == window; });
+    if (it != awaitingShow_.end()) awaitingShow_.erase(it);
+    if (awaitingShow_.empty()) showHook_.Reset();
+}
+
+void TSkinManage::ForgetStaleAwaits() {
+    const DWORD now = GetTickCount();
+    std::erase_if(awaitingShow_, [now](const AwaitedShow& awaited) { return now - awaited.Since > kAwaitShowMs; });
     if (awaitingShow_.empty()) showHook_.Reset();
 }
 
@@ -443,15 +457,18 @@ LRESULT CALLBACK TSkinManage::ShowHookProc(int code, WPARAM wParam, LPARAM lPara
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
     // Unhooking below may free the hook: the next one is asked first.
     const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
-    if (self != nullptr && code == HC_ACTION && sent != nullptr && sent->message == WM_SHOWWINDOW &&
-        sent->wParam != FALSE && sent->lParam == 0) {
+    if (self == nullptr || code != HC_ACTION || sent == nullptr) return next;
+    if (sent->message == WM_SHOWWINDOW && sent->wParam != FALSE && sent->lParam == 0) {
         const HWND window = sent->hwnd;
-        if (std::find(self->awaitingShow_.begin(), self->awaitingShow_.end(), window) != self->awaitingShow_.end()) {
+        const auto& awaiting = self->awaitingShow_;
+        if (std::any_of(awaiting.begin(), awaiting.end(),
+                        [window](const AwaitedShow& awaited) { return awaited.Window == window; })) {
             self->StopAwaitingShow(window);
             if (self->Enabled && self->State != manager::kStateShuttingDown && !IsWindowVisible(window))
                 self->AddFormSkin(window, true);
         }
     }
+    if (!self->awaitingShow_.empty()) self->ForgetStaleAwaits();
     return next;
 }
 

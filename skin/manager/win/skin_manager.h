@@ -132,9 +132,12 @@ private:
     // Top-level windows made but not yet shown: the thread's sent messages are watched (only
     // while there are any) for the first WM_SHOWWINDOW of each, which skins the window while it
     // is still hidden; it would otherwise be shown and painted by the system, and then skinned
-    // and painted again on its activation.
+    // and painted again on its activation. A window waits a short while only (a form or a
+    // dialog box is shown right after it is made; one kept hidden is left to its activation):
+    // watching every sent message costs a little time each.
     void AwaitFirstShow(HWND window);
     void StopAwaitingShow(HWND window);
+    void ForgetStaleAwaits();
     void DoPendingAction(TObject* sender);
     void RunForOneForm(manager::SkinAction action, TSkinData* requester);
     void RunForAllForms(manager::SkinAction action, TSkinData* requester);
@@ -146,7 +149,11 @@ private:
 
     UniqueHook hook_;
     UniqueHook showHook_;
-    std::vector<HWND> awaitingShow_;
+    struct AwaitedShow {
+        HWND Window;
+        DWORD Since;  // GetTickCount() when it was made
+    };
+    std::vector<AwaitedShow> awaitingShow_;
     std::unique_ptr<TTimer> timer_;
     std::vector<TSkinForm*> formSkins_;
     std::vector<std::unique_ptr<TSkinPopMenu>> popupSkins_;
