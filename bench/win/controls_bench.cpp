@@ -19,8 +19,8 @@
 
 namespace {
 
-// The dialog opens as the utility opens one: the skin manager (when running) skins it on its
-// activation inside Show; the figure ends when every window of it has painted.
+// The dialog opens as the utility opens one: the skin manager (when running) skins it inside
+// Show, before it is first shown; the figure ends when every window of it has painted.
 void DialogOpen(benchmark::State& state, bool skinned) {
     Application->Initialize();
     auto data = skinned ? testing_support::ActiveMainSkinData("graphite") : nullptr;

@@ -38,9 +38,7 @@ private:
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
         if (code == HC_ACTION && sent != nullptr && sent->message == WM_NCPAINT && Current != nullptr) {
             ++Current->FramePaints[sent->hwnd];
-            wchar_t name[32]{};
-            GetClassNameW(sent->hwnd, name, 32);
-            if (!Current->FormFramePainted && lstrcmpW(name, L"TForm") == 0) {
+            if (!Current->FormFramePainted && testing_support::ClassOf(sent->hwnd) == L"TForm") {
                 Current->FormFramePainted = true;
                 Current->FormsFirstFramePaintSkinned = skin::win::TSkinForm::FromWindow(sent->hwnd) != nullptr;
             }

@@ -50,10 +50,10 @@ bool PaintKeptParentBackground(TControl* control, HDC dc, const RECT& rect) {
     if (kept->Painting) return false;
     // A paint pending on the parent means it is about to show something else.
     const bool pending = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-    if (!kept->Fresh || pending || kept->Picture.Width() != client.right || kept->Picture.Height() != client.bottom) {
+    const bool sized = kept->Picture.Width() == client.right && kept->Picture.Height() == client.bottom;
+    if (!kept->Fresh || pending || !sized) {
         try {
-            if (kept->Picture.Width() != client.right || kept->Picture.Height() != client.bottom)
-                kept->Picture = base::win::DibSection(client.right, client.bottom, dc);
+            if (!sized) kept->Picture = base::win::DibSection(client.right, client.bottom, dc);
         } catch (const std::exception&) {
             kept->Picture = {};
             kept->Fresh = false;

@@ -23,8 +23,6 @@ namespace {
 constexpr wchar_t kInnerEditSkin[] = L"TweakComboSkinInnerEdit";
 constexpr wchar_t kInnerEditOldProc[] = L"TweakComboSkinInnerEditOldProc";
 
-RECT ToRect(const skin::Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-
 }  // namespace
 
 LRESULT CALLBACK ComboInnerEditProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -259,7 +257,7 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect) {
     base::win::ScopedSaveDc saved(dc);
     ExcludeClipRect(dc, layout.Text.Left, layout.Text.Top, layout.Text.Right, layout.Text.Bottom);
     if (objects.SunkEdge) DrawSkinImage(dc, r, objects.SunkEdge->FrameCount, state, *objects.SunkEdge);
-    DrawFrameStretched(dc, ToRect(layout.Button), button.FrameCount, state,
+    DrawFrameStretched(dc, base::win::ToRECT(layout.Button), button.FrameCount, state,
                        left && !button.Map2.Empty() ? button.Map2 : button.Map);
     if (objects.ExtraImages && !objects.ExtraImages->Map.Empty()) {
         const int count = skin::controls::UsableFrameCount(objects.ExtraImages->FrameCount);

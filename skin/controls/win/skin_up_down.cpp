@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/win/handles.h"
+#include "base/win/rect.h"
 #include <algorithm>
 
 #include "skin/controls/frame_count.h"
@@ -16,8 +17,6 @@ namespace skin::win {
 namespace {
 
 using skin::controls::UpDownArrow;
-
-RECT ToRect(const skin::Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 // A small arrow of pen lines pointing along `arrow`, centred in `r`.
 void DrawClassicArrow(HDC dc, const RECT& r, UpDownArrow arrow) {
@@ -114,8 +113,10 @@ void TSkinUpDown::DrawControl(HDC dc, const RECT& rect) {
     const auto buttons = skin::controls::SplitUpDown(work, horizontal);
     const auto states =
         skin::controls::UpDownButtonStates(work, horizontal, cursor.x, cursor.y, (state_ & kPressed) != 0, enabledWnd_);
-    DrawArrowButton(target, ToRect(buttons.First), states.First, static_cast<int>(buttons.FirstArrow), horizontal);
-    DrawArrowButton(target, ToRect(buttons.Second), states.Second, static_cast<int>(buttons.SecondArrow), horizontal);
+    DrawArrowButton(target, base::win::ToRECT(buttons.First), states.First, static_cast<int>(buttons.FirstArrow),
+                    horizontal);
+    DrawArrowButton(target, base::win::ToRECT(buttons.Second), states.Second, static_cast<int>(buttons.SecondArrow),
+                    horizontal);
     if (buffer.Dc() != nullptr) buffer.CopyTo(dc, rect.left, rect.top);
 }
 

@@ -11,6 +11,7 @@
 #include "framework/win/menus.h"
 #include "framework/win/text.h"
 #include "framework/win/types.h"
+#include "base/win/rect.h"
 #include "skin/data/skin_image.h"
 #include "skin/data/win/skin_data.h"
 #include "skin/data/win/skin_image_dc.h"
@@ -74,9 +75,6 @@ base::win::DibSection& Scratch(int width, int height) {
     }
     return scratch;
 }
-
-RECT ToRect(const skin::Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-skin::Rect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 COLORREF TextColour(const TSkinData* skinData, const MenuItemView& view, bool selected) {
     if (skinData == nullptr) {
@@ -151,7 +149,7 @@ void DrawItemContent(const TSkinData* skinData, const MenuItemView& view, Bitmap
             if (view.Checked) {
                 GdiFlush();
                 HatchBox(pixels, box);
-                RECT edge = ToRect(box);
+                RECT edge = base::win::ToRECT(box);
                 DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
             }
             view.Images->Draw(dc, box.Left, box.Top, view.ImageIndex, view.Enabled);
@@ -162,19 +160,20 @@ void DrawItemContent(const TSkinData* skinData, const MenuItemView& view, Bitmap
 
     base::win::ScopedSelectObject font(dc, MenuFont(view.Default));
     const UINT align = view.RightToLeft ? DT_RIGHT : 0;
-    RECT text = ToRect(layout.TextRect);
+    RECT text = base::win::ToRECT(layout.TextRect);
     RECT measured = text;
     DrawItemText(skinData, view, dc, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE | align, selected,
                  measured, view.Caption);
-    const skin::Rect centred = skin::form::CentreVertically(FromRect(measured), layout.TextRect);
-    RECT place = view.RightToLeft ? RECT{text.left, centred.Top, text.right, centred.Bottom} : ToRect(centred);
+    const skin::Rect centred = skin::form::CentreVertically(base::win::FromRECT(measured), layout.TextRect);
+    RECT place =
+        view.RightToLeft ? RECT{text.left, centred.Top, text.right, centred.Bottom} : base::win::ToRECT(centred);
     if (view.Separator) place = {text.left, r.Top, text.right, r.Bottom};
     DrawItemText(skinData, view, dc, DT_EXPANDTABS | DT_SINGLELINE | align, selected, place, view.Caption);
     if (!view.Keys.empty() && !view.Separator) {
         skin::Rect measuredPlace = centred;
         if (view.RightToLeft)
             measuredPlace = {text.right - measured.right + measured.left, centred.Top, text.right, centred.Bottom};
-        RECT keys = ToRect(skin::form::ShortcutRect(measuredPlace, layout.TextRect, r, view.RightToLeft));
+        RECT keys = base::win::ToRECT(skin::form::ShortcutRect(measuredPlace, layout.TextRect, r, view.RightToLeft));
         DrawItemText(skinData, view, dc, view.RightToLeft ? DT_SINGLELINE : DT_RIGHT | DT_SINGLELINE, selected, keys,
                      view.Keys);
     }
@@ -238,7 +237,7 @@ MenuItemView WindowsItemView(HMENU menu, UINT id, bool byPosition) {
 
 void DrawMenuItem(const TSkinData* skinData, HMENU menu, const MenuItemView& view, HDC dc, const RECT& rect,
                   bool selected) {
-    const skin::Rect r = FromRect(rect);
+    const skin::Rect r = base::win::FromRECT(rect);
     if (r.IsEmpty()) return;
     try {
         base::win::DibSection& scratch = Scratch(r.Width(), r.Height());
